@@ -1,0 +1,88 @@
+#include "app/app_window.h"
+
+namespace {
+
+const char* const WINDOW_NAME = "Quorvel";
+
+const PixelFormatRequest PIXEL_FORMAT = {32, 32, 1};  // RGBA, 32-bit depth asked, double-buffered
+
+}  // namespace
+
+int createAppWindow(WindowContext* context) {
+    const DisplayConfig& display = *context->display;
+
+    context->instance = platformStartWindowSystem(WINDOW_NAME, windowProc);
+    if (!context->instance) return 0;
+
+    if (display.fullscreen == 1) {
+        if (!platformChangeDisplayMode(display.width, display.height, 32)) return 0;
+        platformShowCursor(0);
+    }
+
+    PlatformRect rect = {0, 0, display.width, display.height};
+    platformAdjustWindowRect(&rect, display.fullscreen);
+
+    // Centre on the primary screen; an arithmetic shift rounds towards minus
+    // infinity, so a window larger than the screen gets a negative corner.
+    int screenWidth = 0, screenHeight = 0;
+    platformPrimaryScreenSize(&screenWidth, &screenHeight);
+    PlatformWindowRequest request = {};
+    request.title = WINDOW_NAME;
+    request.x = (screenWidth + rect.left - rect.right) >> 1;
+    request.y = (screenHeight + rect.top - rect.bottom) >> 1;
+    request.width = rect.right - rect.left;
+    request.height = rect.bottom - rect.top;
+    request.fullscreen = display.fullscreen;
+    request.topmost = display.fullscreen ? 0 : 1;
+    request.pixelFormat = PIXEL_FORMAT;
+    context->window = platformCreateWindow(request);
+    if (!context->window) return 0;
+
+    context->deviceContext = platformGetSurface(context->window);
+    if (!context->deviceContext) return 0;
+
+    PixelFormatInfo format;
+    if (!platformCheckPixelFormat(context->deviceContext, PIXEL_FORMAT, &format)) return 0;
+
+    context->glContext = platformCreateGlContext(context->deviceContext);
+    if (!context->glContext) return 0;
+    if (!platformMakeCurrent(context->deviceContext, context->glContext)) return 0;
+
+    platformBringToFront(context->window);
+    return 1;
+}
+
+void destroyAppWindow(WindowContext* context) {
+    if (context->glContext) {
+        platformMakeCurrent(nullptr, nullptr);
+        platformDeleteGlContext(context->glContext);
+    }
+    if (context->deviceContext) platformReleaseSurface(context->window, context->deviceContext);
+    if (context->window) platformDestroyWindow(context->window);
+    platformStopWindowSystem(context->instance);
+    // Also after a refused mode change: whatever was asked for is undone.
+    if (context->display && context->display->fullscreen == 1) {
+        platformRestoreDisplayMode();
+        platformShowCursor(1);
+    }
+}
+
+intptr_t windowProc(PlatformWindow* window, const PlatformMessage& message) {
+    switch (message.type) {
+        case MSG_SYSCOMMAND:
+            if (message.wParam == SYSCOMMAND_SCREENSAVE || message.wParam == SYSCOMMAND_MONITORPOWER) return 0;
+            return platformDefaultWindowProc(window, message);
+        case MSG_CLOSE:
+            // The window stays: the closing fade still has to play in it.
+            platformPostQuitMessage(0);
+            return 0;
+        case MSG_KEYDOWN:
+            if (message.wParam == KEY_ESCAPE) {
+                platformPostQuitMessage(0);
+                return 0;
+            }
+            return platformDefaultWindowProc(window, message);
+        default:
+            return platformDefaultWindowProc(window, message);
+    }
+}

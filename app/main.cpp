@@ -1,0 +1,5 @@
+// quorvel: no arguments, no files; everything it needs is built in.
+#include "app/entry.h"
+#include "platform/platform.h"
+
+int main() { platformExitProcess(runQuorvel()); }

@@ -1,0 +1,51 @@
+#include "app/main_loop.h"
+
+#include "demo/demo.h"
+#include "platform/platform.h"
+#include "synth/music.h"
+
+namespace {
+
+// The music starts in the first frame strictly past this many seconds.
+const double MUSIC_START_SECONDS = 12.0;
+
+void advanceDemoClock() {
+    // Both are read on every pass, the frequency too.
+    int64_t counter = platformPerformanceCounter();
+    int64_t frequency = platformPerformanceFrequency();
+    double seconds = static_cast<double>(counter) / static_cast<double>(frequency);
+    if (clockStart == 0.0) clockStart = seconds;
+    demoTime = seconds - clockStart;
+}
+
+void drainMessages() {
+    PlatformMessage message;
+    while (platformPeekMessage(&message)) {
+        // The quit message starts the closing fade; it does not leave the loop.
+        if (message.type == MSG_QUIT) {
+            quitRequested = true;
+            quitTime = demoTime;
+        }
+        platformDispatchMessage(message);
+    }
+}
+
+}  // namespace
+
+int runLoopPass() {
+    advanceDemoClock();
+    if (demoTime > MUSIC_START_SECONDS && !musicStarted) startMusic();
+    pollMusicNotes();
+    drainMessages();
+    int done = drawFrame();
+    if (fadeFinished) done = 1;
+    return done;
+}
+
+void runMainLoop(WindowContext* context) {
+    int done = 0;
+    while (!done) {
+        done = runLoopPass();
+        platformSwapBuffers(context->deviceContext);
+    }
+}

@@ -1,0 +1,41 @@
+// The state the application shell shares with the rest of the program: the
+// display settings, the window record, the demo clock and the quit state.
+// All of it lives on the main thread.
+#pragma once
+
+#include <cstdint>
+
+struct PlatformInstance;
+struct PlatformWindow;
+struct PlatformSurface;
+struct PlatformGlContext;
+
+struct DisplayConfig {
+    int32_t width;       // client size in pixels
+    int32_t height;
+    int32_t fullscreen;  // 1 when the user answered Yes
+    float aspect;        // width / height
+};
+
+struct WindowContext {
+    PlatformInstance* instance;
+    PlatformWindow* window;
+    PlatformSurface* deviceContext;
+    PlatformGlContext* glContext;
+    DisplayConfig* display;
+};
+
+// Filled once before the window exists.
+extern DisplayConfig displayConfig;
+
+extern double clockStart;    // counter reading of the first frame, in seconds; 0 until then
+extern double demoTime;      // seconds since the first frame
+extern bool quitRequested;   // the quit message has been seen
+extern double quitTime;      // demoTime when the (latest) quit message was seen
+extern bool fadeFinished;    // the closing fade is complete: the loop ends after this frame
+
+// The start-up progress hook handed to the demo.
+struct LoadProgress {
+    void* context;
+    void (*report)(void* context, int percent);
+};

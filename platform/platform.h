@@ -1,0 +1,186 @@
+// The platform layer: everything Quorvel needs from the operating system.
+//
+// Free functions over plain records. A backend is a set of .cpp files picked at
+// link time: sdl/ for the real demo, capture/ (virtual clock and wave device) for
+// quorvel-capture, and a scripted fake in tests/fake_platform for the unit tests.
+// Nothing above this header knows which one it runs on.
+#pragma once
+
+#include <atomic>
+#include <cstddef>
+#include <cstdint>
+
+// ---------------------------------------------------------------------------
+// Message boxes
+// ---------------------------------------------------------------------------
+// Where no box can be shown (no display), the text goes to standard error and a
+// question is answered No.
+
+// The start-up question: buttons Yes and No, Return answers Yes, Escape answers No.
+// Returns 1 for Yes, 0 for anything else.
+int platformAskYesNo(const char* text, const char* caption);
+
+// A warning box with the system's default caption.
+void platformShowWarningBox(const char* text);
+
+// An error box with the system's default caption; waits for the user.
+void platformShowErrorBox(const char* text);
+
+// ---------------------------------------------------------------------------
+// Screen, display mode, window, OpenGL context
+// ---------------------------------------------------------------------------
+
+struct PlatformInstance;   // the window system, up between start and stop
+struct PlatformWindow;     // one top-level window with a GL-capable pixel format
+struct PlatformSurface;    // what GL draws on (the window's device context)
+struct PlatformGlContext;  // one OpenGL rendering context
+
+// The primary screen's size in pixels (0 x 0 when there is no screen).
+void platformPrimaryScreenSize(int* width, int* height);
+
+// Messages reach the program through this procedure, called from
+// platformDispatchMessage. Returns the message's result.
+struct PlatformMessage;
+typedef intptr_t (*PlatformWindowProc)(PlatformWindow* window, const PlatformMessage& message);
+
+// Brings the window system up and registers the one window procedure.
+PlatformInstance* platformStartWindowSystem(const char* className, PlatformWindowProc proc);
+void platformStopWindowSystem(PlatformInstance* instance);
+
+// Switches the display to width x height at the given depth. Returns 1 on success.
+int platformChangeDisplayMode(int width, int height, int bitsPerPixel);
+// Returns the display to the mode the user had before.
+void platformRestoreDisplayMode();
+
+void platformShowCursor(int visible);
+
+// Grows a client rectangle by the frame the window system puts around a window
+// of that kind, so that the client area keeps the asked size.
+struct PlatformRect {
+    int left, top, right, bottom;
+};
+void platformAdjustWindowRect(PlatformRect* rect, int fullscreen);
+
+struct PixelFormatRequest {
+    int colorBits;     // RGBA
+    int depthBits;     // asked for; the nearest the driver offers is taken
+    int doubleBuffer;  // 1 = double-buffered
+};
+
+struct PlatformWindowRequest {
+    const char* title;
+    int x, y;           // position of the window on the desktop; may be negative
+    int width, height;  // outer size, as from platformAdjustWindowRect
+    int fullscreen;     // 1 = borderless, covering the screen in the current mode
+    int topmost;        // 1 = kept above other windows
+    int hidden;         // 1 = never shown (off-screen drawing)
+    PixelFormatRequest pixelFormat;
+};
+
+// Creates the window, visible unless hidden, not resizable, with a pixel format
+// chosen from the request. Null on failure.
+PlatformWindow* platformCreateWindow(const PlatformWindowRequest& request);
+void platformDestroyWindow(PlatformWindow* window);
+
+// The window's drawing surface; null on failure.
+PlatformSurface* platformGetSurface(PlatformWindow* window);
+void platformReleaseSurface(PlatformWindow* window, PlatformSurface* surface);
+
+// What the surface's pixel format actually gives.
+struct PixelFormatInfo {
+    int colorBits;
+    int depthBits;
+    int doubleBuffer;
+};
+// Returns 1 when the surface has a pixel format that meets the request's kind
+// (RGBA, double-buffered when asked, some depth buffer); info receives its sizes.
+int platformCheckPixelFormat(PlatformSurface* surface, const PixelFormatRequest& request,
+                             PixelFormatInfo* info);
+
+// A compatibility-profile context for the surface. Null on failure.
+PlatformGlContext* platformCreateGlContext(PlatformSurface* surface);
+// Makes the context current on the calling thread; null/null makes none current.
+int platformMakeCurrent(PlatformSurface* surface, PlatformGlContext* context);
+void platformDeleteGlContext(PlatformGlContext* context);
+void platformSwapBuffers(PlatformSurface* surface);
+
+// Raises the window and gives it the keyboard.
+void platformBringToFront(PlatformWindow* window);
+
+// The client area's size in pixels.
+void platformClientSize(PlatformWindow* window, int* width, int* height);
+
+// The address of an OpenGL entry point of the current context, or null when the
+// context does not provide it (decided from its version and extensions, not
+// from whether a stub can be had).
+void* platformGetGlProcAddress(const char* name);
+
+// ---------------------------------------------------------------------------
+// Messages
+// ---------------------------------------------------------------------------
+
+enum PlatformMessageType {
+    MSG_QUIT = 0x0012,        // posted by platformPostQuitMessage
+    MSG_CLOSE = 0x0010,       // the window's close button, Alt+F4, a termination request
+    MSG_KEYDOWN = 0x0100,     // wParam: virtual key code
+    MSG_SYSCOMMAND = 0x0112,  // wParam: system command
+    MSG_OTHER = 0x0000,       // anything else the window system delivers
+};
+
+enum {
+    KEY_ESCAPE = 0x1B,
+    SYSCOMMAND_CLOSE = 0xF060,
+    SYSCOMMAND_SCREENSAVE = 0xF140,
+    SYSCOMMAND_MONITORPOWER = 0xF170,
+};
+
+struct PlatformMessage {
+    PlatformWindow* window;  // null for thread messages (the quit message)
+    int type;
+    uintptr_t wParam;
+};
+
+// Removes the next message from the queue; 0 when the queue is empty. The quit
+// message comes out once the queue holds nothing else.
+int platformPeekMessage(PlatformMessage* message);
+// Passes the message to the window procedure (thread messages go nowhere).
+intptr_t platformDispatchMessage(const PlatformMessage& message);
+// What the window system does with a message the procedure does not handle.
+intptr_t platformDefaultWindowProc(PlatformWindow* window, const PlatformMessage& message);
+void platformPostQuitMessage(int exitCode);
+
+// ---------------------------------------------------------------------------
+// Clock
+// ---------------------------------------------------------------------------
+
+int64_t platformPerformanceCounter();
+int64_t platformPerformanceFrequency();
+
+// ---------------------------------------------------------------------------
+// Wave output: one caller-owned float buffer, played once
+// ---------------------------------------------------------------------------
+// Samples are 32-bit float stereo at 44.1 kHz, interleaved left first. The buffer
+// is read while another thread is still writing it, hence atomic samples.
+
+// Opens the default output device. Returns 1 on success; on failure nothing
+// plays and the position stays 0.
+int platformOpenWaveOutput();
+// Starts playing frameCount stereo frames from the buffer's start, at once.
+void platformPlayWaveBuffer(const std::atomic<float>* samples, uint32_t frameCount);
+// Sample frames the device has consumed since playback began.
+uint32_t platformWavePosition();
+
+// ---------------------------------------------------------------------------
+// Threads, resources, process
+// ---------------------------------------------------------------------------
+
+// Starts routine(argument) on a new thread at default priority; the thread is
+// detached and never joined. Returns 1 on success.
+int platformStartThread(void (*routine)(void*), void* argument);
+
+// A resource built into the program: ("VSHADER", 301), ("PNG", 162) and so on.
+// Returns 1 and its bytes, or 0 when there is no such resource.
+int platformFindResource(const char* type, int id, const unsigned char** bytes, size_t* size);
+
+// Ends the process at once with the exit code; other threads end with it.
+[[noreturn]] void platformExitProcess(int exitCode);

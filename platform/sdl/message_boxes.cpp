@@ -1,0 +1,46 @@
+// Message boxes through SDL. Without a display the text goes to standard error
+// and a question is answered No.
+#include "platform/platform.h"
+
+#include <SDL.h>
+#include <cstdio>
+
+namespace {
+
+// Windows shows this caption on a box that was given none.
+const char* const DEFAULT_CAPTION = "Error";
+
+void writeToStandardError(const char* text) {
+    std::fprintf(stderr, "%s\n", text);
+    std::fflush(stderr);
+}
+
+void showPlainBox(Uint32 kind, const char* text) {
+    if (SDL_ShowSimpleMessageBox(kind, DEFAULT_CAPTION, text, nullptr) != 0) writeToStandardError(text);
+}
+
+}  // namespace
+
+int platformAskYesNo(const char* text, const char* caption) {
+    const int YES = 1, NO = 0;
+    const SDL_MessageBoxButtonData buttons[] = {
+        {SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT, YES, "Yes"},
+        {SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, NO, "No"},
+    };
+    SDL_MessageBoxData box = {};
+    box.flags = SDL_MESSAGEBOX_INFORMATION;
+    box.title = caption;
+    box.message = text;
+    box.numbuttons = 2;
+    box.buttons = buttons;
+    int answer = NO;
+    if (SDL_ShowMessageBox(&box, &answer) != 0) {
+        writeToStandardError(text);
+        return 0;
+    }
+    return answer == YES ? 1 : 0;
+}
+
+void platformShowWarningBox(const char* text) { showPlainBox(SDL_MESSAGEBOX_WARNING, text); }
+
+void platformShowErrorBox(const char* text) { showPlainBox(SDL_MESSAGEBOX_ERROR, text); }

@@ -1,0 +1,20 @@
+// What the SDL backend's window and message code share.
+#pragma once
+
+#include "platform/platform.h"
+
+#include <SDL.h>
+
+struct PlatformWindow {
+    SDL_Window* sdlWindow;
+    int depthBits;     // the depth the pixel format was chosen with
+    int doubleBuffer;  // 1 when the pixel format is double-buffered
+};
+
+struct PlatformInstance {
+    PlatformWindowProc windowProc;
+};
+
+// The one window of the program, for turning SDL's events into messages.
+extern PlatformWindow* sdlMainWindow;
+extern PlatformInstance* sdlInstance;
