@@ -32,5 +32,22 @@ struct RenderTargetList {
 // The program's one list, made by initGraphics; null if it could not be allocated.
 extern RenderTargetList* renderTargets;
 
+// The target every frame draws into: "Fullscreen2", entry 3 of renderTargets.
+extern RenderTarget* sceneTarget;
+
 // A new empty list, or null when it cannot be allocated.
 RenderTargetList* createRenderTargetList(int32_t capacity);
+
+// Builds a target and appends it. Refused (null, nothing appended) when count
+// equals capacity - 1; a record that cannot be allocated appends null.
+RenderTarget* createRenderTarget(RenderTargetList* list, RenderTargetDesc desc);
+
+// Draw into the target (on) or into the window again (off). The viewport is the caller's.
+void bind(const RenderTarget* target, bool on);
+
+// Binds colour texture n (counting from 1) on the active unit; 0 unbinds.
+void bindTexture(const RenderTarget* target, int n);
+
+// The demo's four targets, in order: "Fullscreen" 1024 x 1024, "512_1" 512 x 512,
+// "512_2" and "Fullscreen2" at the window's size; the last becomes sceneTarget.
+void createRenderTargets(int32_t windowWidth, int32_t windowHeight);

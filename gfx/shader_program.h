@@ -1,0 +1,20 @@
+// GLSL programs from the "VSHADER" and "FSHADER" resources.
+#pragma once
+
+#include <GL/gl.h>
+
+// The resource's bytes followed by one NUL, in a block from allocZeroed; an
+// empty string when there is no such resource.
+char* loadVertexShaderSource(int id);
+char* loadFragmentShaderSource(int id);
+
+// Creates the program (its name goes into *program at once), compiles and
+// attaches the sources that are given, links, and only then inspects vertex,
+// fragment and program in that order, showing each failure's log (at most 1023
+// characters) in an error box. Start-up goes on after a failure.
+void buildShaderProgram(GLuint* program, const char* vertexSource, const char* fragmentSource, const char* label);
+
+// Set a uniform of the program in use, looked up by name on every call; a name
+// the program lacks is skipped.
+void setUniformInt(GLuint program, const char* name, int value);
+void setUniformFloat(GLuint program, const char* name, float value);
