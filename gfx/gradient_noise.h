@@ -20,6 +20,16 @@ struct GradientNoise {
 // Sets the four fields and marks the tables as still to be built.
 void initGradientNoise(GradientNoise* noise, int32_t octaves, float frequency, float amplitude, uint32_t seed);
 
+// Where a coordinate falls on the lattice: t x 1000 rounded to the nearest
+// integer (ties to even) and divided by 1000 with truncation, so that points
+// less than 0.0005 below a lattice line already belong to the next cell; the
+// fraction is then t - cell, slightly negative there.
+struct LatticeCoordinate {
+    int32_t cell;
+    float fraction;
+};
+LatticeCoordinate latticeCoordinate(float t);
+
 // Noise at (x, y); builds the tables on first use. 0 on every lattice point.
 float noise2(GradientNoise* noise, float x, float y);
 
