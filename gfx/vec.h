@@ -13,7 +13,7 @@ struct Vec4 {
     Vec4(float x_, float y_, float z_, float w_) : x(x_), y(y_), z(z_), w(w_) {}
 };
 
-// result = a x b
+// result = a x b; result may be a or b itself.
 void cross(Vec3* result, const Vec3& a, const Vec3& b);
 
 // In place, in single precision: s = x*x + y*y, len = sqrt(s), both rounded to
