@@ -1,0 +1,28 @@
+// The handful of values behind the sponge that the music and the frame count
+// drive: the twist swings out on bass notes and back, each lead note cuts one
+// more level of holes, and the surface wobble fades in.
+#pragma once
+
+#include <cstdint>
+
+struct SpongeCues {
+    float twistX, twistY;              // current twist amounts
+    float twistZ;                      // sent every frame; never changes
+    float twistTargetX, twistTargetY;  // where the twists swing to; never positive
+    int32_t boxIterations;             // sent every frame; the scene does not use it
+    int32_t spongeIterations;          // levels of holes, 0 (a plain box) to 4
+    float displace1;                   // surface wobble, growing to 0.4
+    float fpar[16];                    // four camera vectors for the vertex program
+};
+
+// A draw from a generator in lo..hi; the demo passes sharedRandomInRange.
+typedef int32_t (*RandomDraw)(int32_t lo, int32_t hi);
+
+// The values at program start: the plain box, no twist.
+SpongeCues initialSpongeCues();
+
+// One frame of the cue values at demo time t, in this order: the camera
+// vectors, the twist cue (track 1), the iteration cue (track 11), the swing of
+// both twists, the wobble ramp. A cue is a track whose noteSeen entry is 0.
+void stepSpongeCues(SpongeCues* cues, float t, const int32_t* trackNote, const uint8_t* noteSeen, RandomDraw draw);
+
