@@ -16,6 +16,34 @@ enum : int32_t {
     NOTE_TRACE_BLOCK = 256,    // sample frames per noteTrace row
     NOTE_TRACE_ROWS = 29365,   // ceil(SONG_FRAMES / 256)
     NOTE_TRACE_ENTRIES = 32,   // entry 2t holds track t's note word
+    MASTER_VOICE = 12,         // the voice record of the master instrument
+    MAX_UNITS = 32,            // unit slots of a voice: the most units one list holds
+};
+
+// The voice area: VOICE_COUNT records of VOICE_WORDS 32-bit words, one block.
+// OP_STORE addresses words of a record's unit area, OP_STORE_REMOTE bytes of
+// the whole area, so this layout is part of the song format.
+enum : int32_t {
+    VOICE_WORDS = 262,
+    VOICE_BYTES = VOICE_WORDS * 4,              // 1048
+    VOICE_AREA_WORDS = VOICE_COUNT * VOICE_WORDS,
+    VOICE_AREA_BYTES = VOICE_AREA_WORDS * 4,    // 13,624
+    WORD_RELEASE_COUNT = 0,  // signed: 0 while held, +1 on every release row
+    WORD_NOTE = 1,           // signed: the note playing; 0 = silent
+    WORD_FIRST_SLOT = 2,     // unit u owns words 2 + 8u to 9 + 8u
+    SLOT_WORDS = 8,
+    UNIT_AREA_WORDS = MAX_UNITS * SLOT_WORDS,   // 256, cleared by a note-on
+    WORD_SEND_LEFT = 258,
+    WORD_SEND_RIGHT = 259,
+    WORD_MAIN_LEFT = 260,
+    WORD_MAIN_RIGHT = 261,
+};
+
+// The signal stack and the delay pool.
+enum : int32_t {
+    STACK_DEPTH = 8,
+    DELAY_POOL_LINES = 468,
+    DELAY_LINE_SAMPLES = 65536,
 };
 
 // Unit opcodes of the unit stream; 0 ends an instrument's list.
@@ -32,6 +60,55 @@ enum : uint8_t {
     OP_OUTPUT = 9,
     OP_MIX = 10,
     OP_STORE_REMOTE = 11,
+    OP_COUNT = 12,
+};
+
+// Parameter bytes each opcode takes from the parameter stream.
+inline constexpr uint8_t UNIT_PARAM_BYTES[OP_COUNT] = {0, 5, 7, 3, 1, 6, 1, 2, 0, 2, 1, 5};
+
+// Envelope stages (word 0 of an envelope's slot).
+enum : int32_t {
+    STAGE_ATTACK = 0,
+    STAGE_DECAY = 1,
+    STAGE_SUSTAIN = 2,
+    STAGE_RELEASE = 3,
+    STAGE_DONE = 4,
+};
+
+// Oscillator flags (last parameter byte): one waveform, optionally LFO.
+enum : uint8_t {
+    OSC_SINE = 0x01,
+    OSC_TRIANGLE = 0x02,
+    OSC_PULSE = 0x04,
+    OSC_NOISE = 0x08,
+    OSC_LFO = 0x10,
+    OSC_WAVEFORMS = OSC_SINE | OSC_TRIANGLE | OSC_PULSE | OSC_NOISE,
+};
+
+// Filter flags (last parameter byte): the outputs summed into the result.
+enum : uint8_t {
+    FILTER_LOW = 0x01,
+    FILTER_HIGH = 0x02,
+    FILTER_BAND = 0x04,
+    FILTER_LOW_MINUS_HIGH = 0x08,
+};
+
+// OP_STACK operations.
+enum : uint8_t {
+    STACK_POP = 1,
+    STACK_ADD_POP = 2,
+    STACK_MUL_POP = 3,
+    STACK_DUP = 4,
+    STACK_SWAP = 5,
+    STACK_ADD = 6,
+    STACK_MUL = 7,
+    STACK_ADD_PAIRS = 8,
+};
+
+// OP_MIX selectors: which outputs of the track voices are summed.
+enum : uint8_t {
+    MIX_MAIN = 0,
+    MIX_SEND = 8,
 };
 
 struct Song {

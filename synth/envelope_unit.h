@@ -1,0 +1,57 @@
+// OP_ENVELOPE: a linear attack-decay-sustain-release level times a gain.
+// Slot words: 0 stage, 1 level, 2 gain modulation.
+#pragma once
+
+#include "synth/song.h"
+#include "synth/synth_state.h"
+
+struct EnvelopeUnit {
+    // Per-frame level steps, pow2(-24 p) of the attack, decay and release bytes.
+    double attackRate;
+    double decayRate;
+    double sustain;
+    double releaseRate;
+    double gain;
+};
+
+EnvelopeUnit compileEnvelope(const uint8_t bytes[5]);
+
+inline void runEnvelope(const EnvelopeUnit& unit, const uint32_t* voice, uint32_t* slot, double*& top) {
+    if (wordInt(voice[WORD_NOTE]) == 0) {
+        *top++ = 0.0;
+        return;
+    }
+    int32_t stage = wordInt(slot[0]);
+    // Checked every frame: a finished envelope of a released voice goes back
+    // to release, stays at 0 and finishes again.
+    if (wordInt(voice[WORD_RELEASE_COUNT]) != 0) stage = STAGE_RELEASE;
+    double level = wordFloat(slot[1]);
+    switch (stage) {
+    case STAGE_ATTACK:
+        level += unit.attackRate;
+        if (level >= 1.0) {
+            level = 1.0;
+            stage = STAGE_DECAY;
+        }
+        break;
+    case STAGE_DECAY:
+        level -= unit.decayRate;
+        if (level <= unit.sustain) {
+            level = unit.sustain;
+            stage = STAGE_SUSTAIN;
+        }
+        break;
+    case STAGE_RELEASE:
+        level -= unit.releaseRate;
+        if (level <= 0.0) {
+            level = 0.0;
+            stage = STAGE_DONE;
+        }
+        break;
+    default:  // sustain holds; done (or a stage word a store overwrote) stays
+        break;
+    }
+    setWordInt(slot[0], stage);
+    setWordFloat(slot[1], static_cast<float>(level));
+    *top++ = static_cast<double>(wordFloat(slot[1])) * (unit.gain + wordFloat(slot[2]));
+}

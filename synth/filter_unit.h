@@ -1,0 +1,35 @@
+// OP_FILTER: a state-variable filter on the top value; any sum of its low,
+// high, band and low-minus-high outputs. Slot words: 0 low, 1 high, 2 band,
+// 3 coefficient (rewritten every frame).
+#pragma once
+
+#include "synth/song.h"
+#include "synth/synth_state.h"
+
+struct FilterUnit {
+    double coefficient;  // the frequency parameter squared
+    double damping;      // smaller resonates more
+    uint8_t outputs;     // FILTER_* flags
+};
+
+FilterUnit compileFilter(const uint8_t bytes[3]);
+
+inline void runFilter(const FilterUnit& unit, const uint32_t* voice, uint32_t* slot, double* top) {
+    if (wordInt(voice[WORD_NOTE]) == 0) return;
+    const double f = unit.coefficient;
+    setWordFloat(slot[3], static_cast<float>(f));
+    const double x = top[-1];
+    setWordFloat(slot[0], static_cast<float>(wordFloat(slot[0]) + f * wordFloat(slot[2])));
+    const double low = wordFloat(slot[0]);
+    setWordFloat(slot[1], static_cast<float>(x - low - unit.damping * wordFloat(slot[2])));
+    const double high = wordFloat(slot[1]);
+    setWordFloat(slot[2], static_cast<float>(wordFloat(slot[2]) + f * high));
+    const double band = wordFloat(slot[2]);
+    // Summed from 0 in a fixed order, so no flags give 0 while the state runs.
+    double result = 0.0;
+    if (unit.outputs & FILTER_LOW) result += low;
+    if (unit.outputs & FILTER_HIGH) result += high;
+    if (unit.outputs & FILTER_BAND) result += band;
+    if (unit.outputs & FILTER_LOW_MINUS_HIGH) result += low - high;
+    top[-1] = result;
+}

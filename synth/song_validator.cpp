@@ -1,0 +1,216 @@
+#include "synth/song_validator.h"
+
+#include <cstdarg>
+#include <cstdio>
+
+namespace {
+
+// Where the walk through the song stands, for messages.
+struct Walk {
+    const Song& song;
+    SongFault* fault;
+    int32_t instrument = -1;
+    int32_t unit = -1;
+    uint8_t opcode = OP_END;
+};
+
+__attribute__((format(printf, 2, 3))) int reject(const Walk& walk, const char* format, ...) {
+    if (!walk.fault) return 0;
+    SongFault& fault = *walk.fault;
+    fault.instrument = walk.instrument;
+    fault.unit = walk.unit;
+    // "instrument 3, unit 5 (OP_STACK): " or "master instrument: ", then the fault.
+    char* message = fault.message;
+    const int size = sizeof fault.message;
+    int used = 0;
+    if (walk.instrument == MASTER_VOICE) {
+        used = std::snprintf(message, size, "master instrument");
+    } else if (walk.instrument >= 0) {
+        used = std::snprintf(message, size, "instrument %d", walk.instrument);
+    }
+    if (walk.instrument >= 0 && walk.unit >= 0) {
+        used += std::snprintf(message + used, size - used, ", unit %d (%s)", walk.unit, unitName(walk.opcode));
+    }
+    if (walk.instrument >= 0) used += std::snprintf(message + used, size - used, ": ");
+    va_list args;
+    va_start(args, format);
+    std::vsnprintf(message + used, size - used, format, args);
+    va_end(args);
+    return 0;
+}
+
+int checkOrderLists(const Walk& walk) {
+    const Song& song = walk.song;
+    for (int32_t track = 0; track < TRACK_COUNT; ++track) {
+        for (int32_t position = 0; position < ORDER_POSITIONS; ++position) {
+            const uint8_t pattern = song.orderList[ORDER_POSITIONS * track + position];
+            if (pattern >= song.patternCount) {
+                return reject(walk, "track %d, order position %d: pattern %d does not exist (the song has %d)",
+                              track, position, pattern, song.patternCount);
+            }
+        }
+    }
+    return 1;
+}
+
+// Values a unit needs on the stack, and how many it leaves more (or fewer).
+struct StackEffect {
+    int32_t needs;
+    int32_t change;
+};
+
+StackEffect stackEffect(uint8_t opcode, const uint8_t* bytes) {
+    switch (opcode) {
+    case OP_ENVELOPE:
+    case OP_OSCILLATOR: return {0, 1};
+    case OP_PAN: return {1, 1};
+    case OP_OUTPUT: return {2, -2};
+    case OP_MIX: return {0, 2};
+    case OP_STACK:
+        switch (bytes[0]) {
+        case STACK_POP: return {1, -1};
+        case STACK_ADD_POP:
+        case STACK_MUL_POP: return {2, -1};
+        case STACK_DUP: return {1, 1};
+        case STACK_ADD_PAIRS: return {4, -2};
+        default: return {2, 0};  // swap, add, mul
+        }
+    default: return {1, 0};  // filter, shaper, delay, stores: work on the top
+    }
+}
+
+int checkShapeDrive(const Walk& walk, uint8_t byte, const char* what) {
+    // At 128 the curve divides by zero; above it, it passes through a pole.
+    if (byte >= 128) return reject(walk, "%s byte %d is 128 or more (the waveshaper needs less than 128)", what, byte);
+    return 1;
+}
+
+int checkOscillator(const Walk& walk, const uint8_t* bytes) {
+    const uint8_t flags = bytes[6];
+    if (flags & ~(OSC_WAVEFORMS | OSC_LFO)) return reject(walk, "flags 0x%02X have unknown bits", flags);
+    const uint8_t waveform = flags & OSC_WAVEFORMS;
+    if (waveform != OSC_SINE && waveform != OSC_TRIANGLE && waveform != OSC_PULSE && waveform != OSC_NOISE) {
+        return reject(walk, "flags 0x%02X must name exactly one waveform", flags);
+    }
+    if (waveform == OSC_TRIANGLE && (bytes[3] == 0 || bytes[3] == 128)) {
+        return reject(walk, "triangle width byte %d divides by zero (the width must lie strictly between 0 and 1)",
+                      bytes[3]);
+    }
+    return checkShapeDrive(walk, bytes[4], "shape");
+}
+
+int checkDelay(const Walk& walk, const uint8_t* bytes, int32_t& poolLines) {
+    const int32_t first = bytes[4];
+    const int32_t lines = bytes[5];
+    if (lines == 0) return reject(walk, "line count 0");
+    if (first + lines > DELAY_LENGTH_COUNT) {
+        return reject(walk, "length indices %d to %d go beyond the %d delay lengths", first, first + lines - 1,
+                      DELAY_LENGTH_COUNT);
+    }
+    for (int32_t index = first; index < first + lines; ++index) {
+        if (walk.song.delayLengths[index] == 0) return reject(walk, "delay length %d is 0 frames", index);
+    }
+    poolLines += lines;
+    // Every line takes a record, and the last unit's DC blocker one more.
+    if (poolLines + 1 > DELAY_POOL_LINES) {
+        return reject(walk, "the delay units need %d pool records, the pool has %d", poolLines + 1, DELAY_POOL_LINES);
+    }
+    return 1;
+}
+
+int checkStoreRemote(const Walk& walk, const uint8_t* bytes) {
+    const uint32_t offset = bytes[1] | bytes[2] << 8 | bytes[3] << 16 | static_cast<uint32_t>(bytes[4]) << 24;
+    if (offset >= static_cast<uint32_t>(VOICE_AREA_BYTES)) {
+        return reject(walk, "byte offset %u lies outside the voice area (%d bytes)", offset, VOICE_AREA_BYTES);
+    }
+    if (offset % 4 != 0) return reject(walk, "byte offset %u is not on a word boundary", offset);
+    return 1;
+}
+
+int checkUnitParameters(const Walk& walk, const uint8_t* bytes, int32_t& poolLines) {
+    switch (walk.opcode) {
+    case OP_OSCILLATOR: return checkOscillator(walk, bytes);
+    case OP_SHAPER: return checkShapeDrive(walk, bytes[0], "drive");
+    case OP_DELAY: return checkDelay(walk, bytes, poolLines);
+    case OP_STACK:
+        if (bytes[0] < STACK_POP || bytes[0] > STACK_ADD_PAIRS) {
+            return reject(walk, "stack operation %d is not 1 to 8", bytes[0]);
+        }
+        return 1;
+    case OP_MIX:
+        if (bytes[0] != MIX_MAIN && bytes[0] != MIX_SEND) {
+            return reject(walk, "selector %d is neither 0 (main) nor 8 (send)", bytes[0]);
+        }
+        return 1;
+    case OP_STORE_REMOTE: return checkStoreRemote(walk, bytes);
+    default: return 1;  // an OP_STORE target byte always lies in the 256 unit words
+    }
+}
+
+int checkInstruments(Walk& walk) {
+    const Song& song = walk.song;
+    int32_t opcodeAt = 0;
+    int32_t paramAt = 0;
+    int32_t poolLines = 0;
+    for (walk.instrument = 0; walk.instrument < VOICE_COUNT; ++walk.instrument) {
+        int32_t depth = 0;
+        for (walk.unit = 0;; ++walk.unit) {
+            if (opcodeAt >= song.unitStreamSize) {
+                walk.unit = -1;
+                return reject(walk, "the unit stream ends before the list's end byte");
+            }
+            walk.opcode = song.unitStream[opcodeAt++];
+            if (walk.opcode == OP_END) break;
+            if (walk.opcode >= OP_COUNT) return reject(walk, "opcode %d is not a unit", walk.opcode);
+            if (walk.unit == MAX_UNITS) return reject(walk, "the list holds more than %d units", MAX_UNITS);
+            const int32_t count = UNIT_PARAM_BYTES[walk.opcode];
+            if (paramAt + count > song.paramStreamSize) {
+                return reject(walk, "the parameter stream ends inside the unit's %d bytes", count);
+            }
+            const uint8_t* bytes = song.paramStream + paramAt;
+            paramAt += count;
+            if (!checkUnitParameters(walk, bytes, poolLines)) return 0;
+            const StackEffect effect = stackEffect(walk.opcode, bytes);
+            if (depth < effect.needs) {
+                return reject(walk, "needs %d values on the stack, it holds %d", effect.needs, depth);
+            }
+            depth += effect.change;
+            if (depth > STACK_DEPTH) return reject(walk, "the stack grows to %d values, it holds %d", depth, STACK_DEPTH);
+        }
+        if (depth != 0) {
+            walk.unit = -1;
+            return reject(walk, "leaves %d values on the stack at the end of its list", depth);
+        }
+    }
+    walk.instrument = -1;
+    walk.unit = -1;
+    if (opcodeAt != song.unitStreamSize) {
+        return reject(walk, "the unit stream has %d bytes after the master instrument's list",
+                      song.unitStreamSize - opcodeAt);
+    }
+    if (paramAt != song.paramStreamSize) {
+        return reject(walk, "the parameter stream has %d bytes the units do not use", song.paramStreamSize - paramAt);
+    }
+    return 1;
+}
+
+}  // namespace
+
+const char* unitName(uint8_t opcode) {
+    static const char* const names[OP_COUNT] = {
+        "OP_END",   "OP_ENVELOPE", "OP_OSCILLATOR", "OP_FILTER", "OP_SHAPER", "OP_DELAY",
+        "OP_STACK", "OP_STORE",    "OP_PAN",        "OP_OUTPUT", "OP_MIX",    "OP_STORE_REMOTE",
+    };
+    return opcode < OP_COUNT ? names[opcode] : "opcode?";
+}
+
+int validateSong(const Song& song, SongFault* fault) {
+    Walk walk{song, fault};
+    if (!song.patterns || !song.orderList || !song.unitStream || !song.paramStream || !song.delayLengths) {
+        return reject(walk, "the song lacks one of its five tables");
+    }
+    if (song.patternCount < 1 || song.unitStreamSize < 0 || song.paramStreamSize < 0) {
+        return reject(walk, "the song's table sizes are out of range");
+    }
+    return checkOrderLists(walk) && checkInstruments(walk);
+}

@@ -1,0 +1,39 @@
+// The arithmetic every unit shares. Values in flight are doubles; the float
+// constants are exactly the single-precision values the instruments were
+// tuned with.
+#pragma once
+
+#include <cstdint>
+
+// A parameter byte b means b / 128 (64 is 0.5, 128 is 1.0).
+inline constexpr float PARAM_SCALE = 0.0078125f;
+// Semitones to octaves: the float nearest 1/12 (bits 3DAAAAAA).
+inline constexpr float SEMITONE_OCTAVES = 0x1.555554p-4f;
+// Phase increment per frame at 0 semitones: audio (bits 38C265DC) and
+// low-frequency oscillators (bits 38299C67).
+inline constexpr float AUDIO_PHASE_STEP = 0x1.84cbb8p-14f;
+inline constexpr float LFO_PHASE_STEP = 0x1.5338cep-15f;
+// Envelope rates are pow2(-ENVELOPE_RATE_SCALE * p).
+inline constexpr double ENVELOPE_RATE_SCALE = 24.0;
+inline constexpr uint32_t NOISE_MULTIPLIER = 16007u;
+inline constexpr double NOISE_DIVISOR = -2147483648.0;
+inline constexpr double DC_BLOCKER_COEFFICIENT = 0.99609375;  // 255/256
+inline constexpr double TWO_PI = 2.0 * 3.14159265358979323846;
+
+// 2 to the power x for any sign of x: the exact power of two of floor(x) times
+// 2 to the fractional part.
+double pow2(double x);
+
+// x - floor(x), in [0, 1) for finite x.
+double fractionalPart(double x);
+
+// The waveshaper: clamp x to [-1, 1], then bend it with drive p. p = 0.5 is the
+// identity, above bends towards a square, below flattens. Split in two so a
+// unit can work out the curve once: shape(x, p) == shapeWithCurve(x, shapeCurve(p)).
+double shapeCurve(double p);
+double shapeWithCurve(double x, double curve);
+double shape(double x, double p);
+
+// Advances the shared noise seed (x 16007, wrapping in 32 bits) and returns it
+// divided by -2^31: a value in (-1, 1].
+double nextNoise(int32_t& seed);

@@ -1,0 +1,7 @@
+#include "synth/synth_state.h"
+
+void resetSynthState(SynthState& state, int32_t poolRecords) {
+    std::memset(state.voiceArea, 0, sizeof state.voiceArea);
+    state.noiseSeed = 1;
+    std::memset(state.delayPool, 0, sizeof(DelayLine) * static_cast<size_t>(poolRecords));
+}

@@ -1,0 +1,50 @@
+// The synthesizer's work memory: the voice area, the shared noise seed and the
+// delay pool. Everything a render changes lives here (about 122 MB), so a
+// render is repeatable from a reset state.
+#pragma once
+
+#include "synth/song.h"
+
+#include <cstdint>
+#include <cstring>
+
+struct DelayLine {
+    int32_t writePosition;   // 0 to length - 1
+    float dampingState;
+    // The DC blocker of the delay unit whose last line is the record before.
+    float dcPreviousInput;
+    float dcPreviousOutput;
+    float samples[DELAY_LINE_SAMPLES];
+};
+
+struct SynthState {
+    // 13 voice records of 262 words: integers and floats, as the song puts them.
+    uint32_t voiceArea[VOICE_AREA_WORDS];
+    int32_t noiseSeed;
+    DelayLine delayPool[DELAY_POOL_LINES];
+};
+
+// Zeroes the voice area and the first poolRecords delay records, and sets the
+// noise seed to 1. Records beyond poolRecords are left as they are.
+void resetSynthState(SynthState& state, int32_t poolRecords);
+
+// A voice word read or written as the type the unit gives it.
+inline float wordFloat(const uint32_t& word) {
+    float value;
+    std::memcpy(&value, &word, sizeof value);
+    return value;
+}
+inline int32_t wordInt(const uint32_t& word) {
+    int32_t value;
+    std::memcpy(&value, &word, sizeof value);
+    return value;
+}
+inline void setWordFloat(uint32_t& word, float value) { std::memcpy(&word, &value, sizeof value); }
+inline void setWordInt(uint32_t& word, int32_t value) { std::memcpy(&word, &value, sizeof value); }
+
+inline uint32_t* voiceRecord(SynthState& state, int32_t voice) {
+    return state.voiceArea + voice * VOICE_WORDS;
+}
+inline const uint32_t* voiceRecord(const SynthState& state, int32_t voice) {
+    return state.voiceArea + voice * VOICE_WORDS;
+}
