@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -81,6 +82,19 @@ TEST(GradientNoiseTables, PermutationIsAShuffleOfTheTableAndItsTailRepeats) {
         EXPECT_EQ(std::memcmp(noise->gradients2[copy], noise->gradients2[i], sizeof(float) * 2), 0) << i;
         EXPECT_EQ(std::memcmp(noise->gradients3[copy], noise->gradients3[i], sizeof(float) * 3), 0) << i;
     }
+    freeBlock(noise);
+}
+
+TEST(GradientNoiseTables, ShuffleSwapsWithAnEntryDrawnFromTheWholeTable) {
+    // Replayed from the draws after the 6144 gradient draws: j is taken modulo
+    // 1024 every time, not modulo k + 1, and that decides the picture.
+    GradientNoise* noise = builtNoise(133);
+    uint32_t state = 133;
+    for (int i = 0; i < 6 * 1024; ++i) nextInt(&state);
+    std::vector<int32_t> expected(GRADIENT_TABLE_SIZE);
+    for (int i = 0; i < GRADIENT_TABLE_SIZE; ++i) expected[i] = i;
+    for (int k = GRADIENT_TABLE_SIZE - 1; k > 0; --k) std::swap(expected[k], expected[nextInt(&state) % 1024]);
+    EXPECT_EQ(std::memcmp(noise->permutation, expected.data(), sizeof(int32_t) * GRADIENT_TABLE_SIZE), 0);
     freeBlock(noise);
 }
 
