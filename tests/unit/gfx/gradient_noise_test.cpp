@@ -22,20 +22,12 @@ GradientNoise* builtNoise(uint32_t seedValue, int32_t octaves = 8, float frequen
 
 float componentOf(int32_t draw) { return static_cast<float>(draw % 2048 - 1024) / 1024.0f; }
 
-TEST(GradientNoiseInit, SetsTheFieldsAndDefersTheTables) {
+TEST(GradientNoiseTables, AreBuiltOnFirstUseWithExactlyTheFixedNumberOfDraws) {
     GradientNoise* noise = static_cast<GradientNoise*>(allocZeroed(sizeof(GradientNoise)));
-    initGradientNoise(noise, 8, 2.5f, 0.75f, 133);
-    EXPECT_EQ(noise->octaves, 8);
-    EXPECT_EQ(noise->frequency, 2.5f);
-    EXPECT_EQ(noise->amplitude, 0.75f);
-    EXPECT_EQ(noise->state, 133u);
-    EXPECT_NE(noise->needsTables, 0);
-    EXPECT_EQ(noise->permutation[1], 0);  // nothing built yet
-    freeBlock(noise);
-}
-
-TEST(GradientNoiseTables, FirstUseTakesExactlyTheFixedNumberOfDraws) {
-    GradientNoise* noise = builtNoise(49);
+    initGradientNoise(noise, 8, 2.5f, 0.75f, 49);
+    EXPECT_EQ(noise->state, 49u);
+    EXPECT_EQ(noise->permutation[1], 0);  // nothing built by init
+    noise2(noise, 0.5f, 0.5f);
     EXPECT_EQ(noise->needsTables, 0);
     uint32_t expected = 49;
     for (int i = 0; i < 6 * 1024 + 1023; ++i) nextInt(&expected);
@@ -63,18 +55,8 @@ TEST(GradientNoiseTables, EachEntryTakesOneTwoThenThreeDraws) {
     freeBlock(noise);
 }
 
-TEST(GradientNoiseTables, PermutationIsAShuffleOfTheTableAndItsTailRepeats) {
+TEST(GradientNoiseTables, TheTailRepeatsTheFirst1026Entries) {
     GradientNoise* noise = builtNoise(63);
-    std::vector<int> seen(GRADIENT_TABLE_SIZE, 0);
-    int fixedPoints = 0;
-    for (int i = 0; i < GRADIENT_TABLE_SIZE; ++i) {
-        ASSERT_GE(noise->permutation[i], 0);
-        ASSERT_LT(noise->permutation[i], GRADIENT_TABLE_SIZE);
-        ++seen[noise->permutation[i]];
-        if (noise->permutation[i] == i) ++fixedPoints;
-    }
-    for (int i = 0; i < GRADIENT_TABLE_SIZE; ++i) EXPECT_EQ(seen[i], 1) << i;
-    EXPECT_LT(fixedPoints, 20);  // it was shuffled
     for (int i = 0; i < GRADIENT_TABLE_ENTRIES - GRADIENT_TABLE_SIZE; ++i) {
         int copy = GRADIENT_TABLE_SIZE + i;
         EXPECT_EQ(noise->permutation[copy], noise->permutation[i]) << i;
@@ -203,15 +185,8 @@ TEST(Fractal2, SumsOctavesAtDoubledPointsWithHalvedWeights) {
     expected += noise2(noise, 2 * x, 2 * y) * 2.0f;
     expected += noise2(noise, 4 * x, 4 * y) * 1.0f;
     EXPECT_EQ(fractal2(noise, point), expected);
-    freeBlock(noise);
-}
-
-TEST(Fractal2, NoOctavesGiveZeroAndOnlyTheFrequencyScale) {
-    GradientNoise* noise = builtNoise(39, 0, 3.0f);
-    float point[2] = {0.25f, 0.5f};
+    noise->octaves = 0;
     EXPECT_EQ(fractal2(noise, point), 0.0f);
-    EXPECT_EQ(point[0], 0.75f);
-    EXPECT_EQ(point[1], 1.5f);
     freeBlock(noise);
 }
 
