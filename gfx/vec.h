@@ -17,6 +17,6 @@ struct Vec4 {
 void cross(Vec3* result, const Vec3& a, const Vec3& b);
 
 // In place, in single precision: s = x*x + y*y, len = sqrt(s), both rounded to
-// float, then each component times 1 / len.
+// float, then each component times 1 / len. A zero vector stays zero.
 void normalize2(float* v);
 void normalize3(float* v);
