@@ -1,17 +1,93 @@
-#include "demo/closing_fade.h"
+#include "demo/banner.h"
+#include "demo/cube_logo.h"
 #include "demo/demo.h"
+#include "demo/demo_objects.h"
+#include "demo/distortion.h"
+#include "demo/post_process.h"
+#include "demo/scroll_text.h"
+#include "demo/sponge.h"
+#include "demo/transition_overlay.h"
+#include "gfx/gl_entry_points.h"
+#include "gfx/render_target.h"
+#include "synth/music.h"
 
 #include <GL/gl.h>
 
 namespace {
 
-FadeValues fade = {1.0f, 1.0f, 0.0f};
+// The logo owns the first ten seconds; the sponge runs from then on.
+const double LOGO_SECONDS = 10.0;
+
+void drawOverlayShape(const OverlayShape& shape) {
+    if (!shape.depthTest) glDisable(GL_DEPTH_TEST);
+    glColor3f(shape.grey, shape.grey, shape.grey);
+    if (shape.kind == OVERLAY_QUAD) {
+        glBegin(GL_QUADS);
+        glVertex3f(shape.x0, shape.y0, 0.0f);
+        glVertex3f(shape.x1, shape.y0, 0.0f);
+        glVertex3f(shape.x1, shape.y1, 0.0f);
+        glVertex3f(shape.x0, shape.y1, 0.0f);
+    } else {
+        glBegin(GL_LINES);
+        glVertex3f(shape.x0, shape.y0, 0.0f);
+        glVertex3f(shape.x1, shape.y1, 0.0f);
+    }
+    glEnd();
+    if (!shape.depthTest) glEnable(GL_DEPTH_TEST);
+}
+
+// Over the scene, one unit in front of the eye.
+void drawTransitionOverlay(double t) {
+    TransitionOverlay overlay;
+    buildTransitionOverlay(t, displayConfig.width, displayConfig.height, &overlay);
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    glEnable(GL_DEPTH_TEST);
+    glPushMatrix();
+    glLoadIdentity();
+    glTranslatef(0.0f, 0.0f, -1.0f);
+    for (int i = 0; i < overlay.count; ++i) drawOverlayShape(overlay.shapes[i]);
+    glPopMatrix();
+}
+
+// The picture in sceneTarget reaches the window through the old-screen pass.
+void presentScene(float t) {
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    gl.glUseProgram(fxProgram);
+    glPushMatrix();
+    bindTexture(sceneTarget, 1);
+    drawPostProcess(t);
+    glPopMatrix();
+    gl.glUseProgram(0);
+}
+
+// Each note change acts in exactly the one frame that saw it.
+void acknowledgeMusicCues() {
+    for (int track = 0; track < NOTE_TRACKS; ++track) noteSeen[track] = 1;
+}
 
 }  // namespace
 
 int drawFrame() {
+    const double t = demoTime;
     glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    if (quitRequested && stepClosingFade(&fade, demoTime - quitTime)) fadeFinished = true;
+
+    // The target is not cleared here: the logo clears it, the sponge draws only
+    // its band and leaves the rest to the overlay.
+    glViewport(0, 0, displayConfig.width, displayConfig.height);
+    bind(sceneTarget, true);
+    if (t <= LOGO_SECONDS) {
+        drawCubeLogo(cubeLogo, t);
+    } else {
+        drawSponge(static_cast<float>(t));
+    }
+    drawTransitionOverlay(t);
+    if (bannerShown(t)) drawBanner();
+    drawScrollText(scrollText, t);
+    bind(sceneTarget, false);
+
+    presentScene(static_cast<float>(t));
+    advanceDistortion();
+    acknowledgeMusicCues();
     return 0;
 }

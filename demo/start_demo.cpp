@@ -1,19 +1,59 @@
+#include "demo/cube_logo.h"
 #include "demo/demo.h"
+#include "demo/demo_objects.h"
+#include "demo/effect_programs.h"
+#include "demo/scroll_text.h"
+#include "gfx/heap.h"
+#include "gfx/render_target.h"
+#include "gfx/shader_program.h"
+#include "gfx/textures.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
 
+CubeLogo* cubeLogo = nullptr;
+ScrollText* scrollText = nullptr;
+GLuint fxProgram = 0;
+
 namespace {
+
+enum { OLD_SCREEN_VERTEX_SHADER = 317, OLD_SCREEN_FRAGMENT_SHADER = 318 };
+
+const double FIELD_OF_VIEW_DEGREES = 30.0;
+const double NEAR_PLANE = 1.0;
+const double FAR_PLANE = 10000.0;
 
 void reportProgress(const LoadProgress& progress, int percent) {
     if (progress.report) progress.report(progress.context, percent);
 }
 
-}  // namespace
+template <typename Record>
+Record* newRecord() {
+    return static_cast<Record*>(allocZeroed(sizeof(Record)));
+}
 
-int startDemo(const LoadProgress& progress, DisplayConfig* display) {
-    reportProgress(progress, 0);
+// Every object the frames draw with. Returns 0 as soon as one cannot be had:
+// a frame would dereference it.
+int buildDrawingObjects(const DisplayConfig& display) {
+    createRenderTargets(display.width, display.height);
+    if (!sceneTarget) return 0;
 
+    EffectPrograms* programs = newRecord<EffectPrograms>();
+    if (!programs) return 0;
+    effectPrograms = buildEffectPrograms(programs);
+
+    scrollText = newRecord<ScrollText>();
+    if (!scrollText) return 0;
+
+    CubeLogo* logo = newRecord<CubeLogo>();
+    if (!logo) return 0;
+    cubeLogo = buildCubeLogo(logo);
+    if (!cubeLogo) return 0;
+
+    return createBannerTexture();
+}
+
+void setFixedState(DisplayConfig* display) {
     if (display->height == 0) display->height = 1;
     glViewport(0, 0, display->width, display->height);
 
@@ -24,11 +64,20 @@ int startDemo(const LoadProgress& progress, DisplayConfig* display) {
 
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
-    gluPerspective(30.0, display->aspect, 1.0, 10000.0);
+    gluPerspective(FIELD_OF_VIEW_DEGREES, display->aspect, NEAR_PLANE, FAR_PLANE);
+}
 
+}  // namespace
+
+int startDemo(const LoadProgress& progress, DisplayConfig* display) {
+    reportProgress(progress, 0);
+    if (!buildDrawingObjects(*display)) return 0;
+    setFixedState(display);
     reportProgress(progress, 50);
     reportProgress(progress, 100);
 
+    buildShaderProgram(&fxProgram, loadVertexShaderSource(OLD_SCREEN_VERTEX_SHADER),
+                       loadFragmentShaderSource(OLD_SCREEN_FRAGMENT_SHADER), "Fx");
     glMatrixMode(GL_MODELVIEW);
     return 1;
 }

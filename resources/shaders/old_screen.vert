@@ -1,5 +1,6 @@
 #version 110
-// Placeholder: the fixed-function transform until this program is written.
+// The old-screen pass: the quad goes through the fixed-function transform, and
+// its texture coordinate reaches the fragment program unchanged.
 void main() {
     gl_Position = ftransform();
     gl_TexCoord[0] = gl_MultiTexCoord0;
