@@ -3,6 +3,7 @@
 // draw leaves for the rest of the frame.
 #define GL_GLEXT_PROTOTYPES 1  // the test reads the driver's state directly
 
+#include "demo/cube_flight.h"
 #include "demo/cube_layout.h"
 #include "gfx/render_target.h"
 #include "tests/gl/cube_logo/logo_gl_fixture.h"
@@ -95,7 +96,7 @@ TEST_F(LogoGlTest, ProgramsOwnLogoCoversItsCubesHomesLitAndTinted) {
     for (int n = 0; n < logo->cubeCount; n += 37, ++sampled) {
         const Vec3& home = logo->cubes[n]->home;
         int column = 0, row = 0;
-        eyeToPixel(landedPointInEyeSpace(Point3{home.x, home.y, home.z}, LANDED), scene.width, scene.height, &column,
+        eyeToPixel(logoPointInEyeSpace(Point3{home.x, home.y, home.z}, LANDED), scene.width, scene.height, &column,
                    &row);
         const uint8_t* pixel = scene.at(column, row);
         EXPECT_GT(pixel[3], 0) << "cube " << n << " at " << column << ", " << row;
@@ -116,8 +117,8 @@ TEST_F(LogoGlTest, LitColourOfAFlatWhiteBlockFollowsTheThreeLightsOnTheRedMateri
 
     // The cube at the logo's centre shows its -z face, turned towards the viewer.
     const double h = 1.0 / 256.0;
-    Point3 eye = landedPointInEyeSpace(Point3{0.0, 0.0, -h}, LANDED);
-    Point3 normal = landedNormalInEyeSpace(Point3{0.0, 0.0, -1.0}, LANDED);
+    Point3 eye = logoPointInEyeSpace(Point3{0.0, 0.0, -h}, LANDED);
+    Point3 normal = logoNormalInEyeSpace(Point3{0.0, 0.0, -1.0}, LANDED);
     ASSERT_GT(normal.z, 0.0);
     Rgb expected = litColour(eye, normal, 255.0 / 256.0);
     int column = 0, row = 0;
@@ -128,6 +129,28 @@ TEST_F(LogoGlTest, LitColourOfAFlatWhiteBlockFollowsTheThreeLightsOnTheRedMateri
     EXPECT_NEAR(pixel[1] / 255.0, expected.g, tolerance) << column << ", " << row;
     EXPECT_NEAR(pixel[2] / 255.0, expected.b, tolerance) << column << ", " << row;
     EXPECT_GT(expected.r - expected.b, 0.15);  // the oracle itself is tinted
+}
+
+TEST_F(LogoGlTest, ACubeInFlightIsWhereTheProcessorsFlightPutsIt) {
+    SheetPixels sheet;
+    sheet.set(54, 248, 255, 255, 255, 255);  // one cube, at home in the logo's centre
+    rebuildCubesFrom(sheet);
+    ASSERT_EQ(logo->cubeCount, 1);
+    const float t = 7.0f;  // near enough to be on screen, far enough to be well off home
+    const LogoCube& cube = *logo->cubes[0];
+    CubeFlight flight = cubeFlightAt(t, cube.startDelay, logo->crosses[0].w, 0.0f);
+    ASSERT_LT(flight.progress, 0.9f);
+    fillScene(0.0f);
+    drawCubeLogo(logo, t);
+    Picture scene = readScene();
+
+    Vec3 centre = flightCentre(cube.home, cube.scatter, flight.progress);
+    Point3 inFlight{centre.x * flight.scale, centre.y * flight.scale, centre.z * flight.scale};
+    int column = 0, row = 0;
+    eyeToPixel(logoPointInEyeSpace(inFlight, t), scene.width, scene.height, &column, &row);
+    EXPECT_GT(scene.at(column, row)[3], 0) << "in flight at " << column << ", " << row;
+    eyeToPixel(logoPointInEyeSpace(Point3{0.0, 0.0, 0.0}, t), scene.width, scene.height, &column, &row);
+    EXPECT_EQ(scene.at(column, row)[3], 0) << "already home at " << column << ", " << row;
 }
 
 TEST_F(LogoGlTest, DrawClearsWhatEarlierFramesLeftInTheTarget) {

@@ -47,12 +47,12 @@ double clampUnit(double value) { return std::min(1.0, std::max(0.0, value)); }
 
 }  // namespace
 
-Point3 landedPointInEyeSpace(const Point3& model, float t) {
+Point3 logoPointInEyeSpace(const Point3& model, float t) {
     Point3 p = turnAboutY(turnAboutX(Point3{model.x, model.y + 0.16, model.z}, 135.0), logoTurn(t));
     return Point3{p.x, p.y + logoPlacementAt(t).rise, p.z - 1.5};
 }
 
-Point3 landedNormalInEyeSpace(const Point3& model, float t) { return turnAboutY(turnAboutX(model, 135.0), logoTurn(t)); }
+Point3 logoNormalInEyeSpace(const Point3& model, float t) { return turnAboutY(turnAboutX(model, 135.0), logoTurn(t)); }
 
 void eyeToPixel(const Point3& eye, int width, int height, int* column, int* row) {
     double halfHeight = std::tan(radians(15.0));

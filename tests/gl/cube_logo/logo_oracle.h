@@ -11,11 +11,11 @@ struct Rgb {
     double r, g, b;
 };
 
-// A model point of a landed cube (flight over: no spin, true size) in eye space
-// at clock t: translate (0, 0.16, 0), turn 135 degrees about x, the logo's turn
-// about y, its rise and its distance.
-Point3 landedPointInEyeSpace(const Point3& model, float t);
-Point3 landedNormalInEyeSpace(const Point3& model, float t);
+// A point as the vertex program puts it out (flight, spin and scale applied) in
+// eye space at clock t: translate (0, 0.16, 0), turn 135 degrees about x, the
+// logo's turn about y, its rise and its distance. Normals only turn.
+Point3 logoPointInEyeSpace(const Point3& model, float t);
+Point3 logoNormalInEyeSpace(const Point3& model, float t);
 
 // The window pixel (column, row from the bottom) that an eye-space point falls on,
 // under the 30-degree perspective.
