@@ -109,9 +109,14 @@ int allocateArrays(CubeLogo* logo, int32_t cubeCount) {
 }
 
 void freeArrays(CubeLogo* logo) {
-    void* blocks[] = {logo->cubes, logo->positions, logo->normals, logo->colours,
-                      logo->homes, logo->scatters,  logo->crosses, logo->indices};
-    for (void* block : blocks) freeBlock(block);
+    freeBlock(logo->cubes);
+    freeBlock(logo->positions);
+    freeBlock(logo->normals);
+    freeBlock(logo->colours);
+    freeBlock(logo->homes);
+    freeBlock(logo->scatters);
+    freeBlock(logo->crosses);
+    freeBlock(logo->indices);
     logo->cubes = nullptr;
     logo->positions = logo->colours = logo->homes = logo->scatters = logo->crosses = nullptr;
     logo->normals = nullptr;

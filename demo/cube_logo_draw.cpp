@@ -9,7 +9,7 @@ namespace {
 
 enum { TEXTURE_SET_COUNT = 3 };  // home, scatter, cross: units 0, 1, 2
 
-const GLuint TEXTURE_SET_BUFFERS[TEXTURE_SET_COUNT] = {HOME_BUFFER, SCATTER_BUFFER, CROSS_BUFFER};
+const CubeLogoBuffer TEXTURE_SET_BUFFERS[TEXTURE_SET_COUNT] = {HOME_BUFFER, SCATTER_BUFFER, CROSS_BUFFER};
 
 void enableCubeArrays(const CubeLogo* logo) {
     glEnableClientState(GL_VERTEX_ARRAY);

@@ -74,22 +74,6 @@ TEST(CubeFlight, BeforeItsStartACubeWaitsAtProgress0ThreeTimesItsSize) {
     EXPECT_NEAR(waiting.spinAngle, 12.268f, 1e-4f);
 }
 
-TEST(CubeFlight, CentreMovesFromScatterToHome) {
-    Vec3 home(0.1f, -0.05f, 0.0f);
-    Vec3 scatter(-0.7f, 0.9f, 1.5f);
-    Vec3 start = flightCentre(home, scatter, 0.0f);
-    Vec3 middle = flightCentre(home, scatter, 0.5f);
-    Vec3 end = flightCentre(home, scatter, 1.0f);
-    EXPECT_EQ(start.x, scatter.x);
-    EXPECT_EQ(start.z, scatter.z);
-    EXPECT_FLOAT_EQ(middle.x, -0.3f);
-    EXPECT_FLOAT_EQ(middle.y, 0.425f);
-    EXPECT_FLOAT_EQ(middle.z, 0.75f);
-    EXPECT_FLOAT_EQ(end.x, home.x);
-    EXPECT_FLOAT_EQ(end.y, home.y);
-    EXPECT_FLOAT_EQ(end.z, home.z);
-}
-
 // --- The whole logo ---------------------------------------------------------
 
 TEST(LogoPlacement, StartsUnturnedAtTheOrigin) {

@@ -119,25 +119,6 @@ TEST(CubeScanOrder, ColumnsComeBeforeRowsWithHomesAndDelaysOfTheExamplePixels) {
     EXPECT_NEAR(second->startDelay, -1.9988f, 1e-6f);
 }
 
-TEST(CubeScanOrder, Column54Row248IsTheLogosCentre) {
-    SheetPixels sheet;
-    sheet.set(54, 248, 255, 255, 255, 255);
-    LaidOutLogo laidOut(sheet);
-    ASSERT_EQ(laidOut.logo.cubeCount, 1);
-    EXPECT_EQ(laidOut.logo.cubes[0]->home.x, 0.0f);
-    EXPECT_EQ(laidOut.logo.cubes[0]->home.y, 0.0f);
-}
-
-TEST(CubeScanOrder, DelayAccumulatesInSinglePrecisionOverTheWholeStrip) {
-    LaidOutLogo laidOut(stripWithProgramCounts());
-    ASSERT_EQ(laidOut.logo.cubeCount, 3068);
-    // The last pixel is grey, so its depth cubes carry the accumulator's end.
-    float expected = -2.0f;
-    for (int pixel = 0; pixel < 992; ++pixel) expected += 0.0012f;
-    EXPECT_EQ(laidOut.logo.cubes[3067]->startDelay, expected);
-    EXPECT_NEAR(expected, -0.8096f, 2e-4f);
-}
-
 // --- Scatter places and speeds ----------------------------------------------
 
 float speedOf(const CubeLogo& logo, int cube) { return logo.crosses[cube * CUBE_VERTEX_COUNT].w; }

@@ -51,19 +51,17 @@ TEST(GlyphCells, EveryCodeReadsItsOwnNineTexelCellOfTheGrid) {
 
 TEST(GlyphCells, GlyphStandsUprightWithTheImagesTopRowAtTheQuadsTop) {
     GlyphQuad quad = layOutGlyph('Q', 0.25f, -0.295f, 0.5f, scrollGlyphSize);
-    EXPECT_EQ(quad.x[0], 0.25f);  // emitted from the lower-left corner
-    EXPECT_EQ(quad.y[0], -0.295f);
+    // Lower left, upper left, upper right, lower right.
+    const float extent = glyphCell * scrollGlyphSize;
+    const float xs[4] = {0.25f, 0.25f, 0.25f + extent, 0.25f + extent};
+    const float ys[4] = {-0.295f, -0.295f + extent, -0.295f + extent, -0.295f};
     for (int corner = 0; corner < 4; ++corner) {
-        bool top = quad.y[corner] > -0.295f;
-        float cellTop = quad.v[1];
-        EXPECT_EQ(quad.v[corner] == cellTop, top) << corner;
-        EXPECT_EQ(quad.z, 0.5f);
+        EXPECT_EQ(quad.x[corner], xs[corner]) << corner;
+        EXPECT_EQ(quad.y[corner], ys[corner]) << corner;
+        bool top = corner == 1 || corner == 2;
+        EXPECT_EQ(quad.v[corner], top ? quad.v[1] : quad.v[1] + glyphCell) << corner;
     }
-    // Corners go round the quad: lower left, upper left, upper right, lower right.
-    EXPECT_EQ(quad.x[1], quad.x[0]);
-    EXPECT_GT(quad.y[1], quad.y[0]);
-    EXPECT_GT(quad.x[2], quad.x[1]);
-    EXPECT_EQ(quad.y[3], quad.y[0]);
+    EXPECT_EQ(quad.z, 0.5f);
 }
 
 }  // namespace

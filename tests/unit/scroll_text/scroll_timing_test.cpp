@@ -45,17 +45,6 @@ TEST(ScrollTiming, FirstWordEntersAWideScreenAtAbout12_6s) {
     EXPECT_NEAR(firstClockWhen(true, 0.0, 20.0, halfWidth), 12.6, 0.05);
 }
 
-TEST(ScrollTiming, OnlyTheLongBlankRunsEmptyTheLineFor29And20Seconds) {
-    // The pause of 20 blanks is narrower than the window: the line never empties there.
-    double halfWidth = visibleHalfWidth(1109.0 / 693.0);
-    double firstGap = firstClockWhen(false, 14.0, 240.0, halfWidth);
-    double firstGapEnd = firstClockWhen(true, firstGap, 240.0, halfWidth);
-    EXPECT_NEAR(firstGapEnd - firstGap, 29.0, 1.0);
-    double secondGap = firstClockWhen(false, firstGapEnd, 240.0, halfWidth);
-    double secondGapEnd = firstClockWhen(true, secondGap, 240.0, halfWidth);
-    EXPECT_NEAR(secondGapEnd - secondGap, 20.0, 1.0);
-}
-
 TEST(ScrollTiming, LastCharacterLeavesAtAbout233sAndTheLineStaysEmpty) {
     double halfWidth = visibleHalfWidth(1109.0 / 693.0);
     ASSERT_TRUE(wordsOnScreen(230.0, halfWidth));
