@@ -80,8 +80,9 @@ StackEffect stackEffect(uint8_t opcode, const uint8_t* bytes) {
 }
 
 int checkShapeDrive(const Walk& walk, uint8_t byte, const char* what) {
-    // At 128 the curve divides by zero; above it, it passes through a pole.
-    if (byte >= 128) return reject(walk, "%s byte %d is 128 or more (the waveshaper needs less than 128)", what, byte);
+    // At 0 the curve is 0/0 for a full-scale input, at 128 it divides by zero,
+    // and above 128 it passes through a pole.
+    if (byte == 0 || byte >= 128) return reject(walk, "%s byte %d lies outside 1 to 127", what, byte);
     return 1;
 }
 
@@ -206,7 +207,8 @@ const char* unitName(uint8_t opcode) {
 
 int validateSong(const Song& song, SongFault* fault) {
     Walk walk{song, fault};
-    if (!song.patterns || !song.orderList || !song.unitStream || !song.paramStream || !song.delayLengths) {
+    if (!song.patterns || !song.orderList || !song.unitStream || !song.delayLengths ||
+        (!song.paramStream && song.paramStreamSize > 0)) {
         return reject(walk, "the song lacks one of its five tables");
     }
     if (song.patternCount < 1 || song.unitStreamSize < 0 || song.paramStreamSize < 0) {

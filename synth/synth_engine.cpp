@@ -6,7 +6,7 @@ int startEngine(SynthEngine& engine, const Song& song, SongFault* fault) {
     if (!validateSong(song, fault)) return 0;
     compileSong(song, engine.program);
     resetSynthState(engine.state, engine.program.poolRecords);
-    engine.song = &song;
+    engine.song = song;
     engine.sampleCounter = 0;
     engine.row = 0;
     engine.frameInRow = 0;
@@ -26,7 +26,7 @@ StereoFrame renderFrame(SynthEngine& engine) {
     // Track by track: a track's row step happens just before it renders, so
     // a note-on wipes what lower tracks stored into it this frame.
     for (int32_t track = 0; track < TRACK_COUNT; ++track) {
-        if (engine.frameInRow == 0) sequencerRowStep(*engine.song, state, track, engine.row);
+        if (engine.frameInRow == 0) sequencerRowStep(engine.song, state, track, engine.row);
         runInstrument(engine.program, track, state);
         uint32_t* voice = voiceRecord(state, track);
         if (engine.program.instruments[track].endsWithFirstEnvelope &&

@@ -11,7 +11,7 @@
 struct SynthEngine {
     SynthState state;
     UnitProgram program;
-    const Song* song;
+    Song song;  // the tables stay the caller's
     int32_t sampleCounter;  // frames rendered so far
     int32_t row;            // the song row of the next frame
     int32_t frameInRow;
