@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace {
 
 // The three strengths as the old-screen pass receives them.
@@ -75,6 +77,20 @@ TEST(Distortion, OneCueKicksAndDecaysBackRemovingAtMostATenth) {
     for (float value : state.values) {
         EXPECT_LE(value, 0.525f);
         EXPECT_GE(value, 0.525f - 0.0001f) << "at most one step below its rest";
+    }
+}
+
+TEST(Distortion, EverySubtractionShrinksTheSharedStep) {
+    DistortionState state = DISTORTION_AT_REST;
+    stepDistortion(&state, true);
+    for (int frame = 1; frame < 4; ++frame) {
+        const float before = state.rate;
+        const float master = state.master;
+        stepDistortion(&state, false);
+        ASSERT_GT(state.values[0], 0.525f) << "all four still decaying";
+        EXPECT_NEAR(master - state.master, before, 1e-6f) << "the master falls by the step";
+        // Four subtractions a frame (the master and three strengths), each shrinking the step.
+        EXPECT_NEAR(state.rate / before, std::pow(0.999, 4), 1e-6) << frame;
     }
 }
 
