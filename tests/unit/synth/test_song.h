@@ -1,0 +1,6 @@
+// A whole song written for the tests (see test_song.cpp for what it covers).
+#pragma once
+
+#include "synth/song.h"
+
+extern const Song testSong;
