@@ -1,0 +1,62 @@
+// The level figures the mix test relies on, on signals with known answers.
+#include "tests/unit/song/audio_measures.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+const int64_t RATE = 1000;  // frames a second, small for speed
+
+// A 100 Hz sine of the given amplitude on both channels.
+void appendTone(StereoSamples& samples, double seconds, double amplitude) {
+    for (int64_t f = 0; f < int64_t(seconds * RATE); ++f) {
+        float value = float(amplitude * std::sin(2 * M_PI * 0.1 * f));
+        samples.push_back(value);
+        samples.push_back(value);
+    }
+}
+
+void appendSilence(StereoSamples& samples, double seconds) { samples.resize(samples.size() + 2 * int64_t(seconds * RATE)); }
+
+TEST(AudioMeasures, QuietStretchCountsOnlyGapsBetweenTheFirstAndLastSound) {
+    StereoSamples samples;
+    appendSilence(samples, 1.0);  // lead-in, not a dropout
+    appendTone(samples, 1.0, 0.5);
+    appendSilence(samples, 3.0);
+    appendTone(samples, 1.0, 0.5);
+    appendTone(samples, 1.0, 0.0001);  // -80 dBFS: silence too
+    appendTone(samples, 1.0, 0.5);
+    appendSilence(samples, 4.0);  // the tail after the fade, not a dropout
+    QuietStretch quiet = findQuietStretch(samples, RATE / 10, -60.0);
+    EXPECT_EQ(quiet.firstLoudFrame, 1 * RATE);
+    EXPECT_EQ(quiet.longestQuietFrames, 3 * RATE);
+    EXPECT_EQ(quiet.lastLoudEndFrame, 8 * RATE);
+}
+
+TEST(AudioMeasures, QuietStretchOfSilenceHasNoLoudWindow) {
+    StereoSamples samples;
+    appendSilence(samples, 2.0);
+    EXPECT_EQ(findQuietStretch(samples, RATE / 10, -60.0).firstLoudFrame, -1);
+}
+
+TEST(AudioMeasures, LevelsOfASineAndOfOpposedChannels) {
+    StereoSamples samples;
+    appendTone(samples, 1.0, 1.0);
+    EXPECT_NEAR(rmsDbfs(samples, 0, RATE), -3.0103, 0.001);
+    EXPECT_LT(sideDbfs(samples, 0, RATE), -200.0);
+    for (size_t i = 1; i < samples.size(); i += 2) samples[i] = -samples[i];
+    EXPECT_NEAR(sideDbfs(samples, 0, RATE), -3.0103 + 6.0206, 0.001);
+    EXPECT_NEAR(dcOffset(samples, 0), 0.0, 1e-6);
+}
+
+TEST(AudioMeasures, DcOffsetIsTheMeanOfOneChannelAndOnlyFullScaleCountsAsClamped) {
+    StereoSamples samples = {0.5f, -0.25f, 0.25f, -0.25f, 1.0f, -1.0f, 0.999f, -0.25f};
+    EXPECT_DOUBLE_EQ(dcOffset(samples, 0), (0.5 + 0.25 + 1.0 + 0.999f) / 4);
+    EXPECT_DOUBLE_EQ(dcOffset(samples, 1), (-0.25 - 0.25 - 1.0 - 0.25) / 4);
+    EXPECT_EQ(clampedSamples(samples), 2);
+    EXPECT_NEAR(peakDbfs(samples, 0, 2), 20 * std::log10(0.5), 1e-9);
+}
+
+}  // namespace

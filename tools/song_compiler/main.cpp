@@ -1,0 +1,51 @@
+// quorvel-song-compiler SOURCE OUT.cpp: compiles the readable song into the
+// C++ source of demoSong. Runs at build time; faults are reported as
+// "SOURCE:LINE: message" and fail the build.
+#include "tools/song_compiler/song_compiler.h"
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+bool readText(const char* path, std::string* text) {
+    FILE* file = std::fopen(path, "rb");
+    if (!file) return false;
+    char chunk[65536];
+    size_t got;
+    while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0) text->append(chunk, got);
+    bool ok = !std::ferror(file);
+    std::fclose(file);
+    return ok;
+}
+
+bool writeText(const char* path, const std::string& text) {
+    FILE* file = std::fopen(path, "wb");
+    if (!file) return false;
+    bool ok = std::fwrite(text.data(), 1, text.size(), file) == text.size();
+    return std::fclose(file) == 0 && ok;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: quorvel-song-compiler SOURCE OUT.cpp\n");
+        return 2;
+    }
+    std::string text, errors;
+    if (!readText(argv[1], &text)) {
+        std::fprintf(stderr, "%s: cannot read\n", argv[1]);
+        return 1;
+    }
+    CompiledSong song;
+    if (!compileSongSource(text, argv[1], &song, &errors)) {
+        std::fputs(errors.c_str(), stderr);
+        return 1;
+    }
+    if (!writeText(argv[2], songTablesSource(song, argv[1]))) {
+        std::fprintf(stderr, "%s: cannot write\n", argv[2]);
+        return 1;
+    }
+    return 0;
+}

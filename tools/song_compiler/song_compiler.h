@@ -1,0 +1,58 @@
+// The song compiler: turns the readable song source (instruments as named
+// units, patterns as tracker columns, the order list as a table of positions
+// by tracks) into the five byte tables the synthesizer plays.
+//
+// Source layout, line by line; '#' starts a comment that runs to the end of
+// the line when it begins a word ("A#3" is a note):
+//
+//   instrument 0 kick          a track instrument (tracks 0..11), then its
+//     amp:  envelope attack=0 decay=70 sustain=0 release=0 gain=128
+//           oscillator ... flags=sine      units, one a line, with every
+//     ...                                  parameter named; "label:" names a
+//   end                                    unit for store targets
+//   master                     the master instrument, the same way
+//     ...
+//   end
+//   patterns  name1 name2 ...  a block of patterns side by side, then
+//   00        C-4   ...        exactly 16 rows numbered 00..15; a cell is a
+//   01        ===   A#3        note name, "..." (hold) or "===" (release)
+//   ...
+//   order  kick bass ...       the order list: the 12 instrument names in
+//   section intro              track order, then positions 00..75 naming one
+//   00     --   bassA ...      pattern a track ("--" is silence), with
+//   ...                        "section NAME" lines marking where a part of
+//   end                        the song begins
+//
+// Store targets: "label.word" inside the instrument (store), and
+// "instrument.label.word" anywhere in the voice area (store_remote); a word
+// is a slot word name of the unit (envelope gain, oscillator transpose, ...)
+// or its number 0..7.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct SongSection {
+    std::string name;
+    int firstPosition;  // order-list position where the section begins
+};
+
+struct CompiledSong {
+    std::vector<uint8_t> patterns;    // 16 note bytes a pattern; pattern 0 is silence
+    std::vector<uint8_t> orderList;   // TRACK_COUNT x ORDER_POSITIONS pattern numbers
+    std::vector<uint8_t> unitStream;  // 13 opcode lists, each ended by 0
+    std::vector<uint8_t> paramStream;
+    std::vector<std::string> patternNames;     // by pattern number
+    std::vector<std::string> instrumentNames;  // tracks 0..11, then the master
+    std::vector<SongSection> sections;         // in song order
+};
+
+// Compiles source text. On success returns true and fills song; otherwise
+// returns false and appends one "sourceName:line: message" line per fault to
+// errors.
+bool compileSongSource(const std::string& text, const std::string& sourceName, CompiledSong* song,
+                 std::string* errors);
+
+// The C++ source that defines demoSong with the song's tables.
+std::string songTablesSource(const CompiledSong& song, const std::string& sourceName);
