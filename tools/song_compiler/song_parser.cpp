@@ -130,7 +130,6 @@ int findInstrument(const Parser& p, const std::string& name) {
     return -1;
 }
 
-
 // One parameter's value, appended to the instrument's bytes.
 void parseParam(Parser& p, ParsedInstrument& inst, int instrument, const ParamSpec& param, const std::string& value,
                 int line) {
@@ -145,10 +144,9 @@ void parseParam(Parser& p, ParsedInstrument& inst, int instrument, const ParamSp
         case PARAM_FILTER_FLAGS: {
             uint8_t flags = 0;
             for (const std::string& name : splitOn(value, '+')) {
-                uint8_t flag;
-                if (!enumValue(param.kind, name.c_str(), &flag) || (flags & flag)) {
-                    p.fail(line, "unknown or repeated flag '" + name + "'");
-                }
+                uint8_t flag = 0;
+                bool known = enumValue(param.kind, name.c_str(), &flag);
+                if (!known || (flags & flag)) p.fail(line, "unknown or repeated flag '" + name + "'");
                 flags |= flag;
             }
             if (param.kind == PARAM_OSC_FLAGS) {
@@ -220,14 +218,16 @@ void parseUnit(Parser& p, ParsedInstrument& inst, int instrument, const SourceLi
         }
     }
     for (int i = 0; i < spec->paramCount; ++i) {
-        if (!given[i]) {
+        if (given[i]) {
+            parseParam(p, inst, instrument, spec->params[i], values[i], line.number);
+        } else {
             p.fail(line.number, std::string(spec->name) + " needs parameter '" + spec->params[i].name + "'");
         }
-        parseParam(p, inst, instrument, spec->params[i], values[i], line.number);
     }
-    if (spec->opcode == OP_DELAY && given[4] && given[5]) {
-        int first = parseNumber(values[4], 255), lines = parseNumber(values[5], 255);
-        if (lines < 1 || first < 0 || first + lines > DELAY_LENGTH_COUNT) {
+    if (spec->opcode == OP_DELAY && p.ok) {
+        // The last two bytes: the first delay length and the number of lines.
+        int first = inst.params[inst.params.size() - 2], lines = inst.params.back();
+        if (lines < 1 || first + lines > DELAY_LENGTH_COUNT) {
             p.fail(line.number, "delay lines must lie within the " + std::to_string(DELAY_LENGTH_COUNT) +
                                     " delay lengths, at least one");
         }
