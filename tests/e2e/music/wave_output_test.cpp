@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <sys/stat.h>
@@ -119,33 +120,38 @@ TEST(WaveOutput, PositionIsWhatTheDeviceConsumedNotTheWallClock) {
         uint32_t position;
         uint64_t written;  // frames in the file, silence before the start included
     };
+    // A second of readings, and at least 50 of them on a busy machine. Only
+    // readings the device did not move under count.
     std::vector<Reading> readings;
     auto begin = std::chrono::steady_clock::now();
-    while (std::chrono::steady_clock::now() - begin < std::chrono::seconds(1)) {
-        // Only readings the device did not move under count.
+    double seconds = 0.0;
+    while (seconds < 1.0 || (readings.size() < 50 && seconds < 5.0)) {
         uint64_t before = fileFrames(path);
         uint32_t position = platformWavePosition();
         if (fileFrames(path) == before) readings.push_back({position, before});
         sleepMs(3);
+        seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
     }
     uint32_t last = platformWavePosition();
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
 
     size_t silenceFrames = leadingZeros(readSamples(path)) / 2;
-    ASSERT_GT(readings.size(), 100u);
+    ASSERT_GE(readings.size(), 50u);
     uint32_t previous = 0;
     for (const Reading& r : readings) {
         ASSERT_GE(r.position, previous) << "the position went back";
         previous = r.position;
-        uint64_t playedFrames = r.written > silenceFrames ? r.written - silenceFrames : 0;
-        // Never ahead of the device, and behind what it took by at most the
-        // buffer it is playing.
-        ASSERT_LE(r.position, playedFrames);
-        ASSERT_LE(playedFrames - r.position, DEVICE_BUFFER_FRAMES);
+        int64_t playedFrames = static_cast<int64_t>(r.written) - static_cast<int64_t>(silenceFrames);
+        // Within one device buffer of what the device wrote out. (The driver
+        // writes through stdio, whose buffer can hold the latest device buffer
+        // back from the file for a while, so the file may trail too.)
+        int64_t apart = playedFrames - static_cast<int64_t>(r.position);
+        ASSERT_LE(std::abs(apart), static_cast<int64_t>(DEVICE_BUFFER_FRAMES))
+            << "position " << r.position << ", in the file " << playedFrames;
     }
     EXPECT_GT(last, 0u) << "the position never moved";
-    // A clock-based estimate would stand near 44,100 after one second.
-    EXPECT_LT(last, 22050u);
+    // A clock-based estimate would stand near 44,100 frames a second.
+    EXPECT_LT(last, 0.5 * 44100 * seconds);
 }
 
 TEST(WaveOutput, WithoutADeviceNothingPlaysAndThePositionStaysZero) {
