@@ -41,7 +41,7 @@ struct FxUniform {
 enum { FX_UNIFORM_COUNT = 10 };
 
 // The program's uniforms in the order they are set.
-void fxUniforms(const PostProcessState& state, const DistortionState& distortion, float t, int width, int height,
+void fxUniforms(const PostProcessState& state, const DistortionState& strengths, float t, int width, int height,
                 FxUniform uniforms[FX_UNIFORM_COUNT]);
 
 // Draws sceneTarget into the window with the "Fx" program for clock t (demoTime

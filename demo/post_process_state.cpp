@@ -57,9 +57,9 @@ void fxQuadCorners(const FadeValues& fade, FxQuadCorner corners[4]) {
     corners[3] = FxQuadCorner{1.0f, 0.0f, x, -y};
 }
 
-void fxUniforms(const PostProcessState& state, const DistortionState& distortion, float t, int width, int height,
+void fxUniforms(const PostProcessState& state, const DistortionState& strengths, float t, int width, int height,
                 FxUniform uniforms[FX_UNIFORM_COUNT]) {
-    const float master = distortion.master;
+    const float master = strengths.master;
     const FxUniform ordered[FX_UNIFORM_COUNT] = {
         {"screen_w", true, width, 0.0f},
         {"screen_h", true, height, 0.0f},
@@ -68,9 +68,9 @@ void fxUniforms(const PostProcessState& state, const DistortionState& distortion
         {"value2", false, 0, FRINGE_SPREAD},
         {"deform_value", false, 0, state.deformValue},
         {"texture", true, SCENE_TEXTURE_UNIT, 0.0f},
-        {"distort1", false, 0, master * distortion.values[0]},
-        {"distort2", false, 0, distortion.values[1] * master},
-        {"distort3", false, 0, distortion.values[2] * master},
+        {"distort1", false, 0, master * strengths.values[0]},
+        {"distort2", false, 0, strengths.values[1] * master},
+        {"distort3", false, 0, strengths.values[2] * master},
     };
     for (int i = 0; i < FX_UNIFORM_COUNT; ++i) uniforms[i] = ordered[i];
 }
