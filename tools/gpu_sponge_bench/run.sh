@@ -9,7 +9,7 @@
 # build dependencies can run a copy built elsewhere: the binary needs only
 # libEGL.so.1 and libOpenGL.so.0 (the GL vendor-neutral dispatch) besides the C++
 # runtime. Options (see the binary's header): --frames N --warmup N --time T
-# --size W H --device N --fragment FILE --dump FILE.ppm.
+# --size W H --twist X Y --device N --fragment FILE --dump FILE.ppm.
 #
 # On an NVIDIA machine the vendor's EGL is picked when its glvnd entry is found
 # and __EGL_VENDOR_LIBRARY_FILENAMES is not set already; the renderer line of

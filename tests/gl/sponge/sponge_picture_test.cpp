@@ -4,6 +4,7 @@
 #include "demo/effect_programs.h"
 #include "demo/sponge.h"
 #include "gfx/gl_entry_points.h"
+#include "gfx/render_target.h"
 #include "gfx/shader_program.h"
 #include "synth/music.h"
 #include "tests/gl/sponge/sponge_oracle.h"
@@ -41,12 +42,18 @@ protected:
         effectPrograms = &programs;
         displayConfig.width = WIDTH;
         displayConfig.height = HEIGHT;
+        // Into the demo's own off-screen target: window pixels that another
+        // window covers would not be written at all.
+        createRenderTargets(WIDTH, HEIGHT);
+        ASSERT_NE(sceneTarget, nullptr);
+        bind(sceneTarget, true);
         glViewport(0, 0, WIDTH, HEIGHT);
         acknowledgeAllNotes();
     }
 
     void TearDown() override {
         glDisable(GL_SCISSOR_TEST);
+        bind(sceneTarget, false);
         effectPrograms = nullptr;
         GlTest::TearDown();
     }
