@@ -22,22 +22,28 @@ struct DelayUnit {
 // firstRecord is where the pool cursor stands each frame when the unit runs.
 DelayUnit compileDelay(const uint8_t bytes[6], int32_t firstRecord);
 
-// lineLengths gives each pool record's length in frames.
-inline void runDelay(const DelayUnit& unit, DelayLine* pool, const int32_t* lineLengths, double* top) {
-    const double x = top[-1];
+// lineLengths gives each pool record's length in frames. Returns what
+// replaces the top value x.
+inline double runDelay(const DelayUnit& unit, DelayLine* pool, const int32_t* lineLengths, double x) {
     const double in = x * unit.pregain * unit.pregain;
     double acc = x * unit.dry;
+    // Locals, so that the stores into the lines do not make them reloaded.
+    const double keep = unit.keep, damp = unit.damp, feedback = unit.feedback;
     DelayLine* line = pool + unit.firstRecord;
+    DelayLine* const blocker = line + unit.lineCount;  // the record after the last line
     const int32_t* length = lineLengths + unit.firstRecord;
-    for (int32_t i = 0; i < unit.lineCount; ++i, ++line, ++length) {
-        const double delayed = line->samples[line->writePosition];
+    for (; line != blocker; ++line, ++length) {
+        int32_t position = line->writePosition;
+        const double delayed = line->samples[position];
         acc += delayed;
-        line->dampingState = static_cast<float>(delayed * unit.keep + unit.damp * line->dampingState);
-        line->samples[line->writePosition] = static_cast<float>(in + unit.feedback * line->dampingState);
-        if (++line->writePosition == *length) line->writePosition = 0;
+        const float damping = static_cast<float>(delayed * keep + damp * line->dampingState);
+        line->dampingState = damping;
+        line->samples[position] = static_cast<float>(in + feedback * damping);
+        if (++position == *length) position = 0;
+        line->writePosition = position;
     }
-    const double y = acc - line->dcPreviousInput + DC_BLOCKER_COEFFICIENT * line->dcPreviousOutput;
-    line->dcPreviousInput = static_cast<float>(acc);
-    line->dcPreviousOutput = static_cast<float>(y);
-    top[-1] = y;
+    const double y = acc - blocker->dcPreviousInput + DC_BLOCKER_COEFFICIENT * blocker->dcPreviousOutput;
+    blocker->dcPreviousInput = static_cast<float>(acc);
+    blocker->dcPreviousOutput = static_cast<float>(y);
+    return y;
 }

@@ -16,11 +16,9 @@ struct EnvelopeUnit {
 
 EnvelopeUnit compileEnvelope(const uint8_t bytes[5]);
 
-inline void runEnvelope(const EnvelopeUnit& unit, const uint32_t* voice, uint32_t* slot, double*& top) {
-    if (wordInt(voice[WORD_NOTE]) == 0) {
-        *top++ = 0.0;
-        return;
-    }
+// Returns the value the unit pushes.
+inline double runEnvelope(const EnvelopeUnit& unit, const uint32_t* voice, uint32_t* slot) {
+    if (wordInt(voice[WORD_NOTE]) == 0) return 0.0;
     int32_t stage = wordInt(slot[0]);
     // Checked every frame: a finished envelope of a released voice goes back
     // to release, stays at 0 and finishes again.
@@ -53,5 +51,5 @@ inline void runEnvelope(const EnvelopeUnit& unit, const uint32_t* voice, uint32_
     }
     setWordInt(slot[0], stage);
     setWordFloat(slot[1], static_cast<float>(level));
-    *top++ = static_cast<double>(wordFloat(slot[1])) * (unit.gain + wordFloat(slot[2]));
+    return static_cast<double>(wordFloat(slot[1])) * (unit.gain + wordFloat(slot[2]));
 }

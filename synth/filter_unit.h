@@ -14,11 +14,11 @@ struct FilterUnit {
 
 FilterUnit compileFilter(const uint8_t bytes[3]);
 
-inline void runFilter(const FilterUnit& unit, const uint32_t* voice, uint32_t* slot, double* top) {
-    if (wordInt(voice[WORD_NOTE]) == 0) return;
+// Returns what replaces the top value x.
+inline double runFilter(const FilterUnit& unit, const uint32_t* voice, uint32_t* slot, double x) {
+    if (wordInt(voice[WORD_NOTE]) == 0) return x;
     const double f = unit.coefficient;
     setWordFloat(slot[3], static_cast<float>(f));
-    const double x = top[-1];
     setWordFloat(slot[0], static_cast<float>(wordFloat(slot[0]) + f * wordFloat(slot[2])));
     const double low = wordFloat(slot[0]);
     setWordFloat(slot[1], static_cast<float>(x - low - unit.damping * wordFloat(slot[2])));
@@ -31,5 +31,5 @@ inline void runFilter(const FilterUnit& unit, const uint32_t* voice, uint32_t* s
     if (unit.outputs & FILTER_HIGH) result += high;
     if (unit.outputs & FILTER_BAND) result += band;
     if (unit.outputs & FILTER_LOW_MINUS_HIGH) result += low - high;
-    top[-1] = result;
+    return result;
 }

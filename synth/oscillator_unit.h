@@ -37,13 +37,10 @@ inline double triangleWave(double q, double w) {
 
 inline double pulseWave(double q, double w) { return q <= w ? 1.0 : -1.0; }
 
-inline void runOscillator(OscillatorUnit& unit, const uint32_t* voice, uint32_t* slot, int32_t& noiseSeed,
-                          double*& top) {
+// Returns the value the unit pushes.
+inline double runOscillator(OscillatorUnit& unit, const uint32_t* voice, uint32_t* slot, int32_t& noiseSeed) {
     const int32_t note = wordInt(voice[WORD_NOTE]);
-    if (note == 0) {
-        *top++ = 0.0;
-        return;
-    }
+    if (note == 0) return 0.0;
     double semitones = unit.transpose + 128.0 * wordFloat(slot[1]) + unit.detune + wordFloat(slot[2]);
     if (unit.followsNote) semitones += note;
     if (!(semitones == unit.lastSemitones)) {
@@ -61,5 +58,5 @@ inline void runOscillator(OscillatorUnit& unit, const uint32_t* voice, uint32_t*
     case OSC_PULSE: wave = pulseWave(q, w); break;
     default: wave = nextNoise(noiseSeed); break;
     }
-    *top++ = shapeWithCurve(wave, unit.shapeCurve) * unit.gain;
+    return shapeWithCurve(wave, unit.shapeCurve) * unit.gain;
 }

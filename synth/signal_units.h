@@ -25,51 +25,70 @@ StoreUnit compileStoreRemote(const uint8_t bytes[5]);
 OutputUnit compileOutput(const uint8_t bytes[2]);
 MixUnit compileMix(const uint8_t bytes[1]);
 
-// OP_STACK; the stack grows upwards, top[-1] is the top value.
-inline void runStackOperation(uint8_t operation, double*& top) {
-    switch (operation) {
-    case STACK_POP: --top; break;
-    case STACK_ADD_POP: top[-2] = top[-2] + top[-1]; --top; break;
-    case STACK_MUL_POP: top[-2] = top[-2] * top[-1]; --top; break;
-    case STACK_DUP: top[0] = top[-1]; ++top; break;
-    case STACK_SWAP: {
-        const double a = top[-1];
-        top[-1] = top[-2];
-        top[-2] = a;
-        break;
+// The signal stack of one instrument run. The top value is kept apart from
+// the ones under it, so that most units touch no memory for it and a swap is
+// two plain moves (not two stores read back as one wide load, which stalls).
+// The values under the top live in an array of STACK_DEPTH doubles outside
+// the record (so the top itself can stay in a register); its first entry
+// takes the meaningless top of the empty stack on the first push.
+struct SignalStack {
+    double top;
+    double* under;  // one past the value just below the top
+
+    void push(double value) {
+        *under++ = top;
+        top = value;
     }
-    case STACK_ADD: top[-1] = top[-1] + top[-2]; break;
-    case STACK_MUL: top[-1] = top[-1] * top[-2]; break;
-    default: {  // STACK_ADD_PAIRS: (a, b) + (c, d), a and c on top of their pair
-        const double a = top[-1], b = top[-2], c = top[-3], d = top[-4];
-        top[-4] = d + b;
-        top[-3] = c + a;
-        top -= 2;
-        break;
+    double pop() {
+        const double value = top;
+        top = *--under;
+        return value;
     }
-    }
+    double& second() { return under[-1]; }
+};
+
+// The OP_STACK operations that are more than a push, a pop or one operation
+// on the top (top first: a is the top, b the second, ...).
+inline void stackAddPop(SignalStack& stack) {
+    const double a = stack.pop();
+    stack.top = stack.top + a;  // b + a
+}
+inline void stackMulPop(SignalStack& stack) {
+    const double a = stack.pop();
+    stack.top = stack.top * a;  // b x a
+}
+inline void stackSwap(SignalStack& stack) {
+    const double a = stack.top;
+    stack.top = stack.second();
+    stack.second() = a;
+}
+// Stereo add of two pairs: (a, b) + (c, d) leaves a + c on top, b + d below.
+inline void stackAddPairs(SignalStack& stack) {
+    const double a = stack.pop(), b = stack.pop();
+    const double c = stack.top, d = stack.second();
+    stack.second() = d + b;
+    stack.top = c + a;
 }
 
-inline void runStore(const StoreUnit& unit, uint32_t* voice, const double* top) {
-    setWordFloat(voice[unit.word], static_cast<float>(top[-1] * unit.factor));
+inline void runStore(const StoreUnit& unit, uint32_t* voice, double top) {
+    setWordFloat(voice[unit.word], static_cast<float>(top * unit.factor));
 }
 
-inline void runStoreRemote(const StoreUnit& unit, const uint32_t* voice, uint32_t* voiceArea, const double* top) {
+inline void runStoreRemote(const StoreUnit& unit, const uint32_t* voice, uint32_t* voiceArea, double top) {
     if (wordInt(voice[WORD_NOTE]) == 0) return;
-    setWordFloat(voiceArea[unit.word], static_cast<float>(top[-1] * unit.factor));
+    setWordFloat(voiceArea[unit.word], static_cast<float>(top * unit.factor));
 }
 
 // OP_PAN: the value, halved, on both channels.
-inline void runPan(double* top) {
-    top[-1] = top[-1] / 2.0;
-    top[0] = top[-1];
+inline void runPan(SignalStack& stack) {
+    stack.top = stack.top / 2.0;
+    stack.push(stack.top);
 }
 
 // OP_OUTPUT: pops left (the top), then right. Slot word 1 modulates the gain.
-inline void runOutput(const OutputUnit& unit, uint32_t* voice, const uint32_t* slot, double*& top) {
-    const double left = top[-1];
-    const double right = top[-2];
-    top -= 2;
+inline void runOutput(const OutputUnit& unit, uint32_t* voice, const uint32_t* slot, SignalStack& stack) {
+    const double left = stack.pop();
+    const double right = stack.pop();
     const double gain = unit.gain + wordFloat(slot[1]);
     setWordFloat(voice[WORD_SEND_LEFT], static_cast<float>(left * unit.send));
     setWordFloat(voice[WORD_SEND_RIGHT], static_cast<float>(right * unit.send));
@@ -79,7 +98,7 @@ inline void runOutput(const OutputUnit& unit, uint32_t* voice, const uint32_t* s
 
 // OP_MIX: the track voices' outputs of this frame, summed per channel; the
 // master's own are never included. Right is pushed first, so left is on top.
-inline void runMix(const MixUnit& unit, const uint32_t* voiceArea, double*& top) {
+inline void runMix(const MixUnit& unit, const uint32_t* voiceArea, SignalStack& stack) {
     double left = 0.0;
     double right = 0.0;
     for (int32_t t = 0; t < TRACK_COUNT; ++t) {
@@ -87,7 +106,6 @@ inline void runMix(const MixUnit& unit, const uint32_t* voiceArea, double*& top)
         left += wordFloat(voice[unit.leftWord]);
         right += wordFloat(voice[unit.leftWord + 1]);
     }
-    top[0] = right;
-    top[1] = left;
-    top += 2;
+    stack.push(right);
+    stack.push(left);
 }

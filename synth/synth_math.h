@@ -3,6 +3,7 @@
 // tuned with.
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 
 // A parameter byte b means b / 128 (64 is 0.5, 128 is 1.0).
@@ -24,16 +25,32 @@ inline constexpr double TWO_PI = 2.0 * 3.14159265358979323846;
 // 2 to the fractional part.
 double pow2(double x);
 
-// x - floor(x), in [0, 1) for finite x.
-double fractionalPart(double x);
+// x - floor(x), in [0, 1) for finite x. The phases it is used on are
+// positive and small, where truncation is the floor and needs no library call.
+inline double fractionalPart(double x) {
+    if (x > 0.0 && x < 4503599627370496.0) return x - static_cast<double>(static_cast<int64_t>(x));  // below 2^52
+    return x - std::floor(x);
+}
 
 // The waveshaper: clamp x to [-1, 1], then bend it with drive p. p = 0.5 is the
 // identity, above bends towards a square, below flattens. Split in two so a
 // unit can work out the curve once: shape(x, p) == shapeWithCurve(x, shapeCurve(p)).
-double shapeCurve(double p);
-double shapeWithCurve(double x, double curve);
-double shape(double x, double p);
+inline double shapeCurve(double p) {
+    const double k = 2.0 * p - 1.0;
+    return 2.0 * k / (1.0 - k);
+}
+inline double shapeWithCurve(double x, double curve) {
+    if (x > 1.0) x = 1.0;
+    if (x < -1.0) x = -1.0;
+    // Drive 0.5 (curve 0) is x * 1 / 1, exactly x: spare the division.
+    if (curve == 0.0) return x;
+    return x * (1.0 + curve) / (1.0 + curve * std::fabs(x));
+}
+inline double shape(double x, double p) { return shapeWithCurve(x, shapeCurve(p)); }
 
 // Advances the shared noise seed (x 16007, wrapping in 32 bits) and returns it
 // divided by -2^31: a value in (-1, 1].
-double nextNoise(int32_t& seed);
+inline double nextNoise(int32_t& seed) {
+    seed = static_cast<int32_t>(static_cast<uint32_t>(seed) * NOISE_MULTIPLIER);
+    return static_cast<double>(seed) / NOISE_DIVISOR;
+}

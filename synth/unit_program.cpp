@@ -2,6 +2,17 @@
 
 #include "synth/synth_math.h"
 
+namespace {
+
+UnitKernel stackKernel(uint8_t operation) {
+    static const UnitKernel kernels[] = {
+        KERNEL_POP, KERNEL_ADD_POP, KERNEL_MUL_POP, KERNEL_DUP, KERNEL_SWAP, KERNEL_ADD, KERNEL_MUL, KERNEL_ADD_PAIRS,
+    };
+    return kernels[operation - STACK_POP];
+}
+
+}  // namespace
+
 void compileSong(const Song& song, UnitProgram& program) {
     int32_t opcodeAt = 0;
     int32_t paramAt = 0;
@@ -9,37 +20,63 @@ void compileSong(const Song& song, UnitProgram& program) {
     bool anyDelay = false;
     for (int32_t voice = 0; voice < VOICE_COUNT; ++voice) {
         CompiledInstrument& instrument = program.instruments[voice];
-        instrument.firstUnit = voice * MAX_UNITS;
+        instrument.firstUnit = voice * (MAX_UNITS + 1);
         instrument.unitCount = 0;
         for (uint8_t opcode = song.unitStream[opcodeAt++]; opcode != OP_END; opcode = song.unitStream[opcodeAt++]) {
             const uint8_t* bytes = song.paramStream + paramAt;
             paramAt += UNIT_PARAM_BYTES[opcode];
             CompiledUnit& unit = program.units[instrument.firstUnit + instrument.unitCount];
-            unit.opcode = opcode;
             unit.slotWord = WORD_FIRST_SLOT + SLOT_WORDS * instrument.unitCount;
             switch (opcode) {
-            case OP_ENVELOPE: unit.envelope = compileEnvelope(bytes); break;
-            case OP_OSCILLATOR: unit.oscillator = compileOscillator(bytes); break;
-            case OP_FILTER: unit.filter = compileFilter(bytes); break;
-            case OP_SHAPER: unit.shaperCurve = shapeCurve(bytes[0] * PARAM_SCALE); break;
+            case OP_ENVELOPE:
+                unit.kernel = KERNEL_ENVELOPE;
+                unit.envelope = compileEnvelope(bytes);
+                break;
+            case OP_OSCILLATOR:
+                unit.kernel = KERNEL_OSCILLATOR;
+                unit.oscillator = compileOscillator(bytes);
+                break;
+            case OP_FILTER:
+                unit.kernel = KERNEL_FILTER;
+                unit.filter = compileFilter(bytes);
+                break;
+            case OP_SHAPER:
+                unit.kernel = KERNEL_SHAPER;
+                unit.shaperCurve = shapeCurve(bytes[0] * PARAM_SCALE);
+                break;
             case OP_DELAY:
+                unit.kernel = KERNEL_DELAY;
                 unit.delay = compileDelay(bytes, poolCursor);
                 for (int32_t i = 0; i < unit.delay.lineCount; ++i) {
                     program.lineLengths[poolCursor++] = song.delayLengths[bytes[4] + i];
                 }
                 anyDelay = true;
                 break;
-            case OP_STACK: unit.stackOperation = bytes[0]; break;
-            case OP_STORE: unit.store = compileStore(bytes); break;
-            case OP_OUTPUT: unit.output = compileOutput(bytes); break;
-            case OP_MIX: unit.mix = compileMix(bytes); break;
-            case OP_STORE_REMOTE: unit.store = compileStoreRemote(bytes); break;
-            default: break;  // OP_PAN has nothing to decode
+            case OP_STACK: unit.kernel = stackKernel(bytes[0]); break;
+            case OP_STORE:
+                unit.kernel = KERNEL_STORE;
+                unit.store = compileStore(bytes);
+                break;
+            case OP_PAN: unit.kernel = KERNEL_PAN; break;
+            case OP_OUTPUT:
+                unit.kernel = KERNEL_OUTPUT;
+                unit.output = compileOutput(bytes);
+                break;
+            case OP_MIX:
+                unit.kernel = KERNEL_MIX;
+                unit.mix = compileMix(bytes);
+                break;
+            default:
+                unit.kernel = KERNEL_STORE_REMOTE;
+                unit.store = compileStoreRemote(bytes);
+                break;
             }
             ++instrument.unitCount;
         }
+        CompiledUnit& end = program.units[instrument.firstUnit + instrument.unitCount];
+        end.kernel = KERNEL_END;
         instrument.endsWithFirstEnvelope =
-            voice != MASTER_VOICE && instrument.unitCount > 0 && program.units[instrument.firstUnit].opcode == OP_ENVELOPE;
+            voice != MASTER_VOICE && instrument.unitCount > 0 && program.units[instrument.firstUnit].kernel == KERNEL_ENVELOPE;
     }
     // The last unit's DC blocker takes one record more.
     program.poolRecords = anyDelay ? poolCursor + 1 : 0;
@@ -48,26 +85,33 @@ void compileSong(const Song& song, UnitProgram& program) {
 void runInstrument(UnitProgram& program, int32_t voiceIndex, SynthState& state) {
     const CompiledInstrument& instrument = program.instruments[voiceIndex];
     uint32_t* voice = voiceRecord(state, voiceIndex);
-    double stack[STACK_DEPTH];
-    double* top = stack;
-    CompiledUnit* unit = program.units + instrument.firstUnit;
-    CompiledUnit* end = unit + instrument.unitCount;
-    for (; unit != end; ++unit) {
-        uint32_t* slot = voice + unit->slotWord;
-        switch (unit->opcode) {
-        case OP_ENVELOPE: runEnvelope(unit->envelope, voice, slot, top); break;
-        case OP_OSCILLATOR: runOscillator(unit->oscillator, voice, slot, state.noiseSeed, top); break;
-        case OP_FILTER: runFilter(unit->filter, voice, slot, top); break;
-        case OP_SHAPER:
-            if (wordInt(voice[WORD_NOTE]) != 0) top[-1] = shapeWithCurve(top[-1], unit->shaperCurve);
+    double under[STACK_DEPTH];
+    SignalStack stack{0.0, under};
+    for (CompiledUnit* unit = program.units + instrument.firstUnit;; ++unit) {
+        switch (unit->kernel) {
+        case KERNEL_END: return;
+        case KERNEL_ENVELOPE: stack.push(runEnvelope(unit->envelope, voice, voice + unit->slotWord)); break;
+        case KERNEL_OSCILLATOR:
+            stack.push(runOscillator(unit->oscillator, voice, voice + unit->slotWord, state.noiseSeed));
             break;
-        case OP_DELAY: runDelay(unit->delay, state.delayPool, program.lineLengths, top); break;
-        case OP_STACK: runStackOperation(unit->stackOperation, top); break;
-        case OP_STORE: runStore(unit->store, voice, top); break;
-        case OP_PAN: runPan(top++); break;
-        case OP_OUTPUT: runOutput(unit->output, voice, slot, top); break;
-        case OP_MIX: runMix(unit->mix, state.voiceArea, top); break;
-        default: runStoreRemote(unit->store, voice, state.voiceArea, top); break;
+        case KERNEL_FILTER: stack.top = runFilter(unit->filter, voice, voice + unit->slotWord, stack.top); break;
+        case KERNEL_SHAPER:
+            if (wordInt(voice[WORD_NOTE]) != 0) stack.top = shapeWithCurve(stack.top, unit->shaperCurve);
+            break;
+        case KERNEL_DELAY: stack.top = runDelay(unit->delay, state.delayPool, program.lineLengths, stack.top); break;
+        case KERNEL_POP: stack.pop(); break;
+        case KERNEL_ADD_POP: stackAddPop(stack); break;
+        case KERNEL_MUL_POP: stackMulPop(stack); break;
+        case KERNEL_DUP: stack.push(stack.top); break;
+        case KERNEL_SWAP: stackSwap(stack); break;
+        case KERNEL_ADD: stack.top = stack.top + stack.second(); break;
+        case KERNEL_MUL: stack.top = stack.top * stack.second(); break;
+        case KERNEL_ADD_PAIRS: stackAddPairs(stack); break;
+        case KERNEL_STORE: runStore(unit->store, voice, stack.top); break;
+        case KERNEL_PAN: runPan(stack); break;
+        case KERNEL_OUTPUT: runOutput(unit->output, voice, voice + unit->slotWord, stack); break;
+        case KERNEL_MIX: runMix(unit->mix, state.voiceArea, stack); break;
+        case KERNEL_STORE_REMOTE: runStoreRemote(unit->store, voice, state.voiceArea, stack.top); break;
         }
     }
 }

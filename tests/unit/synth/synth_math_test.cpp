@@ -67,6 +67,20 @@ TEST(FractionalPart, IsMeasuredUpFromTheFloor) {
     EXPECT_EQ(fractionalPart(1.0), 0.0);
 }
 
+TEST(FractionalPart, GivesTheBitsOfXMinusFloorXEverywhere) {
+    const double values[] = {0.0, -0.0, 1e-300, 0.999999999999, 1.0 + 1e-15, 3.75, -3.75, -1e-300,
+                             4503599627370495.5, 4503599627370496.0, 4503599627370497.0, 1e300, -1e300,
+                             HUGE_VAL, -HUGE_VAL, std::nan("")};
+    for (double x : values) {
+        const double expected = x - std::floor(x);
+        const double got = fractionalPart(x);
+        uint64_t a, b;
+        std::memcpy(&a, &expected, sizeof a);
+        std::memcpy(&b, &got, sizeof b);
+        EXPECT_EQ(a, b) << x;
+    }
+}
+
 TEST(Shape, DriveHalfIsTheIdentityInsideAndClampsOutside) {
     for (double x = -1.0; x <= 1.0; x += 0.125) EXPECT_EQ(shape(x, 0.5), x);
     EXPECT_EQ(shape(2.0, 0.5), 1.0);
