@@ -1,0 +1,24 @@
+// The whole song, as the demo renders it on its music thread: all 7,517,312
+// frames of demoSong into musicBuffer and noteTrace. The counter "realtime"
+// is the real-time factor (seconds of music per second of rendering); the
+// song must render far ahead of playback (goal: over 40, under 4 s).
+#include "synth/song_render.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+void BM_RenderSong(benchmark::State& state) {
+    for (auto _ : state) {
+        if (!renderSongInto(demoSong, musicBuffer, nullptr)) {
+            state.SkipWithError("demoSong is rejected");
+            break;
+        }
+        benchmark::ClobberMemory();
+    }
+    state.counters["realtime"] =
+        benchmark::Counter(static_cast<double>(SONG_FRAMES) / SAMPLE_RATE, benchmark::Counter::kIsIterationInvariantRate);
+}
+BENCHMARK(BM_RenderSong)->Unit(benchmark::kSecond)->Iterations(1)->Repetitions(3)->ReportAggregatesOnly(false);
+
+}  // namespace
