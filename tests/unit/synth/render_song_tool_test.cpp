@@ -114,9 +114,7 @@ TEST(SampleStats, PeakRmsAndClampedSamplesPerChannel) {
 class RenderSongTool : public ::testing::Test {
 protected:
     void SetUp() override {
-        const char* build = std::getenv("QUORVEL_BUILD_DIR");
-        ASSERT_TRUE(build) << "QUORVEL_BUILD_DIR is not set";
-        tool = std::string(build) + "/quorvel-render-song";
+        tool = RENDER_SONG_TOOL;  // the path the build gave it
         char pattern[] = "/tmp/render-song-test-XXXXXX";
         ASSERT_TRUE(mkdtemp(pattern));
         dir = pattern;
