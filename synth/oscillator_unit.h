@@ -8,8 +8,6 @@
 #include "synth/synth_math.h"
 #include "synth/synth_state.h"
 
-#include <cmath>
-
 struct OscillatorUnit {
     double transpose;    // whole semitones around byte 64
     double detune;       // -1 to +1 semitone
@@ -53,7 +51,7 @@ inline double runOscillator(OscillatorUnit& unit, const uint32_t* voice, uint32_
     const double w = unit.width + wordFloat(slot[5]);
     double wave;
     switch (unit.waveform) {
-    case OSC_SINE: wave = std::sin(TWO_PI * q); break;
+    case OSC_SINE: wave = sineOfTurns(q); break;
     case OSC_TRIANGLE: wave = triangleWave(q, w); break;
     case OSC_PULSE: wave = pulseWave(q, w); break;
     default: wave = nextNoise(noiseSeed); break;

@@ -74,7 +74,7 @@ void oscillator(ReferenceSynth& s) {
     const double w = static_cast<double>(p[3]) + wordFloat(slotWord(s, 5));
     double wave;
     if (flags & OSC_SINE) {
-        wave = std::sin(2.0 * M_PI * q);
+        wave = sineOfTurns(q);
     } else if (flags & OSC_TRIANGLE) {
         // A width of 0 falls from +1 over the whole cycle (no 0/0 at q = 0).
         wave = (q <= w && w > 0.0) ? 2.0 * q / w - 1.0 : 2.0 * (1.0 - q) / (1.0 - w) - 1.0;

@@ -61,6 +61,24 @@ TEST(Pow2, EnvelopeRatesFollowTheByteScale) {
     }
 }
 
+TEST(SineOfTurns, AgreesWithTheLibrarySineAcrossTheCycle) {
+    for (int i = 0; i < 100000; ++i) {
+        const double q = i / 100000.0 + 1.0 / 3e6;
+        ASSERT_NEAR(sineOfTurns(q), std::sin(2.0 * M_PI * q), 1e-15) << q;
+    }
+}
+
+TEST(SineOfTurns, IsExactAtTheQuarterTurnsAndOddAboutTheHalf) {
+    EXPECT_EQ(sineOfTurns(0.0), 0.0);
+    EXPECT_EQ(sineOfTurns(0.25), 1.0);
+    EXPECT_EQ(sineOfTurns(0.5), 0.0);
+    EXPECT_EQ(sineOfTurns(0.75), -1.0);
+    for (int k = 1; k < 512; k += 7) {
+        const double q = k / 1024.0;  // so that 1 - q is exact
+        EXPECT_EQ(sineOfTurns(1.0 - q), -sineOfTurns(q)) << q;
+    }
+}
+
 TEST(FractionalPart, IsMeasuredUpFromTheFloor) {
     EXPECT_EQ(fractionalPart(2.25), 0.25);
     EXPECT_EQ(fractionalPart(-0.25), 0.75);
