@@ -86,7 +86,8 @@ TEST(FractionalPart, IsMeasuredUpFromTheFloor) {
 }
 
 TEST(FractionalPart, GivesTheBitsOfXMinusFloorXEverywhere) {
-    const double values[] = {0.0, -0.0, 1e-300, 0.999999999999, 1.0 + 1e-15, 3.75, -3.75, -1e-300,
+    const double values[] = {0.0, -0.0, 1e-300, 0.999999999999, 1.0, 1.0 + 1e-15, 1.5, std::nextafter(2.0, 0.0), 2.0,
+                             2.75, std::nextafter(3.0, 0.0), 3.0, 3.75, -3.75, -1e-300,
                              4503599627370495.5, 4503599627370496.0, 4503599627370497.0, 1e300, -1e300,
                              HUGE_VAL, -HUGE_VAL, std::nan("")};
     for (double x : values) {
