@@ -18,6 +18,8 @@ namespace {
 // The logo owns the first ten seconds; the sponge runs from then on.
 const double LOGO_SECONDS = 10.0;
 
+FramePicture framePicture = PICTURE_DRAWN;
+
 void drawOverlayShape(const OverlayShape& shape) {
     if (!shape.depthTest) glDisable(GL_DEPTH_TEST);
     glColor3f(shape.grey, shape.grey, shape.grey);
@@ -55,9 +57,17 @@ void presentScene(float t) {
     gl.glUseProgram(fxProgram);
     glPushMatrix();
     bindTexture(sceneTarget, 1);
-    drawPostProcess(t);
+    drawFxPass(t);
     glPopMatrix();
     gl.glUseProgram(0);
+}
+
+// A skipped logo frame leaves the cubes out but not the clear they are drawn
+// after: the transition's black hides the cubes from 10 s on, but its quads
+// are depth-tested against what the logo frames left in the target.
+void clearSceneInsteadOfLogo() {
+    glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
 }
 
 // Each note change acts in exactly the one frame that saw it.
@@ -69,25 +79,41 @@ void acknowledgeMusicCues() {
 
 int drawFrame() {
     const double t = demoTime;
-    glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    const float time = static_cast<float>(t);
+    const bool drawn = framePicture == PICTURE_DRAWN;
+    if (drawn) {
+        glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    }
 
     // The target is not cleared here: the logo clears it, the sponge draws only
     // its band and leaves the rest to the overlay.
     glViewport(0, 0, displayConfig.width, displayConfig.height);
     bind(sceneTarget, true);
     if (t <= LOGO_SECONDS) {
-        drawCubeLogo(cubeLogo, t);
+        if (drawn) {
+            drawCubeLogo(cubeLogo, t);
+        } else {
+            clearSceneInsteadOfLogo();
+        }
     } else {
-        drawSponge(static_cast<float>(t));
+        advanceSponge(time);
+        if (drawn) drawSpongeRays(time);
     }
+    // Drawn in skipped frames too: they are cheap, and what they leave outside
+    // the sponge's band lasts (the banner is blended over the stripe below the
+    // top bar again in every frame).
     drawTransitionOverlay(t);
     if (bannerShown(t)) drawBanner();
     drawScrollText(scrollText, t);
     bind(sceneTarget, false);
 
-    presentScene(static_cast<float>(t));
+    advanceFadeAndFlash(time);
+    if (drawn) presentScene(time);
+    advanceLens();
     advanceDistortion();
     acknowledgeMusicCues();
     return 0;
 }
+
+void setFramePicture(FramePicture picture) { framePicture = picture; }

@@ -7,8 +7,16 @@
 #include "gfx/shader_program.h"
 
 void drawPostProcess(float t) {
-    if (updateFadeAndFlash(&postProcess, t, quitRequested, demoTime - quitTime)) fadeFinished = true;
+    advanceFadeAndFlash(t);
+    drawFxPass(t);
+    advanceLens();
+}
 
+void advanceFadeAndFlash(float t) {
+    if (updateFadeAndFlash(&postProcess, t, quitRequested, demoTime - quitTime)) fadeFinished = true;
+}
+
+void drawFxPass(float t) {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glDisable(GL_DEPTH_TEST);
     gl.glUseProgram(fxProgram);
@@ -41,6 +49,6 @@ void drawPostProcess(float t) {
     gl.glUseProgram(0);
     bindTexture(sceneTarget, 0);
     glEnable(GL_DEPTH_TEST);
-
-    settleLens(&postProcess, demoTime);
 }
+
+void advanceLens() { settleLens(&postProcess, demoTime); }

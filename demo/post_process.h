@@ -45,6 +45,17 @@ void fxUniforms(const PostProcessState& state, const DistortionState& strengths,
                 FxUniform uniforms[FX_UNIFORM_COUNT]);
 
 // Draws sceneTarget into the window with the "Fx" program for clock t (demoTime
-// as a float), running the closing fade. Leaves the depth test on, no program
-// current and no texture bound.
+// as a float), running the closing fade: advanceFadeAndFlash, drawFxPass,
+// advanceLens.
 void drawPostProcess(float t);
+
+// The steps of drawPostProcess; a frame that is skipped (drawn into no
+// picture) runs the first and the last.
+// Before drawing: the closing fade while quitting, then the flash; sets
+// fadeFinished when the fade ends with this frame.
+void advanceFadeAndFlash(float t);
+// The pass with the values the state holds. Leaves the depth test on, no
+// program current and no texture bound.
+void drawFxPass(float t);
+// After drawing: the lens settles, for the next frame.
+void advanceLens();

@@ -30,7 +30,13 @@ void sendUniforms(GLuint program, float t) {
 }  // namespace
 
 void drawSponge(float t) {
-    stepSpongeCues(&spongeCues, t, trackNote, noteSeen, sharedRandomInRange);
+    advanceSponge(t);
+    drawSpongeRays(t);
+}
+
+void advanceSponge(float t) { stepSpongeCues(&spongeCues, t, trackNote, noteSeen, sharedRandomInRange); }
+
+void drawSpongeRays(float t) {
     // Without the record (its allocation failed at start-up) the cues still
     // follow the music, but there is no program to draw with.
     if (!effectPrograms) return;

@@ -3,10 +3,16 @@
 
 #include "demo/sponge_cues.h"
 
-// The cue values of the whole run, changed only by drawSponge.
+// The cue values of the whole run, changed only by advanceSponge.
 extern SpongeCues spongeCues;
 
-// One sponge frame into the bound target: updates the music-cued values once
-// and draws the full-viewport rectangle with the "Fract" program. Leaves the
-// depth test on and no program current.
+// One sponge frame into the bound target: advanceSponge, then drawSpongeRays.
 void drawSponge(float t);
+
+// Updates the music-cued values once; a frame that is skipped (drawn into no
+// picture) does only this.
+void advanceSponge(float t);
+
+// Draws the full-viewport rectangle with the "Fract" program and the values
+// advanceSponge left. Leaves the depth test on and no program current.
+void drawSpongeRays(float t);
