@@ -7,8 +7,7 @@ source "$(dirname "$0")/../support/e2e.sh"
 [ -x "${LIT_REGION:-}" ] || fail "LIT_REGION does not name the lit_region helper"
 
 start_demo
-box=$(wait_for_window Quorvel box) || fail "no question box"
-press "$box" Escape
+answer_question Escape
 window=$(wait_for_window Quorvel app) || fail "no demo window"
 
 sleep 2

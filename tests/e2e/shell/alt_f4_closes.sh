@@ -3,8 +3,7 @@
 source "$(dirname "$0")/../support/e2e.sh"
 
 start_demo
-box=$(wait_for_window Quorvel box) || fail "no question box"
-press "$box" Escape
+answer_question Escape
 window=$(wait_for_window Quorvel app) || fail "no demo window"
 sleep 0.5
 pressed=$(now)

@@ -3,8 +3,7 @@
 source "$(dirname "$0")/../support/e2e.sh"
 
 start_demo
-box=$(wait_for_window Quorvel box) || fail "no question box"
-press "$box" Return
+answer_question Return
 
 window=$(wait_for_window Quorvel app) || fail "no demo window after answering Yes"
 read -r width height x y < <(window_geometry "$window")

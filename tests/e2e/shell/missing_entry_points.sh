@@ -3,10 +3,9 @@
 source "$(dirname "$0")/../support/e2e.sh"
 
 start_demo MESA_GL_VERSION_OVERRIDE=3.0 MESA_EXTENSION_OVERRIDE=-GL_ARB_uniform_buffer_object
-box=$(wait_for_window Quorvel box) || fail "no question box"
-press "$box" Escape
+answer_question Escape
 
-warning=$(wait_for_window Error box) || fail "no warning box"
+warning=$(wait_for_window Error box 30) || fail "no warning box"
 # The demo's window is gone before the box shows.
 if list_windows | awk -F'|' '$2 == "Quorvel" && $3 != ""' | grep -q .; then
   xwininfo -id "$(list_windows | awk -F'|' '$2 == "Quorvel" && $3 != "" {print $1; exit}')" | grep -q IsViewable &&

@@ -38,6 +38,23 @@ press() {
   xdotool key --clearmodifiers "$2"
 }
 
+# answer_box NAME KEY [SECONDS]: waits for the message box titled NAME and
+# presses KEY on it until it is gone (a box that has only just been mapped may
+# not take keys yet).
+answer_box() {
+  local name=$1 key=$2 seconds=${3:-30} box tries
+  box=$(wait_for_window "$name" box "$seconds") || fail "no \"$name\" box within $seconds s"
+  for tries in $(seq 20); do
+    press "$box" "$key" || true
+    sleep 0.5
+    xwininfo -id "$box" 2>/dev/null | grep -q 'Map State: IsViewable' || return 0
+  done
+  fail "the \"$name\" box did not take $key"
+}
+
+# answer_question KEY: Escape answers the start-up question No, Return answers Yes.
+answer_question() { answer_box Quorvel "$1"; }
+
 # window_geometry ID: prints "width height x y" of the client area.
 window_geometry() {
   xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF}
