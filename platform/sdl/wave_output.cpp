@@ -4,8 +4,9 @@
 // The device pulls samples through a callback on SDL's audio thread. The
 // callback copies straight from the caller's atomic samples (relaxed loads: a
 // part not yet rendered reads as the zeros it was filled with) and plays silence
-// after the end. It also counts the frames the device has taken, which is the
-// playback position: nothing here looks at the wall clock.
+// before the start (see START_SILENCE_FRAMES) and after the end. It also counts
+// the frames of the buffer the device has taken, which is the playback
+// position: nothing here looks at the wall clock.
 #include "platform/platform.h"
 
 #include <SDL.h>
@@ -18,12 +19,23 @@ namespace {
 const int DEVICE_BUFFER_FRAMES = 512;
 const int CHANNELS = 2;
 
+// The buffer is handed over a moment after its render thread was started, and
+// nothing tells the device how far the render has come. A device that read
+// frame 0 at once would play the song's first buffers as the zeros they still
+// are while the new thread gets going (on a busy machine a tenth of a second
+// and more). So the device has a start-up latency, as sound hardware has: 16
+// device buffers (8192 frames, 186 ms) of silence first, then frame 0. The
+// position counts frames of the caller's buffer only, so the note events
+// still follow what is heard.
+const uint32_t START_SILENCE_FRAMES = 16 * DEVICE_BUFFER_FRAMES;
+
 struct WaveOutput {
     SDL_AudioDeviceID device;  // 0 until opened, and for ever when opening failed
     // Set once by platformPlayWaveBuffer; the count is stored before the
     // pointer is released, so a callback that sees the pointer sees the count.
     std::atomic<const std::atomic<float>*> samples;
     std::atomic<uint32_t> frameCount;
+    uint32_t silenceLeft;            // audio thread only: start-up silence still to play
     uint32_t framesTaken;            // audio thread only: frames handed to the device
     std::atomic<uint32_t> position;  // frames the device has played, for the main thread
 };
@@ -41,8 +53,13 @@ void fillDeviceBuffer(void*, Uint8* stream, int byteCount) {
     // frames taken by one callback and trails the sound by less than a buffer.
     wave.position.store(wave.framesTaken, std::memory_order_relaxed);
 
-    uint32_t copied = end - wave.framesTaken;
-    if (copied > frames) copied = frames;
+    uint32_t copied = 0;
+    if (samples && wave.silenceLeft > 0) {
+        wave.silenceLeft -= wave.silenceLeft < frames ? wave.silenceLeft : frames;
+    } else {
+        copied = end - wave.framesTaken;
+        if (copied > frames) copied = frames;
+    }
     const std::atomic<float>* from = samples ? samples + static_cast<size_t>(wave.framesTaken) * CHANNELS : nullptr;
     for (uint32_t i = 0; i < copied * CHANNELS; ++i) out[i] = from[i].load(std::memory_order_relaxed);
     for (uint32_t i = copied * CHANNELS; i < frames * CHANNELS; ++i) out[i] = 0.0f;
@@ -64,6 +81,7 @@ int platformOpenWaveOutput() {
     want.callback = fillDeviceBuffer;
     // No changes allowed: when the hardware wants another format, SDL converts,
     // and the callback still sees exactly this one.
+    wave.silenceLeft = START_SILENCE_FRAMES;
     wave.device = SDL_OpenAudioDevice(nullptr, 0, &want, nullptr, 0);
     return wave.device != 0 ? 1 : 0;
 }

@@ -78,6 +78,23 @@ size_t leadingZeros(const float* samples, size_t count) {
     return n;
 }
 
+// When the device played part of the song's start before it was rendered,
+// the capture's first sound is a later frame of the song: say which.
+void reportWhereTheCaptureJoinsTheSong(const std::vector<float>& capture, size_t captureZeros,
+                                       const std::vector<float>& song) {
+    const size_t run = 64;
+    if (captureZeros % CHANNELS != 0 || capture.size() < captureZeros + run) return;
+    for (size_t at = 0; at + run <= song.size(); at += CHANNELS) {
+        if (std::memcmp(&song[at], &capture[captureZeros], run * sizeof(float)) == 0) {
+            std::printf("the capture's first sound is song frame %zu (%.3f s): the frames before it "
+                        "played as silence\n",
+                        at / CHANNELS, static_cast<double>(at / CHANNELS) / SAMPLE_RATE);
+            return;
+        }
+    }
+    std::printf("the capture's first sound is found nowhere in the song\n");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -116,6 +133,7 @@ int main(int argc, char** argv) {
             std::printf("FAIL: frame %zu (%.3f s into the music), channel %zu: captured %.9g, rendered %.9g\n",
                         i / CHANNELS, static_cast<double>(i / CHANNELS) / SAMPLE_RATE, i % CHANNELS,
                         static_cast<double>(capture[start + i]), static_cast<double>(song[i]));
+            reportWhereTheCaptureJoinsTheSong(capture, captureZeros, song);
             return 1;
         }
     }

@@ -27,7 +27,6 @@ TEST(MusicPlayback, RenderStaysAtLeastOneSecondAheadOfTheDevice) {
     using Clock = std::chrono::steady_clock;
     const Clock::time_point start = Clock::now();
     startMusic();
-    ASSERT_TRUE(musicStarted);
 
     // Half a second in, the render must be a second ahead, and stay so until
     // the song is rendered (or, on a slow machine, for as long as we watch).
