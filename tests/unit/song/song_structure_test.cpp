@@ -116,4 +116,16 @@ TEST_F(ComposedSongTables, BassStrikesOnlyTheNotesThatTwistTheSponge) {
     EXPECT_EQ(accents, (std::set<int>{58, 60, 62}));
 }
 
+TEST_F(ComposedSongTables, AreTheTablesTheDemoPlays) {
+    const CompiledSong& t = composed.tables;
+    ASSERT_EQ(demoSong.patternCount, static_cast<int32_t>(t.patternNames.size()));
+    ASSERT_EQ(demoSong.unitStreamSize, static_cast<int32_t>(t.unitStream.size()));
+    ASSERT_EQ(demoSong.paramStreamSize, static_cast<int32_t>(t.paramStream.size()));
+    EXPECT_EQ(std::memcmp(demoSong.patterns, t.patterns.data(), t.patterns.size()), 0);
+    EXPECT_EQ(std::memcmp(demoSong.orderList, t.orderList.data(), t.orderList.size()), 0);
+    EXPECT_EQ(std::memcmp(demoSong.unitStream, t.unitStream.data(), t.unitStream.size()), 0);
+    EXPECT_EQ(std::memcmp(demoSong.paramStream, t.paramStream.data(), t.paramStream.size()), 0);
+    EXPECT_EQ(demoSong.delayLengths, delayLengths);
+}
+
 }  // namespace
