@@ -2,24 +2,26 @@
 // platform layer: the frame the virtual clock stands at, and the sound that
 // the virtual wave device was handed.
 //
-// The clock. At f frames per second, frame n reads the counter
-//     CAPTURE_COUNTER_FREQUENCY + round(n * CAPTURE_COUNTER_FREQUENCY / f)
-// at the frequency CAPTURE_COUNTER_FREQUENCY = 2^40 per second. The first
-// reading is one second, not zero, because the main loop takes a clock start
-// of 0.0 for "no frame yet". Every reading below 2^53 is exact in a double, so
-// is its quotient by a power of two, and so is the difference the main loop
-// takes: frame n's demoTime is round(n * 2^40 / f) / 2^40 exactly, which is
-// n / f to within 2^-41 s and exactly n / f wherever that is a multiple of
-// 2^-40 (every whole second: at 60 fps frame 720 is 12.0, so the music starts
-// in frame 721, the first one past 12 s).
+// The clock. At f frames per second the counter runs at f * 2^28 ticks a
+// second and frame n reads f + n * 2^28: one frame is exactly 2^28 ticks, and
+// the first reading is 2^-28 s rather than 0 (the main loop takes a clock
+// start of 0.0 for "no frame yet"). Every reading is exact in a double, and the
+// main loop's quotient is n / f + 2^-28 correctly rounded; taking the first
+// reading away is exact again, so frame n's demoTime is n / f to within one
+// unit in its last place, and exactly n / f wherever that is a multiple of
+// 2^-28 s: every whole second (at 60 fps frame 720 is 12.0, so the music
+// starts in frame 721, the first one past 12 s).
+//
+// The sound follows the same ticks: a frame lasts exactly 44100 / f sound
+// frames, so the sound played between two frames is floor(frames * 44100 / f).
 #pragma once
 
 #include <atomic>
 #include <cstdint>
 
-constexpr int64_t CAPTURE_COUNTER_FREQUENCY = int64_t(1) << 40;
+constexpr int64_t CAPTURE_TICKS_PER_FRAME = int64_t(1) << 28;
 
-// Readings stay exact in a double below 2^53, that is for 8191 s of frames.
+// Readings stay exact in a double below 2^53: 2^25 frames, 9 hours at 1000 fps.
 constexpr double CAPTURE_LONGEST_SECONDS = 8000.0;
 constexpr int CAPTURE_HIGHEST_FRAME_RATE = 1000;
 

@@ -1,0 +1,205 @@
+#include "tools/capture/capture_options.h"
+
+#include "platform/capture/capture_backend.h"
+
+#include <cerrno>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+const char USAGE[] =
+    "usage: quorvel-capture [--size WxH] [--fps N] [--at T1,T2,...] [--from A] [--to B]\n"
+    "                       [--quit-at T] [--out DIR] [--wav FILE] [--video FILE]\n"
+    "\n"
+    "Plays the demo off line at a fixed frame rate, exactly as it would run, and keeps\n"
+    "what is asked for. Times are seconds of the demo clock.\n"
+    "\n"
+    "  --size WxH      picture size (default 1109x693, the demo's window)\n"
+    "  --fps N         frames per second, a whole number from 1 to 1000 (default 60)\n"
+    "  --at T1,...     stills: for each time, the first frame whose clock reaches it,\n"
+    "                  as DIR/frame-NNNNNN.png (NNNNNN = frame number = time x fps)\n"
+    "  --from A        every frame from the first that reaches A ...\n"
+    "  --to B          ... to the last at or before B (default with --quit-at: the\n"
+    "                  frame in which the closing fade ends)\n"
+    "  --quit-at T     asks the demo to quit in the first frame at or past T; the run\n"
+    "                  ends with the closing fade\n"
+    "  --out DIR       where the PNGs go (created if missing)\n"
+    "  --wav FILE      the sound of the range (or from the first still to the last):\n"
+    "                  32-bit float stereo 44.1 kHz, aligned with the frames\n"
+    "  --video FILE    the range, frames and sound, encoded by ffmpeg\n"
+    "\n"
+    "Frames before the first one kept only advance the demo, which is quick. Nothing\n"
+    "is written unless the whole capture succeeds.\n";
+
+struct Parser {
+    int argc;
+    const char* const* argv;
+    int at;
+    std::string* error;
+
+    bool fail(const std::string& why) {
+        *error = why;
+        return false;
+    }
+
+    // The value after option `name`.
+    bool value(const char* name, const char** out) {
+        if (at + 1 >= argc) return fail(std::string(name) + " needs a value");
+        *out = argv[++at];
+        return true;
+    }
+};
+
+// A time in seconds: a plain decimal number, 0 or more, within the clock.
+bool readSeconds(const char* text, const char* what, double* seconds, std::string* error) {
+    errno = 0;
+    char* end = nullptr;
+    const double value = std::strtod(text, &end);
+    if (end == text || *end != '\0' || errno == ERANGE || !std::isfinite(value)) {
+        *error = std::string(what) + ": '" + text + "' is not a time in seconds";
+        return false;
+    }
+    if (value < 0.0) {
+        *error = std::string(what) + ": " + text + " s is before the demo's first frame";
+        return false;
+    }
+    if (value > CAPTURE_LONGEST_SECONDS) {
+        *error = std::string(what) + ": " + text + " s is past the longest capture (8000 s)";
+        return false;
+    }
+    *seconds = value;
+    return true;
+}
+
+// A whole number within lo..hi.
+bool readWhole(const char* text, long lo, long hi, long* out) {
+    errno = 0;
+    char* end = nullptr;
+    const long value = std::strtol(text, &end, 10);
+    if (end == text || *end != '\0' || errno == ERANGE || value < lo || value > hi) return false;
+    *out = value;
+    return true;
+}
+
+bool readSize(const char* text, CaptureOptions* options, std::string* error) {
+    const char* x = std::strchr(text, 'x');
+    long width = 0, height = 0;
+    const std::string widthText = x ? std::string(text, x) : std::string();
+    if (!x || !readWhole(widthText.c_str(), 0, 1L << 20, &width) || !readWhole(x + 1, 0, 1L << 20, &height)) {
+        *error = std::string("--size: '") + text + "' is not WIDTHxHEIGHT in pixels";
+        return false;
+    }
+    if (width < 1 || height < 1) {
+        *error = std::string("--size: ") + text + " has no pixels; both sides need at least 1";
+        return false;
+    }
+    options->width = static_cast<int>(width);
+    options->height = static_cast<int>(height);
+    return true;
+}
+
+bool readStills(const char* text, CaptureOptions* options, std::string* error) {
+    options->stills.clear();
+    std::string list(text);
+    size_t start = 0;
+    while (true) {
+        const size_t comma = list.find(',', start);
+        const std::string item = list.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
+        double seconds = 0.0;
+        if (!readSeconds(item.c_str(), "--at", &seconds, error)) return false;
+        if (!options->stills.empty() && seconds <= options->stills.back()) {
+            *error = "--at: the times must rise: " + item + " s comes after a time that is not earlier";
+            return false;
+        }
+        options->stills.push_back(seconds);
+        if (comma == std::string::npos) return true;
+        start = comma + 1;
+    }
+}
+
+bool readOption(Parser* p, CaptureOptions* options) {
+    const char* name = p->argv[p->at];
+    const char* text = nullptr;
+    if (std::strcmp(name, "--help") == 0 || std::strcmp(name, "-h") == 0) {
+        options->showHelp = true;
+        return true;
+    }
+    if (std::strcmp(name, "--size") == 0) return p->value(name, &text) && readSize(text, options, p->error);
+    if (std::strcmp(name, "--fps") == 0) {
+        if (!p->value(name, &text)) return false;
+        long rate = 0;
+        if (!readWhole(text, 1, CAPTURE_HIGHEST_FRAME_RATE, &rate)) {
+            return p->fail(std::string("--fps: '") + text + "' is not a whole number of frames per second from 1 to 1000");
+        }
+        options->framesPerSecond = static_cast<int>(rate);
+        return true;
+    }
+    if (std::strcmp(name, "--at") == 0) return p->value(name, &text) && readStills(text, options, p->error);
+    if (std::strcmp(name, "--from") == 0) {
+        options->hasRange = true;
+        return p->value(name, &text) && readSeconds(text, name, &options->from, p->error);
+    }
+    if (std::strcmp(name, "--to") == 0) {
+        options->hasRange = true;
+        options->hasTo = true;
+        return p->value(name, &text) && readSeconds(text, name, &options->to, p->error);
+    }
+    if (std::strcmp(name, "--quit-at") == 0) {
+        options->hasQuit = true;
+        return p->value(name, &text) && readSeconds(text, name, &options->quitAt, p->error);
+    }
+    std::string* path = std::strcmp(name, "--out") == 0     ? &options->outDir
+                        : std::strcmp(name, "--wav") == 0   ? &options->wavPath
+                        : std::strcmp(name, "--video") == 0 ? &options->videoPath
+                                                            : nullptr;
+    if (!path) return p->fail(std::string("unknown option '") + name + "' (see --help)");
+    if (!p->value(name, &text)) return false;
+    if (*text == '\0') return p->fail(std::string(name) + " needs a file name");
+    *path = text;
+    return true;
+}
+
+// What the options ask for, taken together.
+bool checkCombination(const CaptureOptions& o, std::string* error) {
+    if (o.stills.empty() && !o.hasRange) {
+        *error = "nothing to capture: give --at for stills or --from/--to for a range";
+        return false;
+    }
+    if (o.hasRange && !o.hasTo && !o.hasQuit) {
+        *error = "--from needs --to, or --quit-at to run to the end of the closing fade (the demo has no end of its own)";
+        return false;
+    }
+    if (o.hasTo && o.to < o.from) {
+        *error = "--to comes before --from: the range ends before it starts";
+        return false;
+    }
+    if (!o.stills.empty() && o.outDir.empty()) {
+        *error = "--at needs --out DIR for the PNGs";
+        return false;
+    }
+    if (!o.videoPath.empty() && !o.hasRange) {
+        *error = "--video needs a range (--from/--to or --quit-at)";
+        return false;
+    }
+    if (o.outDir.empty() && o.wavPath.empty() && o.videoPath.empty()) {
+        *error = "nowhere to put the capture: give --out, --wav or --video";
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+int parseCaptureOptions(int argc, const char* const* argv, CaptureOptions* options, std::string* error) {
+    *options = CaptureOptions();
+    Parser parser{argc, argv, 1, error};
+    for (; parser.at < argc; ++parser.at) {
+        if (!readOption(&parser, options)) return 0;
+        if (options->showHelp) return 1;
+    }
+    return checkCombination(*options, error) ? 1 : 0;
+}
+
+const char* captureUsage() { return USAGE; }

@@ -1,0 +1,89 @@
+#include "tools/capture/capture_run.h"
+
+#include "app/main_loop.h"
+#include "demo/demo.h"
+#include "platform/capture/capture_backend.h"
+#include "platform/platform.h"
+#include "tools/capture/frame_pixels.h"
+#include "tools/capture/progress_bar.h"
+
+#include <algorithm>
+#include <cinttypes>
+
+volatile int captureInterrupted = 0;
+
+namespace {
+
+// How long the run is expected to be, for the progress bar: an open range
+// ends about a second after the quit.
+int64_t expectedFrames(const CapturePlan& plan, int fps) {
+    return plan.lastFrame != NO_FRAME ? plan.lastFrame + 1 : plan.quitFrame + fps + 1;
+}
+
+// A run that ended (with the fade) before some of what was asked for.
+bool reachedEverything(const CapturePlan& plan, const CaptureResult& result, std::string* error) {
+    int64_t wanted = plan.stillFrames.empty() ? NO_FRAME : plan.stillFrames.back();
+    if (plan.hasRange) wanted = std::max(wanted, plan.firstRangeFrame);
+    if (wanted <= result.lastFrame) return true;
+    char text[256];
+    std::snprintf(text, sizeof text,
+                  "the closing fade ended the demo in frame %" PRId64 " (%.3f s), before frame %" PRId64
+                  " (%.3f s) that was asked for",
+                  result.lastFrame, captureDemoTime(result.lastFrame), wanted, captureDemoTime(wanted));
+    *error = text;
+    return false;
+}
+
+}  // namespace
+
+int runCapture(const CaptureOptions& options, const CapturePlan& plan, WindowContext* window,
+               const CaptureOutputs& outputs, VideoEncoder* video, CaptureResult* result, std::string* error) {
+    FramePixels pixels;
+    prepareFramePixels(options.width, options.height, &pixels);
+    ProgressBar progress;
+    startProgress(&progress, expectedFrames(plan, options.framesPerSecond));
+    char path[4096];
+    *result = CaptureResult();
+
+    for (int64_t frame = 0;; ++frame) {
+        if (captureInterrupted) {
+            endProgress(&progress);
+            *error = "interrupted";
+            return 0;
+        }
+        setCaptureFrame(frame);
+        const bool drawn = isDrawnFrame(plan, frame);
+        setFramePicture(drawn ? PICTURE_DRAWN : PICTURE_SKIPPED);
+        // The pass drains the queue after the clock: the quit's time is this frame's.
+        if (frame == plan.quitFrame) platformPostQuitMessage(0);
+        const int last = runLoopPass();
+
+        if (drawn) {
+            readFramePixels(&pixels);
+            const bool png = !outputs.stagingDir.empty() && (isStill(plan, frame) || inRange(plan, frame));
+            if (png) {
+                stagedFramePath(outputs, frame, path, sizeof path);
+                if (!writeFramePng(path, pixels, error)) {
+                    endProgress(&progress);
+                    return 0;
+                }
+            }
+            if (video && inRange(plan, frame) && !sendVideoFrame(video, pixels.rgb.data(), pixels.rgb.size())) {
+                endProgress(&progress);
+                *error = "ffmpeg stopped taking frames";
+                return 0;
+            }
+            ++result->framesDrawn;
+            platformSwapBuffers(window->deviceContext);
+        }
+        showProgress(&progress, frame, demoTime);
+        result->lastFrame = frame;
+        if (last) {
+            result->fadeFinished = true;
+            break;
+        }
+        if (plan.lastFrame != NO_FRAME && frame >= plan.lastFrame) break;
+    }
+    endProgress(&progress);
+    return reachedEverything(plan, *result, error) ? 1 : 0;
+}
