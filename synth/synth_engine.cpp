@@ -7,7 +7,6 @@ int startEngine(SynthEngine& engine, const Song& song, SongFault* fault) {
     compileSong(song, engine.program);
     resetSynthState(engine.state, engine.program.poolRecords);
     engine.song = song;
-    engine.sampleCounter = 0;
     engine.row = 0;
     engine.frameInRow = 0;
     for (int32_t& note : engine.trackNotes) note = 0;
@@ -21,25 +20,27 @@ float clampSample(float value) {
     return value;
 }
 
+void renderTrack(SynthEngine& engine, int32_t track) {
+    runUnitList(engine.program, track, engine.state);
+    uint32_t* voice = voiceRecord(engine.state, track);
+    if (engine.program.instruments[track].endsWithFirstEnvelope && wordInt(voice[WORD_FIRST_SLOT]) == STAGE_DONE) {
+        setWordInt(voice[WORD_NOTE], 0);
+    }
+    engine.trackNotes[track] = wordInt(voice[WORD_NOTE]);
+}
+
 StereoFrame renderFrame(SynthEngine& engine) {
     SynthState& state = engine.state;
     // Track by track: a track's row step happens just before it renders, so
     // a note-on wipes what lower tracks stored into it this frame.
     for (int32_t track = 0; track < TRACK_COUNT; ++track) {
         if (engine.frameInRow == 0) sequencerRowStep(engine.song, state, track, engine.row);
-        runInstrument(engine.program, track, state);
-        uint32_t* voice = voiceRecord(state, track);
-        if (engine.program.instruments[track].endsWithFirstEnvelope &&
-            wordInt(voice[WORD_FIRST_SLOT]) == STAGE_DONE) {
-            setWordInt(voice[WORD_NOTE], 0);
-        }
-        engine.trackNotes[track] = wordInt(voice[WORD_NOTE]);
+        renderTrack(engine, track);
     }
     uint32_t* master = voiceRecord(state, MASTER_VOICE);
     setWordInt(master[WORD_NOTE], TRACK_COUNT);  // any non-zero note keeps the master active
-    runInstrument(engine.program, MASTER_VOICE, state);
+    runUnitList(engine.program, MASTER_VOICE, state);
 
-    ++engine.sampleCounter;
     if (++engine.frameInRow == SAMPLES_PER_ROW) {
         engine.frameInRow = 0;
         ++engine.row;

@@ -82,7 +82,7 @@ void compileSong(const Song& song, UnitProgram& program) {
     program.poolRecords = anyDelay ? poolCursor + 1 : 0;
 }
 
-void runInstrument(UnitProgram& program, int32_t voiceIndex, SynthState& state) {
+void runUnitList(UnitProgram& program, int32_t voiceIndex, SynthState& state) {
     const CompiledInstrument& instrument = program.instruments[voiceIndex];
     uint32_t* voice = voiceRecord(state, voiceIndex);
     double under[STACK_DEPTH];

@@ -69,5 +69,5 @@ struct UnitProgram {
 // Decodes a song that validateSong accepted.
 void compileSong(const Song& song, UnitProgram& program);
 
-// Runs instrument `voice` of the program on its voice record for one frame.
-void runInstrument(UnitProgram& program, int32_t voice, SynthState& state);
+// Runs the unit list of instrument `voice` on its voice record for one frame.
+void runUnitList(UnitProgram& program, int32_t voice, SynthState& state);
