@@ -35,22 +35,6 @@ TEST(AudioMeasures, QuietStretchCountsOnlyGapsBetweenTheFirstAndLastSound) {
     EXPECT_EQ(quiet.lastLoudEndFrame, 8 * RATE);
 }
 
-TEST(AudioMeasures, QuietStretchOfSilenceHasNoLoudWindow) {
-    StereoSamples samples;
-    appendSilence(samples, 2.0);
-    EXPECT_EQ(findQuietStretch(samples, RATE / 10, -60.0).firstLoudFrame, -1);
-}
-
-TEST(AudioMeasures, LevelsOfASineAndOfOpposedChannels) {
-    StereoSamples samples;
-    appendTone(samples, 1.0, 1.0);
-    EXPECT_NEAR(rmsDbfs(samples, 0, RATE), -3.0103, 0.001);
-    EXPECT_LT(sideDbfs(samples, 0, RATE), -200.0);
-    for (size_t i = 1; i < samples.size(); i += 2) samples[i] = -samples[i];
-    EXPECT_NEAR(sideDbfs(samples, 0, RATE), -3.0103 + 6.0206, 0.001);
-    EXPECT_NEAR(dcOffset(samples, 0), 0.0, 1e-6);
-}
-
 TEST(AudioMeasures, DcOffsetIsTheMeanOfOneChannelAndOnlyFullScaleCountsAsClamped) {
     StereoSamples samples = {0.5f, -0.25f, 0.25f, -0.25f, 1.0f, -1.0f, 0.999f, -0.25f};
     EXPECT_DOUBLE_EQ(dcOffset(samples, 0), (0.5 + 0.25 + 1.0 + 0.999f) / 4);
