@@ -14,10 +14,10 @@ int drawFrame();
 // What drawFrame does with the picture. A skipped frame steps the same state
 // in the same order as a drawn one (sponge cues and shared generator, fade,
 // flash, lens, distortion, acknowledged cues) and draws only what outlives it
-// in sceneTarget: the logo's clear, the overlay, the banner and the text. The
-// cubes, the sponge's rays (the next drawn frame covers their whole band
-// again) and the old-screen pass into the window are left out. For skipping
-// ahead to a later frame cheaply (quorvel-capture).
+// in sceneTarget: the overlay, the banner and the text. The logo, the
+// sponge's rays (the next drawn frame covers their whole band again) and the
+// old-screen pass into the window are left out. For skipping ahead to a later
+// frame cheaply (quorvel-capture).
 enum FramePicture {
     PICTURE_DRAWN,  // the default
     PICTURE_SKIPPED,

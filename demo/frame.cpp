@@ -62,14 +62,6 @@ void presentScene(float t) {
     gl.glUseProgram(0);
 }
 
-// A skipped logo frame leaves the cubes out but not the clear they are drawn
-// after: the transition's black hides the cubes from 10 s on, but its quads
-// are depth-tested against what the logo frames left in the target.
-void clearSceneInsteadOfLogo() {
-    glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-}
-
 // Each note change acts in exactly the one frame that saw it.
 void acknowledgeMusicCues() {
     for (int track = 0; track < NOTE_TRACKS; ++track) noteSeen[track] = 1;
@@ -91,11 +83,10 @@ int drawFrame() {
     glViewport(0, 0, displayConfig.width, displayConfig.height);
     bind(sceneTarget, true);
     if (t <= LOGO_SECONDS) {
-        if (drawn) {
-            drawCubeLogo(cubeLogo, t);
-        } else {
-            clearSceneInsteadOfLogo();
-        }
+        // Nothing of a logo frame lasts: the next one clears the target, and
+        // from 10 s on the transition's black covers it all, from the near
+        // plane, where no depth the cubes leave can hold it back.
+        if (drawn) drawCubeLogo(cubeLogo, t);
     } else {
         advanceSponge(time);
         if (drawn) drawSpongeRays(time);
