@@ -17,8 +17,7 @@ work=$(mktemp -d)
 capture=$work/capture.raw
 QUORVEL_BUILD_DIR=$tsan_build start_demo SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$capture" \
   TSAN_OPTIONS="suppressions=$here/thread_sanitizer.supp"
-box=$(wait_for_window Quorvel box 30) || fail "no question box"
-press "$box" Escape
+answer_question Escape
 window=$(wait_for_window Quorvel app 60) || fail "no demo window"
 
 # Three seconds of music: the render thread, the device and the poll all run.
