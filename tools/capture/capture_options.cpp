@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -110,7 +111,8 @@ bool readStills(const char* text, CaptureOptions* options, std::string* error) {
         double seconds = 0.0;
         if (!readSeconds(item.c_str(), "--at", &seconds, error)) return false;
         if (!options->stills.empty() && seconds <= options->stills.back()) {
-            *error = "--at: the times must rise: " + item + " s comes after a time that is not earlier";
+            *error = "--at: the times are out of order: " + item + " s comes after " +
+                     secondsText(options->stills.back()) + " s (give them rising)";
             return false;
         }
         options->stills.push_back(seconds);
@@ -191,6 +193,12 @@ bool checkCombination(const CaptureOptions& o, std::string* error) {
 }
 
 }  // namespace
+
+std::string secondsText(double seconds) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%g", seconds);
+    return text;
+}
 
 int parseCaptureOptions(int argc, const char* const* argv, CaptureOptions* options, std::string* error) {
     *options = CaptureOptions();

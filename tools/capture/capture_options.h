@@ -35,5 +35,8 @@ struct CaptureOptions {
 // combinations that make sense (something to capture, somewhere to put it).
 int parseCaptureOptions(int argc, const char* const* argv, CaptureOptions* options, std::string* error);
 
+// A time as the messages show it ("12.5").
+std::string secondsText(double seconds);
+
 // The help text.
 const char* captureUsage();

@@ -47,8 +47,8 @@ void ignoreProgress(void*, int) {}
 // Empty ranges come out only once the times are frames.
 bool checkPlan(const CaptureOptions& options, const CapturePlan& plan, std::string* error) {
     if (options.hasRange && plan.lastRangeFrame != NO_FRAME && plan.lastRangeFrame < plan.firstRangeFrame) {
-        *error = "--from/--to: no frame lies between " + std::to_string(options.from) + " s and " +
-                 std::to_string(options.to) + " s at " + std::to_string(options.framesPerSecond) + " fps";
+        *error = "--from/--to: no frame lies between " + secondsText(options.from) + " s and " +
+                 secondsText(options.to) + " s at " + std::to_string(options.framesPerSecond) + " fps";
         return false;
     }
     return true;
