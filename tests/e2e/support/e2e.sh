@@ -47,6 +47,8 @@ answer_box() {
   for tries in $(seq 20); do
     press "$box" "$key" || true
     sleep 0.5
+    # Gone, or its id already reused by the next box (window ids come back).
+    xwininfo -id "$box" 2>/dev/null | grep -q "^xwininfo: Window id: $box \"$name\"" || return 0
     xwininfo -id "$box" 2>/dev/null | grep -q 'Map State: IsViewable' || return 0
   done
   fail "the \"$name\" box did not take $key"
