@@ -148,9 +148,14 @@ vec3 background(vec3 d) {
     vec2 g = -1.0 + 2.0 * gl_FragCoord.xy / resolution;
     g.x *= resolution.x / resolution.y;
     float u = 1.5 * length(g);
-    float a = atan(g.y, g.x) + 1.9 * time;
-    float tau = time - 10.0 / u;
-    float grey = abs(sin(tau + a)) * u * 0.15 + abs(sin(-tau * 1113.14159265 * a * 3.14159265)) * u * 0.55;
+    // The swirl fades to nothing towards the screen's centre; at the centre
+    // itself (10 / u and the angle undefined) it is that limit, 0.
+    float grey = 0.0;
+    if (u > 0.0) {
+        float a = atan(g.y, g.x) + 1.9 * time;
+        float tau = time - 10.0 / u;
+        grey = abs(sin(tau + a)) * u * 0.15 + abs(sin(-tau * 1113.14159265 * a * 3.14159265)) * u * 0.55;
+    }
     vec3 colour = vec3(grey * 0.48, grey * 0.36 * sin(0.22 * time), 0.11 * cos(0.22 * time));
     float sunAngle = acos(dot(d, normalize(LIGHT)));
     return colour + SUN_COLOUR * (1.0 - clamp(sunAngle / SUN_RADIUS, 0.0, 1.0));

@@ -90,10 +90,13 @@ Colour background(const SpongeInputs& in, V3 d, float fx, float fy) {
     const float gy = -1.0f + 2.0f * fy / in.height;
     gx *= in.width / in.height;
     const float u = 1.5f * std::sqrt(gx * gx + gy * gy);
-    const float a = std::atan2(gy, gx) + 1.9f * in.time;
-    const float tau = in.time - 10.0f / u;
-    const float grey = std::fabs(std::sin(tau + a)) * u * 0.15f +
-                       std::fabs(std::sin(-tau * 1113.14159265f * a * 3.14159265f)) * u * 0.55f;
+    float grey = 0.0f;  // the swirl's limit at the centre
+    if (u > 0.0f) {
+        const float a = std::atan2(gy, gx) + 1.9f * in.time;
+        const float tau = in.time - 10.0f / u;
+        grey = std::fabs(std::sin(tau + a)) * u * 0.15f +
+               std::fabs(std::sin(-tau * 1113.14159265f * a * 3.14159265f)) * u * 0.55f;
+    }
     const float sunAngle = std::acos(dot(d, normalize(LIGHT)));
     const float sun = 1.0f - clamp01(sunAngle / 0.3f);
     return {grey * 0.48f + sun, grey * 0.36f * std::sin(0.22f * in.time) + 0.9f * sun,
