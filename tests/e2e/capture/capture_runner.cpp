@@ -1,5 +1,7 @@
 #include "tests/e2e/capture/capture_runner.h"
 
+#include "tests/e2e/support/float_wav_reader.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -23,9 +25,6 @@ std::string readText(const std::string& path) {
     const std::vector<unsigned char> bytes = fileBytes(path);
     return std::string(bytes.begin(), bytes.end());
 }
-
-uint32_t u32(const unsigned char* p) { return p[0] | p[1] << 8 | p[2] << 16 | static_cast<uint32_t>(p[3]) << 24; }
-uint16_t u16(const unsigned char* p) { return static_cast<uint16_t>(p[0] | p[1] << 8); }
 
 void removeTree(const std::string& path) {
     struct stat info;
@@ -144,29 +143,7 @@ RgbImage readPng(const std::string& path) {
 }
 
 std::vector<float> wavSamples(const std::string& path, std::string* why) {
-    const std::vector<unsigned char> file = fileBytes(path);
-    if (file.size() < 12 || std::memcmp(file.data(), "RIFF", 4) != 0 || std::memcmp(file.data() + 8, "WAVE", 4) != 0) {
-        *why = path + " is not a RIFF/WAVE file";
-        return {};
-    }
-    bool formatOk = false;
-    for (size_t at = 12; at + 8 <= file.size();) {
-        const unsigned char* chunk = file.data() + at;
-        const uint32_t size = u32(chunk + 4);
-        if (at + 8 + size > file.size()) break;
-        if (std::memcmp(chunk, "fmt ", 4) == 0 && size >= 16) {
-            formatOk = u16(chunk + 8) == 3 && u16(chunk + 10) == 2 && u32(chunk + 12) == 44100 && u16(chunk + 22) == 32;
-        } else if (std::memcmp(chunk, "data", 4) == 0) {
-            if (!formatOk) {
-                *why = path + " is not 32-bit float stereo at 44.1 kHz";
-                return {};
-            }
-            std::vector<float> samples(size / sizeof(float));
-            std::memcpy(samples.data(), chunk + 8, samples.size() * sizeof(float));
-            return samples;
-        }
-        at += 8 + size + (size & 1);
-    }
-    *why = path + " has no data chunk";
-    return {};
+    std::vector<float> samples = floatWavSamples(fileBytes(path), why);
+    if (samples.empty()) *why = path + ": " + *why;
+    return samples;
 }

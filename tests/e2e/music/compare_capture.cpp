@@ -6,6 +6,8 @@
 // from the start of the music, the capture equals the render bit for bit for
 // the first SECONDS seconds. Exit code 0 when it does; what was found goes to
 // standard output either way.
+#include "tests/e2e/support/float_wav_reader.h"
+
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -25,51 +27,9 @@ std::vector<unsigned char> readFile(const char* path) {
     return std::vector<unsigned char>((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 }
 
-uint32_t u32(const unsigned char* p) { return p[0] | p[1] << 8 | p[2] << 16 | static_cast<uint32_t>(p[3]) << 24; }
-uint16_t u16(const unsigned char* p) { return static_cast<uint16_t>(p[0] | p[1] << 8); }
-
 int fail(const std::string& why) {
     std::printf("FAIL: %s\n", why.c_str());
     return 1;
-}
-
-// The samples of a RIFF/WAVE file that holds 32-bit float stereo at 44.1 kHz;
-// empty with a reason otherwise. Walks the chunks rather than assuming a
-// 44-byte header.
-std::vector<float> wavSamples(const std::vector<unsigned char>& file, std::string* why) {
-    if (file.size() < 12 || std::memcmp(file.data(), "RIFF", 4) != 0 || std::memcmp(file.data() + 8, "WAVE", 4) != 0) {
-        *why = "not a RIFF/WAVE file";
-        return {};
-    }
-    bool formatOk = false;
-    size_t at = 12;
-    while (at + 8 <= file.size()) {
-        const unsigned char* chunk = file.data() + at;
-        uint32_t size = u32(chunk + 4);
-        if (at + 8 + size > file.size()) break;
-        if (std::memcmp(chunk, "fmt ", 4) == 0 && size >= 16) {
-            uint16_t tag = u16(chunk + 8);
-            // 3 = IEEE float; 0xFFFE = extensible, whose sub-format then says float.
-            bool isFloat = tag == 3 || (tag == 0xFFFE && size >= 40 && u16(chunk + 8 + 24) == 3);
-            formatOk = isFloat && u16(chunk + 10) == CHANNELS && u32(chunk + 12) == SAMPLE_RATE &&
-                       u16(chunk + 22) == 32;
-            if (!formatOk) {
-                *why = "the WAV is not 32-bit float stereo at 44.1 kHz";
-                return {};
-            }
-        } else if (std::memcmp(chunk, "data", 4) == 0) {
-            if (!formatOk) {
-                *why = "data chunk before a usable fmt chunk";
-                return {};
-            }
-            std::vector<float> samples(size / sizeof(float));
-            std::memcpy(samples.data(), chunk + 8, samples.size() * sizeof(float));
-            return samples;
-        }
-        at += 8 + size + (size & 1);  // chunks are padded to even sizes
-    }
-    *why = "no data chunk";
-    return {};
 }
 
 size_t leadingZeros(const float* samples, size_t count) {
@@ -106,7 +66,7 @@ int main(int argc, char** argv) {
     std::vector<float> capture(captureBytes.size() / sizeof(float));
     std::memcpy(capture.data(), captureBytes.data(), capture.size() * sizeof(float));
     std::string why;
-    std::vector<float> song = wavSamples(readFile(argv[2]), &why);
+    std::vector<float> song = floatWavSamples(readFile(argv[2]), &why);
     if (song.empty()) return fail(std::string(argv[2]) + ": " + why);
     const size_t compared = static_cast<size_t>(std::atof(argv[3]) * SAMPLE_RATE) * CHANNELS;
     if (song.size() < compared) return fail("the render is shorter than the stretch to compare");
