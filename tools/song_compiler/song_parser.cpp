@@ -20,7 +20,7 @@ struct SourceLine {
 };
 
 struct ParsedUnit {
-    const UnitSpec* spec;
+    const UnitKind* kind;
     std::string label;
     int line;
 };
@@ -190,26 +190,26 @@ void parseUnit(Parser& p, ParsedInstrument& inst, int instrument, const SourceLi
         p.fail(line.number, "label without a unit");
         return;
     }
-    const UnitSpec* spec = findUnit(line.tokens[at].c_str());
-    if (!spec) {
+    const UnitKind* kind = findUnit(line.tokens[at].c_str());
+    if (!kind) {
         p.fail(line.number, "unknown unit '" + line.tokens[at] + "'");
         return;
     }
-    inst.units.push_back({spec, label, line.number});
+    inst.units.push_back({kind, label, line.number});
 
     // Parameters may stand in any order; the bytes go out in stream order.
-    std::vector<std::string> values(spec->paramCount);
-    std::vector<bool> given(spec->paramCount, false);
+    std::vector<std::string> values(kind->paramCount);
+    std::vector<bool> given(kind->paramCount, false);
     for (++at; at < line.tokens.size(); ++at) {
         const std::string& token = line.tokens[at];
         size_t equals = token.find('=');
         std::string name = token.substr(0, equals);
         int index = -1;
-        for (int i = 0; i < spec->paramCount; ++i) {
-            if (name == spec->params[i].name) index = i;
+        for (int i = 0; i < kind->paramCount; ++i) {
+            if (name == kind->params[i].name) index = i;
         }
         if (equals == std::string::npos || index < 0) {
-            p.fail(line.number, std::string(spec->name) + " has no parameter '" + name + "'");
+            p.fail(line.number, std::string(kind->name) + " has no parameter '" + name + "'");
         } else if (given[index]) {
             p.fail(line.number, "parameter '" + name + "' given twice");
         } else {
@@ -217,14 +217,14 @@ void parseUnit(Parser& p, ParsedInstrument& inst, int instrument, const SourceLi
             values[index] = token.substr(equals + 1);
         }
     }
-    for (int i = 0; i < spec->paramCount; ++i) {
+    for (int i = 0; i < kind->paramCount; ++i) {
         if (given[i]) {
-            parseParam(p, inst, instrument, spec->params[i], values[i], line.number);
+            parseParam(p, inst, instrument, kind->params[i], values[i], line.number);
         } else {
-            p.fail(line.number, std::string(spec->name) + " needs parameter '" + spec->params[i].name + "'");
+            p.fail(line.number, std::string(kind->name) + " needs parameter '" + kind->params[i].name + "'");
         }
     }
-    if (spec->opcode == OP_DELAY && p.ok) {
+    if (kind->opcode == OP_DELAY && p.ok) {
         // The last two bytes: the first delay length and the number of lines.
         int first = inst.params[inst.params.size() - 2], lines = inst.params.back();
         if (lines < 1 || first + lines > DELAY_LENGTH_COUNT) {
@@ -240,10 +240,10 @@ void checkStack(Parser& p, const ParsedInstrument& inst) {
     int depth = 0;
     size_t paramAt = 0;
     for (const ParsedUnit& unit : inst.units) {
-        int needs = unit.spec->needs, change = unit.spec->change;
-        if (unit.spec->opcode == OP_STACK && !stackOpEffect(inst.params[paramAt], &needs, &change)) return;
+        int needs = unit.kind->needs, change = unit.kind->change;
+        if (unit.kind->opcode == OP_STACK && !stackOpEffect(inst.params[paramAt], &needs, &change)) return;
         if (depth < needs) {
-            p.fail(unit.line, std::string(unit.spec->name) + " needs " + std::to_string(needs) +
+            p.fail(unit.line, std::string(unit.kind->name) + " needs " + std::to_string(needs) +
                                   " values on the stack, it holds " + std::to_string(depth));
             return;
         }
@@ -252,7 +252,7 @@ void checkStack(Parser& p, const ParsedInstrument& inst) {
             p.fail(unit.line, "the stack overflows its " + std::to_string(STACK_DEPTH) + " values");
             return;
         }
-        paramAt += UNIT_PARAM_BYTES[unit.spec->opcode];
+        paramAt += UNIT_PARAM_BYTES[unit.kind->opcode];
     }
     if (depth != 0) {
         p.fail(inst.line, "instrument '" + inst.name + "' leaves " + std::to_string(depth) + " values on the stack");
@@ -304,7 +304,7 @@ void parseInstrument(Parser& p, const SourceLine& header) {
                                   " units, at most " + std::to_string(MAX_UNITS) + " fit a voice");
     }
     bool track = instrument >= 0 && instrument < TRACK_COUNT;
-    if (track && !inst.units.empty() && inst.units[0].spec->opcode != OP_ENVELOPE) {
+    if (track && !inst.units.empty() && inst.units[0].kind->opcode != OP_ENVELOPE) {
         p.fail(inst.units[0].line, "a track instrument begins with an envelope (its end marks the note's end)");
     }
     if (instrument >= 0) p.instruments[instrument] = inst;
@@ -422,7 +422,7 @@ bool findUnitWord(const ParsedInstrument& inst, const std::string& label, const 
         if (inst.units[u].label != label || label.empty()) continue;
         *unit = static_cast<int>(u);
         *wordIndex = parseNumber(word, SLOT_WORDS - 1);
-        if (*wordIndex < 0) *wordIndex = findWordName(*inst.units[u].spec, word.c_str());
+        if (*wordIndex < 0) *wordIndex = findWordName(*inst.units[u].kind, word.c_str());
         return *wordIndex >= 0;
     }
     return false;
@@ -521,7 +521,7 @@ bool compileSongSource(const std::string& text, const std::string& sourceName, C
     song->paramStream.clear();
     song->instrumentNames.clear();
     for (const ParsedInstrument& inst : p.instruments) {
-        for (const ParsedUnit& unit : inst.units) song->unitStream.push_back(unit.spec->opcode);
+        for (const ParsedUnit& unit : inst.units) song->unitStream.push_back(unit.kind->opcode);
         song->unitStream.push_back(OP_END);
         song->paramStream.insert(song->paramStream.end(), inst.params.begin(), inst.params.end());
         song->instrumentNames.push_back(inst.name);

@@ -6,7 +6,7 @@
 
 namespace {
 
-const UnitSpec units[] = {
+const UnitKind units[] = {
     {"envelope", OP_ENVELOPE, 5,
      {{"attack", PARAM_BYTE}, {"decay", PARAM_BYTE}, {"sustain", PARAM_BYTE}, {"release", PARAM_BYTE},
       {"gain", PARAM_BYTE}},
@@ -61,21 +61,21 @@ const EnumEntry enumEntries[] = {
 
 }  // namespace
 
-const UnitSpec* findUnit(const char* name) {
-    for (const UnitSpec& unit : units) {
+const UnitKind* findUnit(const char* name) {
+    for (const UnitKind& unit : units) {
         if (std::strcmp(unit.name, name) == 0) return &unit;
     }
     return nullptr;
 }
 
-const UnitSpec* unitForOpcode(uint8_t opcode) {
-    for (const UnitSpec& unit : units) {
+const UnitKind* unitForOpcode(uint8_t opcode) {
+    for (const UnitKind& unit : units) {
         if (unit.opcode == opcode) return &unit;
     }
     return nullptr;
 }
 
-int findWordName(const UnitSpec& unit, const char* name) {
+int findWordName(const UnitKind& unit, const char* name) {
     for (int word = 0; word < WORD_NAMES; ++word) {
         if (unit.words[word] && std::strcmp(unit.words[word], name) == 0) return word;
     }

@@ -23,7 +23,7 @@ struct ParamSpec {
 
 enum { MAX_UNIT_PARAMS = 7, WORD_NAMES = 8 };
 
-struct UnitSpec {
+struct UnitKind {
     const char* name;
     uint8_t opcode;
     int paramCount;
@@ -34,13 +34,13 @@ struct UnitSpec {
 };
 
 // The unit of that source name, or null.
-const UnitSpec* findUnit(const char* name);
+const UnitKind* findUnit(const char* name);
 
 // The unit of that opcode (1..11), or null.
-const UnitSpec* unitForOpcode(uint8_t opcode);
+const UnitKind* unitForOpcode(uint8_t opcode);
 
 // The slot word of that name for the unit, or -1.
-int findWordName(const UnitSpec& unit, const char* name);
+int findWordName(const UnitKind& unit, const char* name);
 
 // Stack values an OP_STACK operation reads, and how it changes the depth.
 // False for an unknown operation code.

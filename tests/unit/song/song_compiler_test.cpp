@@ -165,7 +165,7 @@ TEST(SongCompilerTables, RemoteStoreTargetsBecomeVoiceAreaByteOffsets) {
 
 TEST(SongCompilerTables, CatalogueTakesTheFormatsParameterBytesPerOpcode) {
     for (uint8_t opcode = 1; opcode < OP_COUNT; ++opcode) {
-        const UnitSpec* unit = unitForOpcode(opcode);
+        const UnitKind* unit = unitForOpcode(opcode);
         ASSERT_NE(unit, nullptr) << "opcode " << int(opcode);
         int bytes = 0;
         for (int p = 0; p < unit->paramCount; ++p) bytes += unit->params[p].kind == PARAM_REMOTE_WORD ? 4 : 1;
