@@ -1,8 +1,7 @@
 // Message boxes through SDL. Without a display the text goes to standard error
 // and a question is answered No.
-#include "platform/platform.h"
+#include "platform/sdl/sdl_window_state.h"
 
-#include <SDL.h>
 #include <cstdio>
 
 namespace {
@@ -23,6 +22,12 @@ void showPlainBox(Uint32 kind, const char* text) {
 
 int platformAskYesNo(const char* text, const char* caption) {
     const int YES = 1, NO = 0;
+    // The question opens the connection the window will use, so that nothing
+    // closes it between the answer and the window.
+    if (!sdlConnectDisplay()) {
+        writeToStandardError(text);
+        return NO;
+    }
     const SDL_MessageBoxButtonData buttons[] = {
         {SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT, YES, "Yes"},
         {SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, NO, "No"},

@@ -18,3 +18,8 @@ struct PlatformInstance {
 // The one window of the program, for turning SDL's events into messages.
 extern PlatformWindow* sdlMainWindow;
 extern PlatformInstance* sdlInstance;
+
+// Opens the connection to the window system once (1 on success); refuses a
+// driver that shows no window to a person. Held until the disconnect.
+int sdlConnectDisplay();
+void sdlDisconnectDisplay();

@@ -24,11 +24,7 @@ bool fullscreenModeSet = false;
 // ---------------------------------------------------------------------------
 
 PlatformInstance* platformStartWindowSystem(const char*, PlatformWindowProc proc) {
-    // Closing the window must reach the window procedure as a close message and
-    // not end anything by itself; the screen saver stays off while we run.
-    SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
-    SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "0");
-    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return nullptr;
+    if (!sdlConnectDisplay()) return nullptr;
     instance.windowProc = proc;
     sdlInstance = &instance;
     return sdlInstance;
@@ -36,20 +32,19 @@ PlatformInstance* platformStartWindowSystem(const char*, PlatformWindowProc proc
 
 void platformStopWindowSystem(PlatformInstance* stopping) {
     if (!stopping) return;
-    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    sdlDisconnectDisplay();
     sdlInstance = nullptr;
 }
 
 void platformPrimaryScreenSize(int* width, int* height) {
     *width = 0;
     *height = 0;
-    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return;
+    if (!sdlConnectDisplay()) return;
     SDL_DisplayMode mode;
     if (SDL_GetDesktopDisplayMode(0, &mode) == 0) {
         *width = mode.w;
         *height = mode.h;
     }
-    SDL_QuitSubSystem(SDL_INIT_VIDEO);
 }
 
 int platformChangeDisplayMode(int width, int height, int bitsPerPixel) {

@@ -1,0 +1,48 @@
+// The one connection to the window system, held from the start-up question
+// until the window system stops.
+//
+// It is opened once and never closed and reopened in between: an X server
+// that resets when its last client leaves (Xvfb, or a display manager's
+// server at the end of a login) would still be resetting when we came back,
+// and SDL would then fall back quietly to a driver that shows nothing.
+#include "platform/sdl/sdl_window_state.h"
+
+#include <cstring>
+
+namespace {
+
+bool connected = false;
+
+// Drivers that run without a screen: a demo on one of them plays to nobody
+// and never ends, so they count as no window system at all.
+bool showsWindowsToAPerson(const char* driver) {
+    const char* const headless[] = {"offscreen", "dummy", "evdev"};
+    if (!driver) return false;
+    for (const char* name : headless) {
+        if (std::strcmp(driver, name) == 0) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+int sdlConnectDisplay() {
+    if (connected) return 1;
+    // Closing the window must reach the window procedure as a close message and
+    // not end anything by itself; the screen saver stays off while we run.
+    SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
+    SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "0");
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return 0;
+    if (!showsWindowsToAPerson(SDL_GetCurrentVideoDriver())) {
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+        return 0;
+    }
+    connected = true;
+    return 1;
+}
+
+void sdlDisconnectDisplay() {
+    if (!connected) return;
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    connected = false;
+}
