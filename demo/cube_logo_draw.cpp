@@ -1,4 +1,3 @@
-#include "demo/cube_flight.h"
 #include "demo/cube_layout.h"
 #include "demo/cube_lights.h"
 #include "gfx/gl_entry_points.h"
@@ -29,6 +28,25 @@ void enableCubeArrays(const CubeLogo* logo) {
         glTexCoordPointer(4, GL_FLOAT, 0, nullptr);
     }
     // The array-buffer binding stays on the last set's buffer.
+}
+
+// The whole logo's placement: glTranslatef(0, rise, -1.5), then
+// glRotatef(turnAngle, 0, turnAxisY, 0). One turn about +y in ten seconds.
+struct LogoPlacement {
+    float rise;
+    float turnAngle;  // degrees
+    float turnAxisY;
+};
+
+LogoPlacement logoPlacementAt(float t) {
+    LogoPlacement placement;
+    // 0.29999998 is the single-precision 10 x 0.03: the rise ends where it got to.
+    placement.rise = t < 10.0f ? 0.03f * t : 0.29999998f;
+    // The axis (0, 10 - t, 0) points up for every t below 10; at 10 the turn is
+    // exactly one revolution, which equals none.
+    placement.turnAngle = t <= 10.0f ? 36.0f * t : 0.0f;
+    placement.turnAxisY = t <= 10.0f ? 10.0f - t : 0.0f;
+    return placement;
 }
 
 void disableCubeArrays() {
