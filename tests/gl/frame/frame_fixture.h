@@ -2,8 +2,15 @@
 // and of the window, for the frame's GL tests.
 #pragma once
 
+#include "app/shell_state.h"
+#include "demo/demo.h"
+#include "demo/distortion.h"
+#include "demo/post_process.h"
+#include "gfx/render_target.h"
+#include "synth/music.h"
 #include "tests/gl/support/gl_test_window.h"
 
+#include <GL/gl.h>
 #include <cstdint>
 #include <vector>
 
@@ -11,26 +18,43 @@
 struct Picture {
     int width = 0, height = 0;
     std::vector<uint8_t> rgba;
-
     const uint8_t* at(int x, int y) const { return &rgba[(static_cast<size_t>(y) * width + x) * 4]; }
-    int brightest(int x, int y) const;  // the largest of R, G and B
 };
 
-// The frame's clock, quit and music state back at the start of a run.
-void resetFrameState();
+inline Picture readPixels(int width, int height) {
+    Picture picture{width, height, std::vector<uint8_t>(static_cast<size_t>(width) * height * 4)};
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, width, height, GL_RGBA, GL_UNSIGNED_BYTE, picture.rgba.data());
+    return picture;
+}
 
-// A window, the clean frame state and startDemo, which must succeed.
-class FrameTest : public GlTest {
+// The window and the frame's state as at the start of a run; startDemo is the test's.
+class StartedDemo : public GlTest {
 protected:
-    void SetUp() override;
+    void SetUp() override {
+        GlTest::SetUp();
+        if (HasFatalFailure()) return;
+        demoTime = quitTime = 0.0;
+        quitRequested = fadeFinished = false;
+        clearMusicNotes();
+        postProcess = POST_PROCESS_AT_START;
+        distortion = DISTORTION_AT_REST;
+        setFramePicture(PICTURE_DRAWN);
+        displayConfig = DisplayConfig{glWindow.width, glWindow.height, 0, glWindow.width / float(glWindow.height)};
+    }
 };
 
-// Fills sceneTarget with one grey level, as if earlier frames had left it.
-void fillScene(float grey);
-Picture readScene();
-Picture readWindow();  // the back buffer, which the next swap would show
-
-// Pixel row and column of a point on the overlay plane (one unit in front of
-// the eye) in a picture of the window's size.
-double rowOf(float y, int height);
-double columnOf(float x, int width, float aspect);
+class FrameTest : public StartedDemo {
+protected:
+    void SetUp() override {
+        StartedDemo::SetUp();
+        if (HasFatalFailure()) return;
+        ASSERT_EQ(startDemo(LoadProgress{nullptr, nullptr}, &displayConfig), 1);
+    }
+    Picture readScene() {
+        bind(sceneTarget, true);
+        Picture picture = readPixels(displayConfig.width, displayConfig.height);
+        bind(sceneTarget, false);
+        return picture;
+    }
+};

@@ -1,0 +1,197 @@
+// The "Fx" (old-screen) pass against its formula, evaluated on the processor
+// in single precision: a known scene, known values, the window's pixels.
+#include "demo/demo_objects.h"
+#include "gfx/gl_entry_points.h"
+#include "gfx/shader_program.h"
+#include "tests/gl/frame/frame_fixture.h"
+
+#include <cmath>
+
+namespace {
+
+struct Fx {
+    float w, h, time, flash, spread, deform, distort[3];
+    const Picture* scene;
+};
+
+// The scene at (u, v) as a linear filter with mirrored repeat reads it;
+// outside -1..0 the lens sees no screen.
+void scene(const Fx& in, float u, float v, float rgb[3]) {
+    for (int c = 0; c < 3; ++c) rgb[c] = 0.0f;
+    if (u < -1.0f || u > 0.0f || v < -1.0f || v > 0.0f) return;
+    const Picture& p = *in.scene;
+    const float x = -u * p.width - 0.5f, y = -v * p.height - 0.5f;  // mirrored: -u reads as u
+    const int x0 = static_cast<int>(std::floor(x)), y0 = static_cast<int>(std::floor(y));
+    const float fx = x - x0, fy = y - y0;
+    auto mirror = [](int i, int size) { return i < 0 ? -1 - i : (i >= size ? 2 * size - 1 - i : i); };
+    const int xs[2] = {mirror(x0, p.width), mirror(x0 + 1, p.width)}, ys[2] = {mirror(y0, p.height), mirror(y0 + 1, p.height)};
+    for (int c = 0; c < 3; ++c) {
+        float bottom = p.at(xs[0], ys[0])[c] + (p.at(xs[1], ys[0])[c] - p.at(xs[0], ys[0])[c]) * fx;
+        float top = p.at(xs[0], ys[1])[c] + (p.at(xs[1], ys[1])[c] - p.at(xs[0], ys[1])[c]) * fx;
+        rgb[c] = (bottom + (top - bottom) * fy) / 255.0f;
+    }
+}
+
+float hash(float x, float y) {
+    float v = std::sin(12.9898f * x + 78.233f * y) * 43758.5453f;
+    return v - std::floor(v);
+}
+
+// The pass at texture coordinate (s, r) of its quad, clamped, in 8-bit levels.
+void evaluate(const Fx& in, float s, float r, double out[3]) {
+    const float k = in.deform, px = 1.0f - 2.0f * s, py = 1.0f - 2.0f * r + 0.1f;
+    float zx[3], zy[3], copies[3][3];
+    for (int i = 0; i < 3; ++i) {
+        float z = 1.5f - in.distort[i] * (std::cos(k * px) + std::cos(k * py));
+        zx[i] = px * z - 0.5f, zy[i] = py * z - 0.5f;
+        scene(in, zx[i], zy[i], copies[i]);
+    }
+    const float edge = 32.0f * (2.0f - std::cos(k / 2.0f + k * zx[0]) - std::cos(k / 2.0f + k * zy[0]));
+    const float na = hash(px + in.time, py - in.time), nb = hash(px - in.time, py + in.time), dd = 2.0f * na / in.w;
+    float red[3], blue[3];
+    scene(in, zx[0] - dd - in.spread * edge, zy[0] - dd, red);   // the red fringe to one side,
+    scene(in, zx[0] - dd + in.spread * edge, zy[0] - dd, blue);  // the blue to the other
+    const float fringe[3] = {red[0], copies[0][1], blue[2]};
+    const float scan = 0.75f + 0.25f * std::sin(10.2f * zx[0] * in.w);
+    const float rows = 0.90f + 0.10f * std::cos(10.2f * zy[0] * in.h) * std::sin(0.5f + 10.2f * zx[0] * in.w);
+    const float vignette = s * (6.0f - 6.0f * s) * r * (6.0f - 6.0f * r);
+    const float flicker = 0.975f + 0.025f * std::sin(77.7f * in.time * std::cos(191.1f * in.time));
+    for (int c = 0; c < 3; ++c) {
+        float v = copies[0][c] + copies[1][c] * copies[1][c] + 0.1f * copies[2][c] + 0.15f * fringe[c];
+        v = (v + in.flash - 0.125f * (na - nb)) * scan * rows * vignette * flicker;
+        out[c] = std::fmin(std::fmax(v, 0.0f), 1.0f) * 255.0;
+    }
+}
+
+float stepped(float value, int steps) {
+    for (int i = 0; i < std::abs(steps); ++i) value = std::nextafter(value, steps > 0 ? 2.0f : -2.0f);
+    return value;
+}
+
+// Every 53rd column of every 37th row, each within 1.5 levels of the formula
+// at its texture coordinate or one up to `slack` float steps away (the noise
+// hash multiplies by 43758: one step gives another value, and through a
+// projection the rasterizer's interpolation is known only to a few steps).
+template <typename Coordinate>
+void expectFormula(const Picture& window, int width, int height, const Fx& in, int slack, Coordinate coordinate) {
+    int pixels = 0, mismatches = 0;
+    for (int py = 5; py < height; py += 37) {
+        for (int px = 5; px < width; px += 53, ++pixels) {
+            float s, r;
+            coordinate(px, py, &s, &r);
+            double best = 1e9;
+            for (int ds = -slack; ds <= slack; ++ds) {
+                for (int dr = -slack; dr <= slack; ++dr) {
+                    double rgb[3], worst = 0.0;
+                    evaluate(in, stepped(s, ds), stepped(r, dr), rgb);
+                    for (int c = 0; c < 3; ++c) worst = std::fmax(worst, std::fabs(rgb[c] - window.at(px, py)[c]));
+                    best = std::fmin(best, worst);
+                }
+            }
+            if (best > 1.5) ++mismatches;
+        }
+    }
+    EXPECT_EQ(mismatches, 0) << "of " << pixels << " pixels";
+}
+
+using FxPass = FrameTest;
+
+// The program alone on a 1024 x 512 quad, whose pixel centres have exact
+// texture coordinates. The fringes spread far enough (value2 0.02, up to a
+// fifth of the picture) over a scene whose red rises and blue falls to the
+// right that a fringe on the wrong side shows at most compared pixels.
+TEST_F(FxPass, ProgramMatchesTheFormulaWithWideFringes) {
+    const int W = 1024, H = 512;
+    Picture picture{displayConfig.width, displayConfig.height, std::vector<uint8_t>(displayConfig.width * displayConfig.height * 4, 255)};
+    for (int y = 0; y < picture.height; ++y) {
+        for (int x = 0; x < picture.width; ++x) {
+            uint8_t* p = &picture.rgba[(static_cast<size_t>(y) * picture.width + x) * 4];
+            p[0] = static_cast<uint8_t>(20 + 120 * x / picture.width);
+            p[1] = static_cast<uint8_t>(20 + 40 * y / picture.height);
+            p[2] = static_cast<uint8_t>(140 - 120 * x / picture.width);
+        }
+    }
+    bindTexture(sceneTarget, 1);
+    glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, picture.width, picture.height, GL_RGBA, GL_UNSIGNED_BYTE, picture.rgba.data());
+    const Fx in = {W, H, 3.75f, 0.05f, 0.02f, 1.5f, {0.55f, 0.6f, 0.7f}, &picture};
+    glViewport(0, 0, W, H);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glDisable(GL_DEPTH_TEST);
+    gl.glUseProgram(fxProgram);
+    const char* floats[] = {"time", "value1", "value2", "deform_value", "distort1", "distort2", "distort3"};
+    const float values[] = {in.time, in.flash, in.spread, in.deform, in.distort[0], in.distort[1], in.distort[2]};
+    for (int i = 0; i < 7; ++i) setUniformFloat(fxProgram, floats[i], values[i]);
+    setUniformInt(fxProgram, "screen_w", W);
+    setUniformInt(fxProgram, "screen_h", H);
+    setUniformInt(fxProgram, "texture", 0);
+    glBegin(GL_QUADS);
+    for (int corner = 0; corner < 4; ++corner) {
+        const float s = corner == 1 || corner == 2 ? 1.0f : 0.0f, r = corner >= 2 ? 1.0f : 0.0f;
+        glTexCoord2f(s, r);
+        glVertex2f(2.0f * s - 1.0f, 2.0f * r - 1.0f);
+    }
+    glEnd();
+    gl.glUseProgram(0);
+    glReadBuffer(GL_BACK);
+    expectFormula(readPixels(W, H), W, H, in, 0, [&](int px, int py, float* s, float* r) {
+        *s = (px + 0.5f) / W, *r = (py + 0.5f) / H;
+    });
+}
+
+// The pass as the frame runs it, into the window through the projection,
+// with what the frame sends: the fade's squeezed quad and flash, the lens of
+// the frame before (drawPostProcess settles it afterwards), the distortion.
+TEST_F(FxPass, TheFramesPassMatchesTheFormula) {
+    Picture picture{displayConfig.width, displayConfig.height, std::vector<uint8_t>(displayConfig.width * displayConfig.height * 4, 255)};
+    for (int y = 0; y < picture.height; ++y) {
+        for (int x = 0; x < picture.width; ++x) {
+            uint8_t* p = &picture.rgba[(static_cast<size_t>(y) * picture.width + x) * 4];
+            const float u = static_cast<float>(x) / picture.width, v = static_cast<float>(y) / picture.height;
+            p[0] = static_cast<uint8_t>(std::lround(255.0f * (0.05f + 0.25f * u)));
+            p[1] = static_cast<uint8_t>(std::lround(255.0f * (0.05f + 0.25f * v)));
+            p[2] = static_cast<uint8_t>(std::lround(255.0f * (0.30f - 0.20f * u * v)));
+        }
+    }
+    const struct {
+        const char* what;
+        float lens;  // 0: the first frame's
+        DistortionState distortion;
+        double quitTime, time;
+    } cases[] = {
+        {"the first frame's strong lens", 0.0f, DISTORTION_AT_REST, -1.0, 0.0},
+        {"a settled lens, the distortion kicked", 0.5f, {1.02f, {0.53f, 0.56f, 0.6f}, 0.0f}, -1.0, 20.25},
+        {"the fade's flash and squeezed quad", 0.5f, DISTORTION_AT_REST, 40.0, 40.05},
+    };
+    for (const auto& c : cases) {
+        bindTexture(sceneTarget, 1);
+        glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, picture.width, picture.height, GL_RGBA, GL_UNSIGNED_BYTE, picture.rgba.data());
+        postProcess = POST_PROCESS_AT_START;
+        if (c.lens > 0.0f) postProcess.deformValue = c.lens;
+        distortion = c.distortion;
+        quitRequested = c.quitTime >= 0.0;
+        quitTime = c.quitTime;
+        demoTime = c.time;
+        const float lensBefore = postProcess.deformValue, t = static_cast<float>(demoTime);
+        glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+        drawPostProcess(t);
+        glReadBuffer(GL_BACK);
+        const Picture window = readPixels(displayConfig.width, displayConfig.height);
+        const FadeValues fade = postProcess.fade;
+        const DistortionState& d = distortion;
+        const Fx in = {float(window.width), float(window.height), t, fade.flash, 100.0f, lensBefore,
+                       {d.master * d.values[0], d.master * d.values[1], d.master * d.values[2]}, &picture};
+        SCOPED_TRACE(c.what);
+        const double halfHeight = std::tan(15.0 * 3.14159265358979 / 180.0);
+        expectFormula(window, window.width, window.height, in, 4, [&](int px, int py, float* s, float* r) {
+            const double xEye = ((px + 0.5) / window.width * 2.0 - 1.0) * halfHeight * displayConfig.aspect;
+            const double yEye = ((py + 0.5) / window.height * 2.0 - 1.0) * halfHeight;
+            *s = static_cast<float>((xEye + 0.5 * fade.scaleX) / fade.scaleX);
+            *r = static_cast<float>((yEye + 0.33 * fade.scaleY) / (0.66 * fade.scaleY));
+        });
+    }
+}
+
+}  // namespace
