@@ -1,223 +1,90 @@
 // The music-driven values behind the sponge, frame by frame.
 #include "demo/sponge_cues.h"
-#include "gfx/random.h"
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <vector>
 
 namespace {
 
-const float STEP = 0.01f;
-const float SLACK = 1e-6f;
-
-// Stands in for the shared generator (which only the first test touches, so
-// that it is fresh there in any order): hands out the values given, counts the
-// draws and checks their bounds.
-std::vector<int32_t> scriptedValues;
-size_t drawsTaken = 0;
-
-void script(std::vector<int32_t> values) {
-    scriptedValues = values;
-    drawsTaken = 0;
-}
+// Stands in for the shared generator: hands out the values given, in order.
+std::vector<int32_t> scripted;
+size_t draws = 0;
 
 int32_t scriptedDraw(int32_t lo, int32_t hi) {
-    EXPECT_EQ(lo, 0);
-    EXPECT_EQ(hi, 1000);
-    EXPECT_LT(drawsTaken, scriptedValues.size()) << "more draws than scripted";
-    int32_t value = drawsTaken < scriptedValues.size() ? scriptedValues[drawsTaken] : 0;
-    ++drawsTaken;
-    return value;
+    EXPECT_TRUE(lo == 0 && hi == 1000);
+    return draws < scripted.size() ? scripted[draws++] : (++draws, 0);
 }
 
-// One frame; a non-zero note is a fresh cue on its track, every other track
-// has been acknowledged.
-void frame(SpongeCues* cues, int32_t bassNote = 0, int32_t leadNote = 0, RandomDraw draw = scriptedDraw) {
+// One frame; a note is a fresh cue on its track unless `seen`.
+void frame(SpongeCues* cues, int32_t bass = 0, int32_t lead = 0, bool seen = false, int bassTrack = 1, int leadTrack = 11) {
     int32_t notes[16] = {};
-    uint8_t seen[16];
-    for (uint8_t& flag : seen) flag = 1;
-    notes[1] = bassNote;
-    notes[11] = leadNote;
-    if (bassNote) seen[1] = 0;
-    if (leadNote) seen[11] = 0;
-    stepSpongeCues(cues, 30.0f, notes, seen, draw);
+    uint8_t noteSeen[16];
+    for (uint8_t& flag : noteSeen) flag = 1;
+    notes[bassTrack] = bass, notes[leadTrack] = lead;
+    noteSeen[bassTrack] = noteSeen[leadTrack] = seen;
+    stepSpongeCues(cues, 30.0f, notes, noteSeen, scriptedDraw);
 }
 
-// The first values of the shared generator, worked out here from its rule.
-std::vector<int32_t> firstDrawsFromStateZero(int count) {
-    std::vector<int32_t> draws;
-    uint32_t state = 0;
-    for (int i = 0; i < count; ++i) {
-        state = state * 214013u + 2531011u;
-        draws.push_back(static_cast<int32_t>((state >> 16) & 0x7FFF) % 1001);
-    }
-    return draws;
-}
-
-TEST(SpongeTwistCue, FirstCueFromTheFreshSharedGeneratorTargetsMinusAThousandthOfItsFirstTwoDraws) {
-    const std::vector<int32_t> expected = firstDrawsFromStateZero(3);
-    SpongeCues cues = initialSpongeCues();
-    frame(&cues, 48, 0, sharedRandomInRange);
-    EXPECT_NEAR(cues.twistTargetX, -0.001f * expected[0], SLACK);
-    EXPECT_NEAR(cues.twistTargetY, -0.001f * expected[1], SLACK);
-    // Exactly two draws: the next one is the generator's third value.
-    EXPECT_EQ(sharedRandomInRange(0, 1000), expected[2]);
-}
-
-TEST(SpongeTwistCue, EachOfTheFiveBassNotesRetargetsWithTwoDraws) {
-    for (int32_t note : {48, 55, 43, 46, 53}) {
+// Bass notes 48, 55, 43, 46, 53 on track 1 retarget both twists to minus a
+// thousandth of two draws; lead notes 60 and 62 on track 11 add a level (the
+// box one ahead, both up to 4) and throw a draw away, after the twist's.
+TEST(SpongeCues, WhichNotesCueWhat) {
+    const struct {
+        int32_t bass, lead;
+        bool seen;
+        int bassTrack, leadTrack;
+        size_t draws;
+        float targetX, targetY;
+        int32_t levels;
+    } cases[] = {
+        {48, 0, false, 1, 11, 2, -0.25f, -0.7f, 0}, {55, 0, false, 1, 11, 2, -0.25f, -0.7f, 0},
+        {43, 0, false, 1, 11, 2, -0.25f, -0.7f, 0}, {46, 0, false, 1, 11, 2, -0.25f, -0.7f, 0},
+        {53, 0, false, 1, 11, 2, -0.25f, -0.7f, 0}, {0, 60, false, 1, 11, 1, 0.0f, 0.0f, 1},
+        {0, 62, false, 1, 11, 1, 0.0f, 0.0f, 1},    {48, 60, false, 1, 11, 3, -0.25f, -0.7f, 1},
+        {47, 61, false, 1, 11, 0, 0.0f, 0.0f, 0},   {60, 48, false, 1, 11, 0, 0.0f, 0.0f, 0},
+        {48, 60, true, 1, 11, 0, 0.0f, 0.0f, 0},    {48, 60, false, 2, 10, 0, 0.0f, 0.0f, 0},
+    };
+    for (const auto& c : cases) {
         SpongeCues cues = initialSpongeCues();
-        script({250, 700});
-        frame(&cues, note);
-        EXPECT_EQ(drawsTaken, 2u) << note;
-        EXPECT_NEAR(cues.twistTargetX, -0.25f, SLACK) << note;
-        EXPECT_NEAR(cues.twistTargetY, -0.7f, SLACK) << note;
+        scripted = {250, 700, 900}, draws = 0;
+        frame(&cues, c.bass, c.lead, c.seen, c.bassTrack, c.leadTrack);
+        EXPECT_EQ(draws, c.draws) << c.bass << ", " << c.lead;
+        EXPECT_NEAR(cues.twistTargetX, c.targetX, 1e-6f) << c.bass << ", " << c.lead;
+        EXPECT_NEAR(cues.twistTargetY, c.targetY, 1e-6f) << c.bass << ", " << c.lead;
+        EXPECT_EQ(cues.spongeIterations, c.levels) << c.bass << ", " << c.lead;
+        EXPECT_EQ(cues.boxIterations, c.levels + 1) << c.bass << ", " << c.lead;
     }
-}
-
-TEST(SpongeCues, NotesThatAreNoFreshCueOnTheirTrackChangeNothing) {
     SpongeCues cues = initialSpongeCues();
-    script({});
-    for (int32_t note : {47, 60, 0}) frame(&cues, note);       // not bass cues
-    for (int32_t note : {58, 61, 48, 0}) frame(&cues, 0, note);  // not lead cues
-
-    int32_t notes[16] = {};
-    uint8_t seen[16] = {};
-    notes[1] = 48;  // both cue notes, but seen already
-    notes[11] = 60;
-    seen[1] = seen[11] = 1;
-    stepSpongeCues(&cues, 30.0f, notes, seen, scriptedDraw);
-    notes[1] = notes[11] = 0;
-    notes[2] = 48;  // fresh cue notes on the wrong tracks
-    notes[10] = 60;
-    seen[1] = seen[11] = 0;
-    stepSpongeCues(&cues, 30.0f, notes, seen, scriptedDraw);
-
-    EXPECT_EQ(drawsTaken, 0u);
-    EXPECT_EQ(cues.twistTargetX, 0.0f);
-    EXPECT_EQ(cues.spongeIterations, 0);
+    for (int cue = 0; cue < 5; ++cue) frame(&cues, 0, 60);
+    EXPECT_EQ(cues.spongeIterations, 4);
+    EXPECT_EQ(cues.boxIterations, 4);
 }
 
-// Runs frames until the value has been on `target` for a frame, checking that
-// every frame moves it by one step towards the target or lands on it. Returns
-// the number of frames it moved.
-int swingTo(SpongeCues* cues, float* value, float target) {
-    int moves = 0;
-    while (*value != target) {
-        const float before = *value;
-        frame(cues);
-        const float moved = std::fabs(*value - before);
-        const bool landed = *value == target;
-        EXPECT_TRUE(landed ? moved <= STEP + SLACK : std::fabs(moved - STEP) < SLACK)
-            << "moved " << moved << " from " << before << " towards " << target;
-        EXPECT_LE(std::fabs(*value - target), std::fabs(before - target)) << "moved away from " << target;
-        if (++moves > 200) {
-            ADD_FAILURE() << "never reached " << target;
-            break;
-        }
+// Out a hundredth a frame from the cue frame on, a frame of rest on the
+// target, back to 0; a cue on the way moves on from where the value is.
+TEST(SpongeCues, TwistsSwingOutRestAndSwingBack) {
+    SpongeCues cues = initialSpongeCues();
+    scripted = {25, 0, 30, 0, 15, 0}, draws = 0;
+    const float expectedX[] = {-0.01f, -0.02f, -0.025f, -0.025f, -0.015f, -0.005f, 0.0f, 0.0f};
+    for (int i = 0; i < 8; ++i) {
+        frame(&cues, i == 0 ? 48 : 0);
+        EXPECT_NEAR(cues.twistX, expectedX[i], 1e-6f) << "frame " << i;
+        EXPECT_EQ(cues.twistY, 0.0f) << "a zero draw never swings";
     }
-    return moves;
-}
-
-TEST(SpongeTwistSwing, SwingsOutAHundredthPerFrameRestsOneFrameAndSwingsBack) {
-    SpongeCues cues = initialSpongeCues();
-    script({50, 30});
-    frame(&cues, 55);  // the cue frame already takes the first step
-    EXPECT_NEAR(cues.twistX, -STEP, SLACK);
-    EXPECT_NEAR(cues.twistY, -STEP, SLACK);
-
-    const float targetX = cues.twistTargetX;
-    const int outward = 1 + swingTo(&cues, &cues.twistX, targetX);
-    EXPECT_GE(outward, 5);
-    EXPECT_LE(outward, 6);  // the last hundredth may fall just short in float
-    EXPECT_GT(cues.twistY, targetX) << "the shallower twist is already on its way back";
-
-    frame(&cues);  // the rest on the target
-    EXPECT_EQ(cues.twistX, targetX);
-    EXPECT_EQ(cues.twistTargetX, 0.0f);
-
-    const int back = swingTo(&cues, &cues.twistX, 0.0f);
-    EXPECT_GE(back, 5);
-    EXPECT_LE(back, 6);
-    frame(&cues);
-    frame(&cues);
-    EXPECT_EQ(cues.twistX, 0.0f);
-    EXPECT_EQ(cues.twistY, 0.0f);
-}
-
-TEST(SpongeTwistSwing, ACueDuringASwingMovesOnFromWhereTheValueIs) {
-    SpongeCues cues = initialSpongeCues();
-    script({80, 80, 25, 25, 500, 500});
-    frame(&cues, 43);
-    frame(&cues);
-    frame(&cues);
-    EXPECT_NEAR(cues.twistX, -3 * STEP, 2 * SLACK);
-
-    // A shallower target half a step away: one step back, stopping on it.
-    frame(&cues, 46);
-    EXPECT_NEAR(cues.twistTargetX, -0.025f, SLACK);
-    EXPECT_EQ(cues.twistX, cues.twistTargetX);
-
-    frame(&cues, 53);  // a deeper one: out again from there, no jump
-    EXPECT_NEAR(cues.twistTargetX, -0.5f, SLACK);
-    EXPECT_NEAR(cues.twistX, -0.025f - STEP, 2 * SLACK);
-}
-
-TEST(SpongeTwistSwing, AZeroTargetSwingsBackAtOnceWithoutResting) {
-    SpongeCues cues = initialSpongeCues();
-    script({90, 0, 0, 0});
-    for (int i = 0; i < 5; ++i) frame(&cues, i == 0 ? 48 : 0);
-    const float swung = cues.twistX;
-    EXPECT_NEAR(swung, -5 * STEP, 3 * SLACK);
-    EXPECT_EQ(cues.twistY, 0.0f) << "a zero draw never swings";
-
     frame(&cues, 48);
-    EXPECT_EQ(cues.twistTargetX, 0.0f);
-    EXPECT_NEAR(cues.twistX, swung + STEP, 3 * SLACK);
+    frame(&cues);
+    frame(&cues, 48);  // -0.015 from -0.02: one step back, stopping on it
+    EXPECT_NEAR(cues.twistX, -0.015f, 1e-6f);
 }
 
-TEST(SpongeLevelCue, EachLeadCueAddsALevelUntilFourAndBoxStartsOneAhead) {
+TEST(SpongeCues, TheWobbleGrowsAThousandthAFrameToFourTenths) {
     SpongeCues cues = initialSpongeCues();
-    EXPECT_EQ(cues.spongeIterations, 0);
-    EXPECT_EQ(cues.boxIterations, 1);
-    script({1, 2, 3, 4, 5, 6});
-    const int32_t expectedSponge[] = {1, 2, 3, 4, 4, 4};
-    const int32_t expectedBox[] = {2, 3, 4, 4, 4, 4};
-    for (int cue = 0; cue < 6; ++cue) {
-        frame(&cues, 0, cue % 2 ? 62 : 60);
-        EXPECT_EQ(cues.spongeIterations, expectedSponge[cue]) << cue;
-        EXPECT_EQ(cues.boxIterations, expectedBox[cue]) << cue;
-        // Even the cues that change nothing draw one value.
-        EXPECT_EQ(drawsTaken, static_cast<size_t>(cue + 1)) << cue;
-    }
-    EXPECT_EQ(cues.twistTargetX, 0.0f) << "the discarded draws must not twist";
-}
-
-TEST(SpongeLevelCue, InOneFrameTheTwistDrawsComeBeforeTheDiscardedOne) {
-    SpongeCues cues = initialSpongeCues();
-    script({100, 200, 300, 400, 500});
-    frame(&cues, 48, 60);
-    EXPECT_NEAR(cues.twistTargetX, -0.1f, SLACK);
-    EXPECT_NEAR(cues.twistTargetY, -0.2f, SLACK);
-    // The third value went to the level cue, so the next twist sees the fourth.
-    frame(&cues, 48);
-    EXPECT_NEAR(cues.twistTargetX, -0.4f, SLACK);
-    EXPECT_NEAR(cues.twistTargetY, -0.5f, SLACK);
-}
-
-TEST(SpongeWobble, GrowsAThousandthPerFrameAndStopsAtFourTenths) {
-    SpongeCues cues = initialSpongeCues();
-    script({});
     for (int i = 0; i < 100; ++i) frame(&cues);
     EXPECT_NEAR(cues.displace1, 0.1f, 1e-4f);
     for (int i = 0; i < 900; ++i) frame(&cues);
-    const float settled = cues.displace1;
-    EXPECT_GE(settled, 0.4f);
-    EXPECT_LT(settled, 0.401f);
-    frame(&cues);
-    EXPECT_EQ(cues.displace1, settled);
+    EXPECT_GE(cues.displace1, 0.4f);
+    EXPECT_LT(cues.displace1, 0.401f);
 }
 
 }  // namespace
