@@ -8,7 +8,6 @@
 #include "gfx/heap.h"
 #include "gfx/render_target.h"
 #include "tests/gl/support/gl_test_window.h"
-#include "tests/unit/cube_logo/sheet_pixels.h"
 
 #include <GL/glext.h>
 #include <GL/glu.h>
@@ -93,10 +92,10 @@ TEST_F(Logo, LandedLogoCoversItsCubesHomesRedLitOnAClearedTarget) {
 // flight) and the flight (scatter to home, three times the size down to one)
 // must put it.
 TEST_F(Logo, ACubeFliesFromItsScatterPlaceHomeSpinningByItsNumber) {
-    SheetPixels sheet;
-    sheet.set(54, 248, 255, 255, 255, 255);
+    std::vector<uint8_t> sheet(256 * 256 * 4, 0);
+    sheet[(248 * 256 + 54) * 4] = 255;  // one cube
     releaseCubeLayout(logo);
-    ASSERT_EQ(buildCubes(logo, sheet.rgba.data()), 1);
+    ASSERT_EQ(buildCubes(logo, sheet.data()), 1);
     ASSERT_EQ(logo->cubeCount, 1);
     const P3 offset = {0.015, 0.02, 0.025}, home = {0.03, -0.02, 0.0}, scatter = {-0.03, 0.02, 0.03};
     const float cubeNumber = 300.0f, startDelay = 1.0f, speed = 1.25f;  // flies from 0.5 s to 8.5 s

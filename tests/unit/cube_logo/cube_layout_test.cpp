@@ -1,224 +1,103 @@
 // Which pixels of the sheet become cubes, in what order, where they start and
 // what their vertices carry.
 #include "demo/cube_layout.h"
-#include "tests/unit/cube_logo/sheet_pixels.h"
 
 #include <gtest/gtest.h>
 
-#include <set>
-#include <tuple>
+#include <cmath>
+#include <vector>
 
 namespace {
 
 const float H = 1.0f / 256.0f;
 
-// --- The pixel rule -------------------------------------------------------
+// A logo laid out from a sheet that is black and transparent but for the given pixels.
+struct Laid {
+    struct Pixel {
+        int column, row;
+        uint8_t rgba[4];
+    };
+    explicit Laid(std::vector<Pixel> pixels) {
+        std::vector<uint8_t> sheet(256 * 256 * 4, 0);
+        for (const Pixel& p : pixels)
+            for (int c = 0; c < 4; ++c) sheet[(p.row * 256 + p.column) * 4 + c] = p.rgba[c];
+        EXPECT_EQ(layOutCubes(&logo, sheet.data()), 1);
+    }
+    ~Laid() { releaseCubeLayout(&logo); }
+    CubeLogo logo{};
+};
 
-TEST(CubePixelRule, BlueAboveGreenMakesACubeEvenWhenTransparent) {
-    SheetPixels sheet;
-    sheet.set(10, 245, 0, 0, 1, 0);
-    LaidOutLogo laidOut(sheet);
-    ASSERT_TRUE(laidOut.built);
-    EXPECT_GT(laidOut.logo.cubeCount, 0);
-}
-
-TEST(CubePixelRule, OpaqueBlackMakesNoCube) {
-    SheetPixels sheet;
-    sheet.set(10, 245, 0, 0, 0, 255);
-    LaidOutLogo laidOut(sheet);
-    ASSERT_TRUE(laidOut.built);
-    EXPECT_EQ(laidOut.logo.cubeCount, 0);
-}
-
-TEST(CubePixelRule, OnlyTheBottomSixteenRowsAreScanned) {
-    SheetPixels sheet;
-    sheet.set(20, 239, 255, 255, 255, 255);  // the glyph area above the strip
-    sheet.set(21, 255, 255, 255, 255, 255);  // the strip's last row
-    LaidOutLogo laidOut(sheet);
-    ASSERT_EQ(laidOut.logo.cubeCount, 1);
-    EXPECT_FLOAT_EQ(laidOut.logo.cubes[0]->home.x, (2 * 21 - 108) * H);
-}
-
-// --- Main cubes and depth cubes -------------------------------------------
-
-TEST(CubeDepthColumn, GreyPixelBecomesFiveCubesInDepthOrderStartingWithTheNextPixel) {
-    SheetPixels sheet;
-    sheet.set(40, 250, 128, 128, 128, 255);
-    sheet.set(41, 250, 255, 255, 255, 255);
-    LaidOutLogo laidOut(sheet);
-    ASSERT_EQ(laidOut.logo.cubeCount, 6);
-
-    const float depths[5] = {0.0f, -H, H, -2 * H, 2 * H};
-    const LogoCube* main = laidOut.logo.cubes[0];
-    const LogoCube* next = laidOut.logo.cubes[5];
-    EXPECT_EQ(main->heightClass, 2.0f);
-    for (int n = 0; n < 5; ++n) {
-        const LogoCube* cube = laidOut.logo.cubes[n];
-        EXPECT_EQ(cube->home.x, main->home.x) << n;
-        EXPECT_EQ(cube->home.y, main->home.y) << n;
-        EXPECT_FLOAT_EQ(cube->home.z, depths[n]) << n;
-        EXPECT_FLOAT_EQ(cube->colour.x, 0.5f) << n;
-        if (n > 0) {
-            EXPECT_EQ(cube->heightClass, 0.0f) << n;
-            EXPECT_EQ(cube->startDelay, next->startDelay) << n;
+// Any of R, G non-zero or B above G makes a cube, alpha aside; only the
+// strip's 16 rows are read. R = 255: one flat white cube; R = 191: one cube
+// drawn white; any other: a main cube and four depth cubes at z -H, H, -2H, 2H.
+TEST(CubeLayout, WhichPixelsBecomeWhichCubes) {
+    const struct {
+        Laid::Pixel pixel;
+        int count;
+        float heightClass, colour;
+    } cases[] = {
+        {{10, 245, {0, 0, 1, 0}}, 5, 2.0f, 0.0f},           {{10, 245, {0, 0, 0, 255}}, 0, 0.0f, 0.0f},
+        {{10, 239, {255, 255, 255, 255}}, 0, 0.0f, 0.0f},    {{21, 255, {255, 0, 0, 255}}, 1, 4.0f, 255 / 256.0f},
+        {{40, 250, {191, 10, 20, 30}}, 1, 3.0f, 255 / 256.0f}, {{40, 250, {128, 128, 128, 255}}, 5, 2.0f, 0.5f},
+    };
+    for (const auto& c : cases) {
+        Laid laid({c.pixel});
+        ASSERT_EQ(laid.logo.cubeCount, c.count) << c.pixel.row << ", " << int(c.pixel.rgba[0]);
+        if (c.count == 0) continue;
+        const float depths[5] = {0.0f, -H, H, -2 * H, 2 * H};
+        for (int n = 0; n < c.count; ++n) {
+            const LogoCube* cube = laid.logo.cubes[n];
+            EXPECT_EQ(cube->heightClass, n == 0 ? c.heightClass : 0.0f) << n;
+            EXPECT_FLOAT_EQ(cube->home.x, (2 * c.pixel.column - 108) * H) << n;
+            EXPECT_FLOAT_EQ(cube->home.z, depths[n]) << n;
+            EXPECT_EQ(cube->colour.x, c.colour) << n;
+            EXPECT_FLOAT_EQ(cube->startDelay, n == 0 ? -2.0f : -1.9988f) << "depth cubes start with the next pixel";
         }
     }
-    EXPECT_NE(main->startDelay, next->startDelay);
 }
 
-TEST(CubeDepthColumn, RedByte191IsOneWhiteCubeOfHeightClass3) {
-    SheetPixels sheet;
-    sheet.set(40, 250, 191, 10, 20, 30);
-    LaidOutLogo laidOut(sheet);
-    ASSERT_EQ(laidOut.logo.cubeCount, 1);
-    const LogoCube* cube = laidOut.logo.cubes[0];
-    EXPECT_EQ(cube->heightClass, 3.0f);
-    const float white = 255.0f / 256.0f;
-    EXPECT_EQ(cube->colour.x, white);
-    EXPECT_EQ(cube->colour.y, white);
-    EXPECT_EQ(cube->colour.z, white);
-    EXPECT_EQ(cube->colour.w, white);
+// Columns before rows; homes about column 54, row 248; delays 0.0012 apart;
+// scatter places and speeds drawn in cube order, whatever the pixels.
+TEST(CubeLayout, ScanOrderHomesDelaysAndScatterDraws) {
+    Laid laid({{6, 246, {255, 255, 255, 255}}, {3, 247, {255, 0, 0, 0}}});
+    ASSERT_EQ(laid.logo.cubeCount, 2);
+    const LogoCube& first = *laid.logo.cubes[0];
+    EXPECT_FLOAT_EQ(first.home.x, -0.3984375f);
+    EXPECT_FLOAT_EQ(first.home.y, -0.0078125f);
+    EXPECT_FLOAT_EQ(laid.logo.cubes[1]->home.x, -0.375f);
+    EXPECT_FLOAT_EQ(laid.logo.cubes[1]->home.y, -0.015625f);
+    EXPECT_NEAR(laid.logo.cubes[1]->startDelay, -1.9988f, 1e-6f);
+    EXPECT_NEAR(first.scatter.x, 0.0371876f, 1e-6f);
+    EXPECT_NEAR(first.scatter.y, 0.6351211f, 1e-6f);
+    EXPECT_NEAR(first.scatter.z, 0.8199871f, 1e-6f);
+    EXPECT_NEAR(laid.logo.crosses[0].w, 1.0382946f, 1e-6f);
+    EXPECT_NEAR(laid.logo.cubes[1]->scatter.z, 1.5174382f, 1e-6f);
 }
 
-TEST(CubeDepthColumn, RedByte255IsOneFlatCubeOfHeightClass4WhateverGreenAndBlue) {
-    SheetPixels sheet;
-    sheet.set(40, 250, 255, 0, 0, 255);
-    LaidOutLogo laidOut(sheet);
-    ASSERT_EQ(laidOut.logo.cubeCount, 1);
-    EXPECT_EQ(laidOut.logo.cubes[0]->heightClass, 4.0f);
-    EXPECT_EQ(laidOut.logo.cubes[0]->home.z, 0.0f);
-}
-
-TEST(CubeDepthColumn, AFullyGreyStripGivesTheLargestPossibleCount) {
-    SheetPixels sheet;
-    for (int column = 0; column < 256; ++column)
-        for (int row = 240; row < 256; ++row) sheet.set(column, row, 128, 128, 128, 255);
-    LaidOutLogo laidOut(sheet);
-    ASSERT_TRUE(laidOut.built);
-    EXPECT_EQ(laidOut.logo.cubeCount, 256 * 16 * 5);
-}
-
-// --- Scan order, homes and delays -------------------------------------------
-
-TEST(CubeScanOrder, ColumnsComeBeforeRowsWithHomesAndDelaysOfTheExamplePixels) {
-    SheetPixels sheet;
-    sheet.set(6, 246, 128, 128, 128, 255);  // a later column, though an earlier row
-    sheet.set(3, 247, 255, 255, 255, 255);
-    LaidOutLogo laidOut(sheet);
-    ASSERT_EQ(laidOut.logo.cubeCount, 6);
-
-    const LogoCube* first = laidOut.logo.cubes[0];
-    EXPECT_FLOAT_EQ(first->home.x, -0.3984375f);
-    EXPECT_FLOAT_EQ(first->home.y, -0.0078125f);
-    EXPECT_EQ(first->home.z, 0.0f);
-    EXPECT_EQ(first->startDelay, -2.0f);
-
-    const LogoCube* second = laidOut.logo.cubes[1];
-    EXPECT_FLOAT_EQ(second->home.x, -0.375f);
-    EXPECT_FLOAT_EQ(second->home.y, -0.015625f);
-    EXPECT_NEAR(second->startDelay, -1.9988f, 1e-6f);
-}
-
-// --- Scatter places and speeds ----------------------------------------------
-
-float speedOf(const CubeLogo& logo, int cube) { return logo.crosses[cube * CUBE_VERTEX_COUNT].w; }
-
-void expectFirstTwoDraws(const CubeLogo& logo) {
-    ASSERT_GE(logo.cubeCount, 2);
-    EXPECT_NEAR(logo.cubes[0]->scatter.x, 0.0371876f, 1e-6f);
-    EXPECT_NEAR(logo.cubes[0]->scatter.y, 0.6351211f, 1e-6f);
-    EXPECT_NEAR(logo.cubes[0]->scatter.z, 0.8199871f, 1e-6f);
-    EXPECT_NEAR(speedOf(logo, 0), 1.0382946f, 1e-6f);
-    EXPECT_NEAR(logo.cubes[1]->scatter.x, 0.5893190f, 1e-6f);
-    EXPECT_NEAR(logo.cubes[1]->scatter.y, -0.9287871f, 1e-6f);
-    EXPECT_NEAR(logo.cubes[1]->scatter.z, 1.5174382f, 1e-6f);
-}
-
-TEST(CubeScatter, DrawsDependOnTheCubeOrderNotOnThePixels) {
-    SheetPixels whiteFirst;
-    whiteFirst.set(3, 247, 255, 255, 255, 255);
-    whiteFirst.set(6, 246, 128, 128, 128, 255);
-    SheetPixels othersEntirely;
-    othersEntirely.set(200, 255, 0, 0, 9, 0);
-    othersEntirely.set(100, 240, 191, 0, 0, 0);
-
-    LaidOutLogo first(whiteFirst);
-    LaidOutLogo second(othersEntirely);
-    expectFirstTwoDraws(first.logo);
-    expectFirstTwoDraws(second.logo);
-}
-
-TEST(CubeScatter, EveryCubeStartsInsideTheScatterBoxWithASpeedFrom1To1_3) {
-    LaidOutLogo laidOut(stripWithProgramCounts());
-    for (int n = 0; n < laidOut.logo.cubeCount; ++n) {
-        const Vec3& s = laidOut.logo.cubes[n]->scatter;
-        ASSERT_TRUE(s.x > -1.0f && s.x < 1.0f && s.y > -1.0f && s.y < 1.0f && s.z > 0.0f && s.z <= 2.0f) << n;
-        float speed = speedOf(laidOut.logo, n);
-        ASSERT_TRUE(speed >= 1.0f && speed < 1.3f) << n;
-    }
-}
-
-// --- Vertex arrays --------------------------------------------------------
-
-TEST(CubeVertexArrays, EveryVertexOfACubeCarriesTheCubesValues) {
-    LaidOutLogo laidOut(stripWithProgramCounts());
-    const CubeLogo& logo = laidOut.logo;
-    for (int n = 0; n < logo.cubeCount; n += 97) {
+// Each cube's 24 vertices: six faces on the sides their normals point to,
+// the cube number in w, and the cube's own values in every set; indices count up.
+TEST(CubeLayout, EveryVertexCarriesItsCubesValues) {
+    Laid laid({{40, 250, {128, 128, 128, 255}}, {41, 250, {255, 255, 255, 255}}});
+    const CubeLogo& logo = laid.logo;
+    ASSERT_EQ(logo.cubeCount, 6);
+    for (int n = 0; n < logo.cubeCount; ++n) {
         const LogoCube& cube = *logo.cubes[n];
+        float faces[3] = {0, 0, 0};  // two faces of four corners across each axis
         Vec3 crossed;
         cross(&crossed, cube.home, cube.scatter);
         for (int v = n * CUBE_VERTEX_COUNT; v < (n + 1) * CUBE_VERTEX_COUNT; ++v) {
-            ASSERT_EQ(logo.positions[v].w, static_cast<float>(n));
-            ASSERT_EQ(logo.colours[v].x, cube.colour.x);
-            ASSERT_EQ(logo.colours[v].w, cube.colour.w);
-            ASSERT_EQ(logo.homes[v].x, cube.home.x);
-            ASSERT_EQ(logo.homes[v].y, cube.home.y);
-            ASSERT_EQ(logo.homes[v].z, cube.home.z);
-            ASSERT_EQ(logo.homes[v].w, cube.startDelay);
-            ASSERT_EQ(logo.scatters[v].x, cube.scatter.x);
-            ASSERT_EQ(logo.scatters[v].z, cube.scatter.z);
-            ASSERT_EQ(logo.scatters[v].w, cube.heightClass);
-            ASSERT_EQ(logo.crosses[v].x, crossed.x);
-            ASSERT_EQ(logo.crosses[v].y, crossed.y);
-            ASSERT_EQ(logo.crosses[v].z, crossed.z);
+            const Vec4& p = logo.positions[v];
+            const Vec3& normal = logo.normals[v];
+            EXPECT_FLOAT_EQ(p.x * normal.x + p.y * normal.y + p.z * normal.z, H) << v;
+            faces[0] += std::fabs(normal.x), faces[1] += std::fabs(normal.y), faces[2] += std::fabs(normal.z);
+            EXPECT_TRUE(p.w == n && logo.colours[v].x == cube.colour.x && logo.homes[v].x == cube.home.x &&
+                        logo.homes[v].z == cube.home.z && logo.homes[v].w == cube.startDelay &&
+                        logo.scatters[v].y == cube.scatter.y && logo.scatters[v].w == cube.heightClass &&
+                        logo.crosses[v].x == crossed.x && logo.crosses[v].z == crossed.z) << v;
+            EXPECT_EQ(logo.indices[v], static_cast<uint32_t>(v));
         }
+        EXPECT_TRUE(faces[0] == 8 && faces[1] == 8 && faces[2] == 8) << n;
     }
-}
-
-TEST(CubeVertexArrays, SixFacesLieOnTheSidesTheirNormalsPointTo) {
-    CubeLogo logo{};
-    logo.cubeHalfSize = H;
-    Vec4 positions[CUBE_VERTEX_COUNT];
-    Vec3 normals[CUBE_VERTEX_COUNT];
-    Vec4 colours[CUBE_VERTEX_COUNT];
-    logo.positions = positions;
-    logo.normals = normals;
-    logo.colours = colours;
-    ASSERT_EQ(appendCubeGeometry(&logo, 0, 7, Vec4(0.25f, 0.5f, 0.75f, 1.0f)), CUBE_VERTEX_COUNT);
-
-    std::set<std::tuple<float, float, float>> corners;
-    std::set<std::tuple<float, float, float>> faceNormals;
-    for (int v = 0; v < CUBE_VERTEX_COUNT; ++v) {
-        const Vec4& p = positions[v];
-        const Vec3& n = normals[v];
-        EXPECT_EQ(n.x, normals[v / 4 * 4].x) << v;  // one normal per face
-        EXPECT_EQ(n.y, normals[v / 4 * 4].y) << v;
-        EXPECT_EQ(n.z, normals[v / 4 * 4].z) << v;
-        EXPECT_FLOAT_EQ(p.x * n.x + p.y * n.y + p.z * n.z, H) << v;  // on the face's side
-        EXPECT_EQ(p.w, 7.0f) << v;
-        EXPECT_EQ(colours[v].y, 0.5f) << v;
-        corners.insert(std::make_tuple(p.x, p.y, p.z));
-        faceNormals.insert(std::make_tuple(n.x, n.y, n.z));
-    }
-    EXPECT_EQ(corners.size(), 8u);
-    EXPECT_EQ(faceNormals.size(), 6u);
-}
-
-TEST(CubeVertexArrays, TwentyFourIndicesPerCubeCountingUp) {
-    LaidOutLogo laidOut(stripWithProgramCounts());
-    int indexCount = laidOut.logo.cubeCount * CUBE_VERTEX_COUNT;
-    ASSERT_EQ(indexCount, 73632);
-    for (int i = 0; i < indexCount; ++i) ASSERT_EQ(laidOut.logo.indices[i], static_cast<uint32_t>(i));
 }
 
 }  // namespace
