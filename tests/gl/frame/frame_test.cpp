@@ -72,30 +72,6 @@ double rowOf(double y, int height) { return (y / std::tan(15.0 * 3.1415926535897
 
 using Frame = FrameTest;
 
-// Half a second into the switch all is black (under a grey the target held)
-// but the falling dot, 2/W by 2/H units, a quarter of a unit up, and the banner.
-TEST_F(Frame, HalfASecondIntoTheSwitchOnlyTheFallingDotIsLitBesideTheBanner) {
-    bind(sceneTarget, true);
-    glClearColor(0.5f, 0.5f, 0.5f, 1.0f);
-    glClear(GL_COLOR_BUFFER_BIT);
-    glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
-    bind(sceneTarget, false);
-    demoTime = 10.5;
-    drawFrame();
-    const Picture scene = readScene();
-    const double bannerBottom = rowOf(0.08, scene.height) - 1.0, bannerTop = rowOf(0.1866, scene.height) + 1.0;
-    int x0 = scene.width, x1 = -1, y0 = scene.height, y1 = -1;
-    for (int y = 0; y < scene.height; ++y)
-        for (int x = 0; x < scene.width && (y < bannerBottom || y > bannerTop); ++x)
-            if (scene.at(x, y)[0] | scene.at(x, y)[1] | scene.at(x, y)[2])
-                x0 = std::min(x0, x), x1 = std::max(x1, x), y0 = std::min(y0, y), y1 = std::max(y1, y);
-    ASSERT_GE(x1, 0) << "no dot";
-    EXPECT_LE(x1 - x0, 3);
-    EXPECT_LE(y1 - y0, 4);
-    EXPECT_NEAR((x0 + x1 + 1) / 2.0, scene.width / 2.0, 1.0);
-    EXPECT_NEAR((y0 + y1 + 1) / 2.0, rowOf(0.25, scene.height), 1.0);
-}
-
 // At 20 s the letterbox: white lines at 12.7 % and 75.4 % of the height,
 // black below the lower line (but for the scroll text's rows) and above 0.15.
 TEST_F(Frame, AtTwentyTheLetterboxLinesAndBarsLieWhereTheyMust) {

@@ -94,31 +94,39 @@ void expectFormula(const Picture& window, int width, int height, const Fx& in, i
     EXPECT_EQ(mismatches, 0) << "of " << pixels << " pixels";
 }
 
-using FxPass = FrameTest;
+// A scene whose red rises and blue falls to the right, uploaded to sceneTarget.
+class FxPass : public FrameTest {
+protected:
+    void SetUp() override {
+        FrameTest::SetUp();
+        if (HasFatalFailure()) return;
+        picture = Picture{displayConfig.width, displayConfig.height, std::vector<uint8_t>(displayConfig.width * displayConfig.height * 4, 255)};
+        for (int y = 0; y < picture.height; ++y) {
+            for (int x = 0; x < picture.width; ++x) {
+                uint8_t* p = &picture.rgba[(static_cast<size_t>(y) * picture.width + x) * 4];
+                const float u = static_cast<float>(x) / picture.width, v = static_cast<float>(y) / picture.height;
+                p[0] = static_cast<uint8_t>(std::lround(255.0f * (0.05f + 0.25f * u)));
+                p[1] = static_cast<uint8_t>(std::lround(255.0f * (0.05f + 0.25f * v)));
+                p[2] = static_cast<uint8_t>(std::lround(255.0f * (0.30f - 0.25f * u)));
+            }
+        }
+        bindTexture(sceneTarget, 1);
+        glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, picture.width, picture.height, GL_RGBA, GL_UNSIGNED_BYTE, picture.rgba.data());
+    }
+    Picture picture;
+};
 
 // The program alone on a 1024 x 512 quad, whose pixel centres have exact
-// texture coordinates. The fringes spread far enough (value2 0.02, up to a
-// fifth of the picture) over a scene whose red rises and blue falls to the
-// right that a fringe on the wrong side shows at most compared pixels.
+// texture coordinates. The fringes spread far (value2 0.02: up to a fifth of
+// the picture) and the scene's red and blue run opposite ways, so that a
+// fringe on the wrong side shows at most compared pixels.
 TEST_F(FxPass, ProgramMatchesTheFormulaWithWideFringes) {
     const int W = 1024, H = 512;
-    Picture picture{displayConfig.width, displayConfig.height, std::vector<uint8_t>(displayConfig.width * displayConfig.height * 4, 255)};
-    for (int y = 0; y < picture.height; ++y) {
-        for (int x = 0; x < picture.width; ++x) {
-            uint8_t* p = &picture.rgba[(static_cast<size_t>(y) * picture.width + x) * 4];
-            p[0] = static_cast<uint8_t>(20 + 120 * x / picture.width);
-            p[1] = static_cast<uint8_t>(20 + 40 * y / picture.height);
-            p[2] = static_cast<uint8_t>(140 - 120 * x / picture.width);
-        }
-    }
-    bindTexture(sceneTarget, 1);
-    glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, picture.width, picture.height, GL_RGBA, GL_UNSIGNED_BYTE, picture.rgba.data());
     const Fx in = {W, H, 3.75f, 0.05f, 0.02f, 1.5f, {0.55f, 0.6f, 0.7f}, &picture};
     glViewport(0, 0, W, H);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
     glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
     glDisable(GL_DEPTH_TEST);
     gl.glUseProgram(fxProgram);
     const char* floats[] = {"time", "value1", "value2", "deform_value", "distort1", "distort2", "distort3"};
@@ -126,10 +134,9 @@ TEST_F(FxPass, ProgramMatchesTheFormulaWithWideFringes) {
     for (int i = 0; i < 7; ++i) setUniformFloat(fxProgram, floats[i], values[i]);
     setUniformInt(fxProgram, "screen_w", W);
     setUniformInt(fxProgram, "screen_h", H);
-    setUniformInt(fxProgram, "texture", 0);
     glBegin(GL_QUADS);
-    for (int corner = 0; corner < 4; ++corner) {
-        const float s = corner == 1 || corner == 2 ? 1.0f : 0.0f, r = corner >= 2 ? 1.0f : 0.0f;
+    for (float corner : {0.0f, 1.0f, 2.0f, 3.0f}) {
+        const float s = corner == 1.0f || corner == 2.0f ? 1.0f : 0.0f, r = corner >= 2.0f ? 1.0f : 0.0f;
         glTexCoord2f(s, r);
         glVertex2f(2.0f * s - 1.0f, 2.0f * r - 1.0f);
     }
@@ -141,57 +148,28 @@ TEST_F(FxPass, ProgramMatchesTheFormulaWithWideFringes) {
     });
 }
 
-// The pass as the frame runs it, into the window through the projection,
-// with what the frame sends: the fade's squeezed quad and flash, the lens of
-// the frame before (drawPostProcess settles it afterwards), the distortion.
+// The pass as the first frame runs it, through the projection: the values
+// drawFxPass sends by name (the first frame's strong lens, settled only after
+// the pass; the distortion, here kicked; the fringes at the show's 100).
 TEST_F(FxPass, TheFramesPassMatchesTheFormula) {
-    Picture picture{displayConfig.width, displayConfig.height, std::vector<uint8_t>(displayConfig.width * displayConfig.height * 4, 255)};
-    for (int y = 0; y < picture.height; ++y) {
-        for (int x = 0; x < picture.width; ++x) {
-            uint8_t* p = &picture.rgba[(static_cast<size_t>(y) * picture.width + x) * 4];
-            const float u = static_cast<float>(x) / picture.width, v = static_cast<float>(y) / picture.height;
-            p[0] = static_cast<uint8_t>(std::lround(255.0f * (0.05f + 0.25f * u)));
-            p[1] = static_cast<uint8_t>(std::lround(255.0f * (0.05f + 0.25f * v)));
-            p[2] = static_cast<uint8_t>(std::lround(255.0f * (0.30f - 0.20f * u * v)));
-        }
-    }
-    const struct {
-        const char* what;
-        float lens;  // 0: the first frame's
-        DistortionState distortion;
-        double quitTime, time;
-    } cases[] = {
-        {"the first frame's strong lens", 0.0f, DISTORTION_AT_REST, -1.0, 0.0},
-        {"a settled lens, the distortion kicked", 0.5f, {1.02f, {0.53f, 0.56f, 0.6f}, 0.0f}, -1.0, 20.25},
-        {"the fade's flash and squeezed quad", 0.5f, DISTORTION_AT_REST, 40.0, 40.05},
-    };
-    for (const auto& c : cases) {
-        bindTexture(sceneTarget, 1);
-        glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, picture.width, picture.height, GL_RGBA, GL_UNSIGNED_BYTE, picture.rgba.data());
-        postProcess = POST_PROCESS_AT_START;
-        if (c.lens > 0.0f) postProcess.deformValue = c.lens;
-        distortion = c.distortion;
-        quitRequested = c.quitTime >= 0.0;
-        quitTime = c.quitTime;
-        demoTime = c.time;
-        const float lensBefore = postProcess.deformValue, t = static_cast<float>(demoTime);
-        glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
-        drawPostProcess(t);
-        glReadBuffer(GL_BACK);
-        const Picture window = readPixels(displayConfig.width, displayConfig.height);
-        const FadeValues fade = postProcess.fade;
-        const DistortionState& d = distortion;
-        const Fx in = {float(window.width), float(window.height), t, fade.flash, 100.0f, lensBefore,
-                       {d.master * d.values[0], d.master * d.values[1], d.master * d.values[2]}, &picture};
-        SCOPED_TRACE(c.what);
-        const double halfHeight = std::tan(15.0 * 3.14159265358979 / 180.0);
-        expectFormula(window, window.width, window.height, in, 4, [&](int px, int py, float* s, float* r) {
-            const double xEye = ((px + 0.5) / window.width * 2.0 - 1.0) * halfHeight * displayConfig.aspect;
-            const double yEye = ((py + 0.5) / window.height * 2.0 - 1.0) * halfHeight;
-            *s = static_cast<float>((xEye + 0.5 * fade.scaleX) / fade.scaleX);
-            *r = static_cast<float>((yEye + 0.33 * fade.scaleY) / (0.66 * fade.scaleY));
-        });
-    }
+    distortion = DistortionState{1.02f, {0.53f, 0.56f, 0.6f}, 0.0f};
+    demoTime = 0.0;
+    const float lensBefore = postProcess.deformValue, t = static_cast<float>(demoTime);
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    drawPostProcess(t);
+    glReadBuffer(GL_BACK);
+    const Picture window = readPixels(displayConfig.width, displayConfig.height);
+    const FadeValues fade = postProcess.fade;
+    const DistortionState& d = distortion;
+    const Fx in = {float(window.width), float(window.height), t, fade.flash, 100.0f, lensBefore,
+                   {d.master * d.values[0], d.master * d.values[1], d.master * d.values[2]}, &picture};
+    const double halfHeight = std::tan(15.0 * 3.14159265358979 / 180.0);
+    expectFormula(window, window.width, window.height, in, 4, [&](int px, int py, float* s, float* r) {
+        const double xEye = ((px + 0.5) / window.width * 2.0 - 1.0) * halfHeight * displayConfig.aspect;
+        const double yEye = ((py + 0.5) / window.height * 2.0 - 1.0) * halfHeight;
+        *s = static_cast<float>((xEye + 0.5 * fade.scaleX) / fade.scaleX);
+        *r = static_cast<float>((yEye + 0.33 * fade.scaleY) / (0.66 * fade.scaleY));
+    });
 }
 
 }  // namespace
