@@ -1,17 +1,147 @@
-// startDemo on real GL, and what drawFrame composes in sceneTarget and
-// acknowledges.
+// startDemo on real GL, the frame it draws, and the "Fx" (old-screen) pass
+// against its formula evaluated on the processor in single precision.
+#include "app/shell_state.h"
 #include "demo/cube_logo.h"
+#include "demo/demo.h"
 #include "demo/demo_objects.h"
+#include "demo/distortion.h"
 #include "demo/effect_programs.h"
+#include "demo/post_process.h"
 #include "demo/scroll_text.h"
 #include "gfx/gl_entry_points.h"
+#include "gfx/render_target.h"
+#include "gfx/shader_program.h"
 #include "gfx/textures.h"
-#include "tests/gl/frame/frame_fixture.h"
+#include "synth/music.h"
 #include "tests/gl/frame/start_faults.h"
+#include "tests/gl/support/gl_test_window.h"
 
 #include <cmath>
+#include <vector>
 
 namespace {
+
+const double HALF_HEIGHT = std::tan(15.0 * 3.14159265358979 / 180.0);  // one unit in front of the eye
+
+// RGBA rows, bottom row first, as glReadPixels gives them.
+struct Picture {
+    int width = 0, height = 0;
+    std::vector<uint8_t> rgba;
+    const uint8_t* at(int x, int y) const { return &rgba[(static_cast<size_t>(y) * width + x) * 4]; }
+};
+
+Picture readPixels(int width, int height) {
+    Picture picture{width, height, std::vector<uint8_t>(static_cast<size_t>(width) * height * 4)};
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, width, height, GL_RGBA, GL_UNSIGNED_BYTE, picture.rgba.data());
+    return picture;
+}
+
+// The window and the frame's state as at the start of a run; `started` also
+// runs startDemo.
+template <bool started>
+class Demo : public GlTest {
+protected:
+    void SetUp() override {
+        GlTest::SetUp();
+        if (HasFatalFailure()) return;
+        demoTime = quitTime = 0.0;
+        quitRequested = fadeFinished = false;
+        clearMusicNotes();
+        postProcess = POST_PROCESS_AT_START;
+        distortion = DISTORTION_AT_REST;
+        setFramePicture(PICTURE_DRAWN);
+        displayConfig = DisplayConfig{glWindow.width, glWindow.height, 0, glWindow.width / float(glWindow.height)};
+        if (started) {
+            ASSERT_EQ(startDemo(LoadProgress{nullptr, nullptr}, &displayConfig), 1);
+        }
+    }
+};
+
+struct Fx {
+    float w, h, time, flash, spread, deform, distort[3];
+    const Picture* scene;
+};
+
+// The scene at (u, v) as a linear filter with mirrored repeat reads it;
+// outside -1..0 the lens sees no screen.
+void scene(const Fx& in, float u, float v, float rgb[3]) {
+    for (int c = 0; c < 3; ++c) rgb[c] = 0.0f;
+    if (u < -1.0f || u > 0.0f || v < -1.0f || v > 0.0f) return;
+    const Picture& p = *in.scene;
+    const float x = -u * p.width - 0.5f, y = -v * p.height - 0.5f;  // mirrored: -u reads as u
+    const int x0 = static_cast<int>(std::floor(x)), y0 = static_cast<int>(std::floor(y));
+    const float fx = x - x0, fy = y - y0;
+    auto mirror = [](int i, int size) { return i < 0 ? -1 - i : (i >= size ? 2 * size - 1 - i : i); };
+    const int xs[2] = {mirror(x0, p.width), mirror(x0 + 1, p.width)}, ys[2] = {mirror(y0, p.height), mirror(y0 + 1, p.height)};
+    for (int c = 0; c < 3; ++c) {
+        float bottom = p.at(xs[0], ys[0])[c] + (p.at(xs[1], ys[0])[c] - p.at(xs[0], ys[0])[c]) * fx;
+        float top = p.at(xs[0], ys[1])[c] + (p.at(xs[1], ys[1])[c] - p.at(xs[0], ys[1])[c]) * fx;
+        rgb[c] = (bottom + (top - bottom) * fy) / 255.0f;
+    }
+}
+
+float hash(float x, float y) {
+    float v = std::sin(12.9898f * x + 78.233f * y) * 43758.5453f;
+    return v - std::floor(v);
+}
+
+// The pass at texture coordinate (s, r) of its quad, clamped, in 8-bit levels.
+void evaluate(const Fx& in, float s, float r, double out[3]) {
+    const float k = in.deform, px = 1.0f - 2.0f * s, py = 1.0f - 2.0f * r + 0.1f;
+    float zx[3], zy[3], copies[3][3];
+    for (int i = 0; i < 3; ++i) {
+        float z = 1.5f - in.distort[i] * (std::cos(k * px) + std::cos(k * py));
+        zx[i] = px * z - 0.5f, zy[i] = py * z - 0.5f;
+        scene(in, zx[i], zy[i], copies[i]);
+    }
+    const float edge = 32.0f * (2.0f - std::cos(k / 2.0f + k * zx[0]) - std::cos(k / 2.0f + k * zy[0]));
+    const float na = hash(px + in.time, py - in.time), nb = hash(px - in.time, py + in.time), dd = 2.0f * na / in.w;
+    float red[3], blue[3];
+    scene(in, zx[0] - dd - in.spread * edge, zy[0] - dd, red);   // the red fringe to one side,
+    scene(in, zx[0] - dd + in.spread * edge, zy[0] - dd, blue);  // the blue to the other
+    const float fringe[3] = {red[0], copies[0][1], blue[2]};
+    const float scan = 0.75f + 0.25f * std::sin(10.2f * zx[0] * in.w);
+    const float rows = 0.90f + 0.10f * std::cos(10.2f * zy[0] * in.h) * std::sin(0.5f + 10.2f * zx[0] * in.w);
+    const float vignette = s * (6.0f - 6.0f * s) * r * (6.0f - 6.0f * r);
+    const float flicker = 0.975f + 0.025f * std::sin(77.7f * in.time * std::cos(191.1f * in.time));
+    for (int c = 0; c < 3; ++c) {
+        float v = copies[0][c] + copies[1][c] * copies[1][c] + 0.1f * copies[2][c] + 0.15f * fringe[c];
+        v = (v + in.flash - 0.125f * (na - nb)) * scan * rows * vignette * flicker;
+        out[c] = std::fmin(std::fmax(v, 0.0f), 1.0f) * 255.0;
+    }
+}
+
+float stepped(float value, int steps) {
+    for (int i = 0; i < std::abs(steps); ++i) value = std::nextafter(value, steps > 0 ? 2.0f : -2.0f);
+    return value;
+}
+
+// Every 53rd column of every 37th row, each within 1.5 levels of the formula
+// at its texture coordinate or one up to `slack` float steps away (the noise
+// hash multiplies by 43758: one step gives another value, and through a
+// projection the rasterizer's interpolation is known only to a few steps).
+template <typename Coordinate>
+void expectFormula(const Picture& window, int width, int height, const Fx& in, int slack, Coordinate coordinate) {
+    int pixels = 0, mismatches = 0;
+    for (int py = 5; py < height; py += 37) {
+        for (int px = 5; px < width; px += 53, ++pixels) {
+            float s, r;
+            coordinate(px, py, &s, &r);
+            double best = 1e9;
+            for (int ds = -slack; ds <= slack; ++ds) {
+                for (int dr = -slack; dr <= slack; ++dr) {
+                    double rgb[3], worst = 0.0;
+                    evaluate(in, stepped(s, ds), stepped(r, dr), rgb);
+                    for (int c = 0; c < 3; ++c) worst = std::fmax(worst, std::fabs(rgb[c] - window.at(px, py)[c]));
+                    best = std::fmin(best, worst);
+                }
+            }
+            if (best > 1.5) ++mismatches;
+        }
+    }
+    EXPECT_EQ(mismatches, 0) << "of " << pixels << " pixels";
+}
 
 void recordProgress(void* context, int percent) { static_cast<std::vector<int>*>(context)->push_back(percent); }
 
@@ -21,7 +151,7 @@ bool linked(GLuint program) {
     return status != 0;
 }
 
-using Start = StartedDemo;
+using Start = Demo<false>;
 
 TEST_F(Start, BuildsEveryObjectWithoutAnErrorBoxReportingZeroFiftyAndAHundred) {
     std::vector<int> progress;
@@ -67,39 +197,31 @@ TEST_F(Start, FailsWithoutAnyOfItsPieces) {
     }
 }
 
-// Pixel row of a point on the overlay plane, one unit in front of the eye.
-double rowOf(double y, int height) { return (y / std::tan(15.0 * 3.14159265358979 / 180.0) + 1.0) * 0.5 * height; }
+using Frame = Demo<true>;
 
-using Frame = FrameTest;
-
-// At 20 s the letterbox: white lines at 12.7 % and 75.4 % of the height,
-// black below the lower line (but for the scroll text's rows) and above 0.15.
+// At 20 s, at the window's edges: white lines at 12.7 % and 75.4 % of the
+// height (-0.2 and 0.13625 units), black bars below (but for the scroll
+// text's rows) and above 0.15 units.
 TEST_F(Frame, AtTwentyTheLetterboxLinesAndBarsLieWhereTheyMust) {
     demoTime = 20.0;
     drawFrame();
-    const Picture scene = readScene();
+    bind(sceneTarget, true);
+    const Picture scene = readPixels(displayConfig.width, displayConfig.height);
     const int H = scene.height;
-    const double lower = rowOf(-0.2, H), upper = rowOf(0.13625, H), topBar = rowOf(0.15, H);
-    EXPECT_NEAR(lower / H, 0.127, 0.0005);
-    EXPECT_NEAR(upper / H, 0.754, 0.0005);
-    for (double line : {lower, upper}) {
-        bool white = false;
-        for (int y = static_cast<int>(line - 1.5); y <= static_cast<int>(line + 1.5); ++y)
-            white = white || (scene.at(5, y)[1] == 255 && scene.at(scene.width - 5, y)[1] == 255);
-        EXPECT_TRUE(white) << "no white line at row " << line;
+    auto rowOf = [&](double y) { return (y / HALF_HEIGHT + 1.0) * 0.5 * H; };
+    EXPECT_NEAR(rowOf(-0.2) / H, 0.127, 0.0005);
+    EXPECT_NEAR(rowOf(0.13625) / H, 0.754, 0.0005);
+    for (int x : {2, scene.width - 3}) {
+        int white = 0;
+        for (int y = 0; y < H; ++y) {
+            const uint8_t* p = scene.at(x, y);
+            const bool bar = (y < rowOf(-0.2) - 1.5 && (y < 0.07 * H || y > 0.105 * H)) || y > rowOf(0.15) + 1.5;
+            EXPECT_TRUE(!bar || (p[0] | p[1] | p[2]) == 0) << x << ", " << y;
+            const bool line = std::fabs(y + 0.5 - rowOf(-0.2)) < 1.5 || std::fabs(y + 0.5 - rowOf(0.13625)) < 1.5;
+            white += line && p[0] == 255 && p[1] == 255 && p[2] == 255;
+        }
+        EXPECT_GE(white, 2) << "both lines at column " << x;
     }
-    // The banner, 0.574 units wide, overlaps the top bar up to 0.1866.
-    const double bannerLeft = (1.0 - 0.287 / (std::tan(15.0 * 3.14159265358979 / 180.0) * displayConfig.aspect)) * 0.5 * scene.width;
-    const double bannerTop = rowOf(0.1866, H) + 1.0;
-    int notBlack = 0;
-    for (int y = 0; y < H; ++y) {
-        const bool text = y > 0.07 * H && y < 0.105 * H;
-        if ((y < lower - 1.5 && !text) || y > topBar + 1.5)
-            for (int x = 0; x < scene.width; ++x)
-                if (y > bannerTop || x < bannerLeft - 1.0 || x > scene.width - bannerLeft + 1.0)
-                    notBlack += (scene.at(x, y)[0] | scene.at(x, y)[1] | scene.at(x, y)[2]) != 0;
-    }
-    EXPECT_EQ(notBlack, 0);
 }
 
 // Every note change acts in exactly the one frame that saw it, drawn or skipped.
@@ -124,6 +246,83 @@ TEST_F(Frame, ReturnsZeroEvenOnTheFrameTheFadeFinishes) {
     demoTime = 4.0;
     EXPECT_EQ(drawFrame(), 0);
     EXPECT_TRUE(fadeFinished);
+}
+
+// A scene whose red rises and blue falls to the right, uploaded to sceneTarget.
+class FxPass : public Demo<true> {
+protected:
+    void SetUp() override {
+        Demo<true>::SetUp();
+        if (HasFatalFailure()) return;
+        picture = Picture{displayConfig.width, displayConfig.height, std::vector<uint8_t>(displayConfig.width * displayConfig.height * 4, 255)};
+        for (int y = 0; y < picture.height; ++y) {
+            for (int x = 0; x < picture.width; ++x) {
+                uint8_t* p = &picture.rgba[(static_cast<size_t>(y) * picture.width + x) * 4];
+                const float u = static_cast<float>(x) / picture.width, v = static_cast<float>(y) / picture.height;
+                p[0] = static_cast<uint8_t>(std::lround(255.0f * (0.05f + 0.25f * u)));
+                p[1] = static_cast<uint8_t>(std::lround(255.0f * (0.05f + 0.25f * v)));
+                p[2] = static_cast<uint8_t>(std::lround(255.0f * (0.30f - 0.25f * u)));
+            }
+        }
+        bindTexture(sceneTarget, 1);
+        glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, picture.width, picture.height, GL_RGBA, GL_UNSIGNED_BYTE, picture.rgba.data());
+    }
+    Picture picture;
+};
+
+// The program alone on a 1024 x 512 quad, whose pixel centres have exact
+// texture coordinates. The fringes spread far (value2 0.02: up to a fifth of
+// the picture) and the scene's red and blue run opposite ways, so that a
+// fringe on the wrong side shows at most compared pixels.
+TEST_F(FxPass, ProgramMatchesTheFormulaWithWideFringes) {
+    const int W = 1024, H = 512;
+    const Fx in = {W, H, 3.75f, 0.05f, 0.02f, 1.5f, {0.55f, 0.6f, 0.7f}, &picture};
+    glViewport(0, 0, W, H);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glMatrixMode(GL_MODELVIEW);
+    glDisable(GL_DEPTH_TEST);
+    gl.glUseProgram(fxProgram);
+    const char* floats[] = {"time", "value1", "value2", "deform_value", "distort1", "distort2", "distort3"};
+    const float values[] = {in.time, in.flash, in.spread, in.deform, in.distort[0], in.distort[1], in.distort[2]};
+    for (int i = 0; i < 7; ++i) setUniformFloat(fxProgram, floats[i], values[i]);
+    setUniformInt(fxProgram, "screen_w", W);
+    setUniformInt(fxProgram, "screen_h", H);
+    glBegin(GL_QUADS);
+    for (float corner : {0.0f, 1.0f, 2.0f, 3.0f}) {
+        const float s = corner == 1.0f || corner == 2.0f ? 1.0f : 0.0f, r = corner >= 2.0f ? 1.0f : 0.0f;
+        glTexCoord2f(s, r);
+        glVertex2f(2.0f * s - 1.0f, 2.0f * r - 1.0f);
+    }
+    glEnd();
+    gl.glUseProgram(0);
+    glReadBuffer(GL_BACK);
+    expectFormula(readPixels(W, H), W, H, in, 0, [&](int px, int py, float* s, float* r) {
+        *s = (px + 0.5f) / W, *r = (py + 0.5f) / H;
+    });
+}
+
+// The pass as the first frame runs it, through the projection: the values
+// drawFxPass sends by name (the first frame's strong lens, settled only after
+// the pass; the distortion, here kicked; the fringes at the show's 100).
+TEST_F(FxPass, TheFramesPassMatchesTheFormula) {
+    distortion = DistortionState{1.02f, {0.53f, 0.56f, 0.6f}, 0.0f};
+    demoTime = 0.0;
+    const float lensBefore = postProcess.deformValue, t = static_cast<float>(demoTime);
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    drawPostProcess(t);
+    glReadBuffer(GL_BACK);
+    const Picture window = readPixels(displayConfig.width, displayConfig.height);
+    const FadeValues fade = postProcess.fade;
+    const DistortionState& d = distortion;
+    const Fx in = {float(window.width), float(window.height), t, fade.flash, 100.0f, lensBefore,
+                   {d.master * d.values[0], d.master * d.values[1], d.master * d.values[2]}, &picture};
+        expectFormula(window, window.width, window.height, in, 4, [&](int px, int py, float* s, float* r) {
+        const double xEye = ((px + 0.5) / window.width * 2.0 - 1.0) * HALF_HEIGHT * displayConfig.aspect;
+        const double yEye = ((py + 0.5) / window.height * 2.0 - 1.0) * HALF_HEIGHT;
+        *s = static_cast<float>((xEye + 0.5 * fade.scaleX) / fade.scaleX);
+        *r = static_cast<float>((yEye + 0.33 * fade.scaleY) / (0.66 * fade.scaleY));
+    });
 }
 
 }  // namespace
