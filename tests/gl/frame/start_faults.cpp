@@ -18,10 +18,9 @@ struct alignas(16) Header {
 };
 
 bool refuses(size_t byteCount) {
-    if (!armed.refuseAll && (armed.refusedBytes == 0 || byteCount != armed.refusedBytes)) return false;
-    armed.refusedBytes = 0;
-    ++hits;
-    return true;
+    const bool refused = armed.refuseAll || (armed.refusedBytes != 0 && byteCount == armed.refusedBytes);
+    if (refused) armed.refusedBytes = 0, ++hits;
+    return refused;
 }
 
 }  // namespace
@@ -31,10 +30,8 @@ void disarmStartFault() { armed = StartFault{}; }
 int startFaultHits() { return hits; }
 
 void* allocZeroed(size_t byteCount) {
-    if (refuses(byteCount)) return nullptr;
-    Header* header = static_cast<Header*>(std::calloc(1, sizeof(Header) + byteCount));
-    header->byteCount = byteCount;
-    return header + 1;
+    Header* header = refuses(byteCount) ? nullptr : static_cast<Header*>(std::calloc(1, sizeof(Header) + byteCount));
+    return header ? (header->byteCount = byteCount, header + 1) : nullptr;
 }
 
 void* allocArray(size_t count, size_t elementSize) { return allocZeroed(count * elementSize); }
@@ -65,11 +62,8 @@ int platformFindResource(const char* type, int id, const unsigned char** bytes, 
         return armed.replacement != nullptr;
     }
     for (int i = 0; i < embeddedResourceCount; ++i) {
-        if (embeddedResources[i].id == id && std::strcmp(embeddedResources[i].type, type) == 0) {
-            *bytes = embeddedResources[i].bytes;
-            *size = embeddedResources[i].size;
-            return 1;
-        }
+        const EmbeddedResource& resource = embeddedResources[i];
+        if (resource.id == id && std::strcmp(resource.type, type) == 0) return *bytes = resource.bytes, *size = resource.size, 1;
     }
     return 0;
 }

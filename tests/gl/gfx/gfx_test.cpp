@@ -88,12 +88,12 @@ TEST_F(Gfx, RenderTargetsTheirListAndBinding) {
     EXPECT_EQ(gl.glCheckFramebufferStatusEXT(GL_FRAMEBUFFER_EXT), static_cast<GLenum>(GL_FRAMEBUFFER_COMPLETE_EXT));
     glGetIntegerv(GL_FRAMEBUFFER_BINDING_EXT, &bound);
     EXPECT_EQ(bound, static_cast<GLint>(first->framebuffer));
-    bind(list->items[1], false);  // off on another target still returns to the window
-    glGetIntegerv(GL_FRAMEBUFFER_BINDING_EXT, &bound);
-    EXPECT_EQ(bound, 0);
-    bind(nullptr, true);
-    glGetIntegerv(GL_FRAMEBUFFER_BINDING_EXT, &bound);
-    EXPECT_EQ(bound, 0);
+    for (const RenderTarget* off : {list->items[1], static_cast<RenderTarget*>(nullptr)}) {
+        bind(first, true);
+        bind(off, off == nullptr);  // off on another target, or a missing one on: the window
+        glGetIntegerv(GL_FRAMEBUFFER_BINDING_EXT, &bound);
+        EXPECT_EQ(bound, 0);
+    }
     // Colour textures count from 1; 0 and a missing target unbind.
     const struct {
         const RenderTarget* target;
