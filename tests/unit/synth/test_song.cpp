@@ -8,6 +8,8 @@
 // the clamp, and all twelve tracks holding a note at the very end.
 #include "tests/unit/synth/test_song.h"
 
+#include "tests/unit/synth/test_song_builder.h"
+
 namespace {
 
 const uint8_t patterns[] = {
@@ -33,67 +35,20 @@ const uint8_t patterns[] = {
     71, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1,  // 19 held 71
     74, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1,  // 20 held 74
 };
-const uint8_t orderList[TRACK_COUNT * ORDER_POSITIONS] = {
-    // track 0
-    0, 0, 0, 0, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3,
-    3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3,
-    3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3,
-    3, 3, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 9, 9, 9, 9,
-    // track 1
-    0, 0, 0, 0, 0, 0, 0, 0, 7, 1, 7, 1, 7, 1, 7, 1, 7, 1, 7,
-    1, 7, 1, 7, 1, 7, 1, 7, 1, 7, 1, 7, 1, 7, 1, 7, 1, 7, 1,
-    7, 1, 7, 1, 7, 1, 7, 1, 7, 1, 7, 1, 7, 1, 7, 1, 7, 1, 7,
-    1, 7, 1, 7, 1, 7, 1, 7, 1, 7, 1, 7, 1, 7, 1, 10, 10, 10, 10,
-    // track 2
-    0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 8, 8, 8,
-    8, 8, 8, 8, 8, 8, 8, 8, 8, 8, 8, 8, 8, 8, 8, 8, 8, 8, 8,
-    8, 8, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-    0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 11, 11, 11, 11,
-    // track 3
-    0, 0, 12, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1,
-    1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 12, 1, 1, 1, 1, 1, 1, 1,
-    1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 12, 1, 1, 1, 1, 1, 1,
-    1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 12, 12, 12, 12,
-    // track 4
-    0, 0, 0, 0, 0, 0, 0, 0, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4,
-    4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4,
-    4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4,
-    4, 4, 4, 4, 4, 4, 4, 0, 0, 0, 0, 0, 0, 0, 0, 13, 13, 13, 13,
-    // track 5
-    6, 1, 1, 1, 14, 1, 1, 1, 6, 1, 1, 1, 14, 1, 1, 1, 6, 1, 1,
-    1, 14, 1, 1, 1, 6, 1, 1, 1, 14, 1, 1, 1, 6, 1, 1, 1, 14, 1,
-    1, 1, 6, 1, 1, 1, 14, 1, 1, 1, 6, 1, 1, 1, 14, 1, 1, 1, 6,
-    1, 1, 1, 14, 1, 1, 1, 6, 1, 1, 1, 14, 1, 1, 1, 14, 14, 14, 14,
-    // track 6
-    0, 0, 0, 0, 2, 2, 2, 0, 2, 2, 2, 0, 2, 2, 2, 0, 2, 2, 2,
-    0, 2, 2, 2, 0, 2, 2, 2, 0, 2, 2, 2, 0, 2, 2, 2, 0, 2, 2,
-    2, 0, 2, 2, 2, 0, 2, 2, 2, 0, 2, 2, 2, 0, 2, 2, 2, 0, 2,
-    2, 2, 0, 2, 2, 2, 0, 2, 2, 2, 0, 2, 2, 2, 0, 15, 15, 15, 15,
-    // track 7
-    0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-    0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-    0, 0, 16, 1, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-    0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 16, 16, 16, 16,
-    // track 8
-    0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-    0, 0, 0, 0, 0, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3,
-    3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-    0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 17, 17, 17, 17,
-    // track 9
-    0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 8, 8, 8, 8, 8, 8, 8, 8, 8,
-    8, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0,
-    0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-    0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 18, 18, 18, 18,
-    // track 10
-    0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 5, 5, 5, 5, 5, 5, 5,
-    5, 5, 5, 5, 5, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-    0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-    0, 0, 0, 5, 5, 5, 5, 0, 0, 0, 0, 0, 0, 0, 0, 19, 19, 19, 19,
-    // track 11
-    0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-    0, 4, 4, 4, 4, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-    0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-    0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 20, 20, 20, 20,
+// Each track's 76 order positions, pattern n written as the letter 'a' + n.
+const char* const orders[TRACK_COUNT] = {
+    "aaaaddddddddddddddddddddddddddddddddddddddddddddddddddddddddaaaaaaaaaaaajjjj",
+    "aaaaaaaahbhbhbhbhbhbhbhbhbhbhbhbhbhbhbhbhbhbhbhbhbhbhbhbhbhbhbhbhbhbhbhbkkkk",
+    "aaaaaaaaaaaaaaaaiiiiiiiiiiiiiiiiiiiiiiiiaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaallll",
+    "aambbbbbbbbbbbbbbbbbbbbbbbbbbbmbbbbbbbbbbbbbbbbbbbmbbbbbbbbbbbbbbbbbbbbbmmmm",
+    "aaaaaaaaeeeeeeeeeeeeeeeeeeeeeeeeeeeeeeeeeeeeeeeeeeeeeeeeeeeeeeeeaaaaaaaannnn",
+    "gbbbobbbgbbbobbbgbbbobbbgbbbobbbgbbbobbbgbbbobbbgbbbobbbgbbbobbbgbbbobbboooo",
+    "aaaacccacccacccacccacccacccacccacccacccacccacccacccacccacccacccacccacccapppp",
+    "aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaqbbbaaaaaaaaaaaaaaaaaaaaaaaaaaaaqqqq",
+    "aaaaaaaaaaaaaaaaaaaaaaaaddddddddddddddddddddddddaaaaaaaaaaaaaaaaaaaaaaaarrrr",
+    "aaaaaaaaaaiiiiiiiiiibbbbbbbbbbaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaassss",
+    "aaaaaaaaaaaaffffffffffffaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaffffaaaaaaaatttt",
+    "aaaaaaaaaaaaaaaaaaaaeeeeaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaauuuu",
 };
 
 enum : uint8_t {
@@ -106,176 +61,82 @@ enum : uint8_t {
     LFO_PULSE = OSC_LFO | OSC_PULSE,
 };
 
-const uint8_t unitStream[] = {
-    // 0 lead
-    OP_ENVELOPE, OP_OSCILLATOR, OP_OSCILLATOR, OP_STACK, OP_OSCILLATOR, OP_STACK, OP_STACK, OP_STACK, OP_STACK,
-    OP_OSCILLATOR, OP_STORE, OP_STACK, OP_FILTER, OP_SHAPER, OP_PAN, OP_DELAY, OP_STACK, OP_DELAY, OP_STACK,
-    OP_OUTPUT, OP_END,
-    // 1 hats
-    OP_ENVELOPE, OP_OSCILLATOR, OP_STACK, OP_FILTER, OP_PAN, OP_OUTPUT, OP_END,
-    // 2 noise and triangle; an LFO into track 0's detune and track 5's transpose
-    OP_ENVELOPE, OP_OSCILLATOR, OP_OSCILLATOR, OP_STACK, OP_STACK, OP_OSCILLATOR, OP_STORE_REMOTE,
-    OP_STORE_REMOTE, OP_STACK, OP_PAN, OP_OUTPUT, OP_END,
-    // 3 no envelope first: an LFO into track 1's envelope gain; the mix through a flagless filter
-    OP_OSCILLATOR, OP_STORE_REMOTE, OP_STACK, OP_MIX, OP_FILTER, OP_STORE, OP_OUTPUT, OP_END,
-    // 4 bass: a second envelope sweeps the transpose; a long damped echo
-    OP_ENVELOPE, OP_ENVELOPE, OP_STORE, OP_STACK, OP_OSCILLATOR, OP_STACK, OP_SHAPER, OP_DELAY, OP_PAN,
-    OP_OUTPUT, OP_END,
-    // 5 pad: dup, add pairs, mul, swap
-    OP_ENVELOPE, OP_OSCILLATOR, OP_OSCILLATOR, OP_STACK, OP_STACK, OP_STACK, OP_STACK, OP_STACK, OP_SHAPER,
-    OP_PAN, OP_OUTPUT, OP_END,
-    // 6 kick
-    OP_ENVELOPE, OP_ENVELOPE, OP_STORE, OP_STACK, OP_OSCILLATOR, OP_STACK, OP_PAN, OP_OUTPUT, OP_END,
-    // 7 master gain booster: drives the master into the clamp while it plays
-    OP_ENVELOPE, OP_OSCILLATOR, OP_STACK, OP_STORE_REMOTE, OP_STACK, OP_STACK, OP_STORE_REMOTE, OP_STACK,
-    OP_END,
-    // 8 the sends of all tracks through a 4-line delay, plus a pulse
-    OP_ENVELOPE, OP_MIX, OP_STACK, OP_STACK, OP_OSCILLATOR, OP_STACK, OP_DELAY, OP_PAN, OP_OUTPUT, OP_END,
-    // 9 thirty-two units; a store overwrites the envelope's stage word
-    OP_ENVELOPE, OP_OSCILLATOR, OP_STACK,
-    OP_SHAPER, OP_FILTER, OP_SHAPER, OP_FILTER, OP_SHAPER, OP_FILTER, OP_SHAPER, OP_FILTER, OP_SHAPER, OP_FILTER,
-    OP_SHAPER, OP_FILTER, OP_SHAPER, OP_FILTER, OP_SHAPER, OP_FILTER, OP_SHAPER, OP_FILTER, OP_SHAPER, OP_FILTER,
-    OP_SHAPER, OP_FILTER, OP_SHAPER, OP_FILTER, OP_SHAPER, OP_FILTER,
-    OP_STORE, OP_PAN, OP_OUTPUT, OP_END,
-    // 10 extreme notes through a hard-shaped pulse
-    OP_ENVELOPE, OP_OSCILLATOR, OP_STACK, OP_PAN, OP_OUTPUT, OP_END,
-    // 11 a delay that rings while the track is silent; its output bends its own detune
-    OP_ENVELOPE, OP_OSCILLATOR, OP_STACK, OP_DELAY, OP_STORE, OP_PAN, OP_OUTPUT, OP_END,
-    // master
-    OP_MIX, OP_DELAY, OP_STACK, OP_DELAY, OP_STACK, OP_MIX, OP_STACK, OP_OUTPUT, OP_END,
-};
-
-const uint8_t paramStream[] = {
-    // 0 lead
-    8, 40, 80, 20, 128,
-    64, 64, 0, 64, 64, 48, SINE,
-    64, 66, 16, 40, 80, 48, TRI,
-    STACK_ADD_POP,
-    52, 62, 0, 64, 64, 32, PULSE,
-    STACK_ADD,
-    STACK_SWAP,
-    STACK_POP,
-    STACK_MUL_POP,
-    64, 64, 0, 64, 64, 128, LFO_PULSE,
-    72, 21,  // slot 2, word 5: the triangle's width
-    STACK_POP,
-    40, 90, FILTER_LOW | FILTER_HIGH | FILTER_BAND | FILTER_LOW_MINUS_HIGH,
-    100,
-    48, 128, 64, 64, 0, 2,
-    STACK_SWAP,
-    48, 128, 64, 32, 17, 1,
-    STACK_SWAP,
-    48, 32,
-    // 1 hats
-    0, 20, 0, 10, 128,
-    64, 64, 0, 64, 64, 128, NOISE,
-    STACK_MUL_POP,
-    100, 60, FILTER_HIGH,
-    24, 48,
-    // 2
-    4, 30, 64, 30, 128,
-    64, 64, 0, 64, 30, 64, NOISE,
-    64, 64, 0, 64, 64, 64, TRI,
-    STACK_ADD_POP,
-    STACK_MUL_POP,
-    70, 64, 0, 96, 64, 128, LFO_TRI,
-    80, 48, 0, 0, 0,     // 48: track 0, slot 1, word 2 (detune)
-    100, 0xA4, 0x14, 0, 0,  // 5284: track 5, slot 1, word 1 (transpose)
-    STACK_POP,
-    20, 20,
-    // 3
-    40, 64, 32, 64, 64, 128, LFO_SINE,
-    96, 0x28, 0x04, 0, 0,  // 1064: track 1, slot 0, word 2 (envelope gain)
-    STACK_POP,
-    MIX_MAIN,
-    64, 128, 0,
-    64, 43,  // amount 64 writes 0
-    0, 8,
-    // 4 bass
-    2, 50, 40, 30, 128,
-    0, 24, 0, 24, 128,
-    70, 33,  // slot 4, word 1: transpose, up to 12 semitones
-    STACK_POP,
-    64, 64, 0, 20, 64, 96, TRI,
-    STACK_MUL_POP,
-    40,
-    64, 128, 120, 96, 18, 1,
-    64, 16,
-    // 5 pad
-    100, 60, 100, 80, 128,
-    64, 64, 0, 64, 64, 64, TRI,
-    76, 65, 0, 64, 64, 48, SINE,
-    STACK_DUP,
-    STACK_ADD_PAIRS,
-    STACK_MUL,
-    STACK_SWAP,
-    STACK_POP,
-    64,
-    20, 40,
-    // 6 kick
-    0, 36, 0, 20, 128,
-    0, 20, 0, 20, 128,
-    84, 33,
-    STACK_POP,
-    40, 64, 0, 64, 90, 128, SINE,
-    STACK_MUL_POP,
-    80, 0,
-    // 7 booster
-    0, 0, 128, 0, 128,
-    100, 64, 0, 64, 64, 255, LFO_SINE,
-    STACK_MUL_POP,
-    128, 0x0C, 0x32, 0, 0,  // 12,812: master, slot 7, word 1 (output gain)
-    STACK_DUP,
-    STACK_MUL_POP,
-    120, 0x0C, 0x32, 0, 0,
-    STACK_POP,
-    // 8 sends
-    0, 0, 128, 0, 64,
-    MIX_SEND,
-    STACK_ADD_POP,
-    STACK_MUL_POP,
-    64, 64, 0, 32, 64, 32, PULSE,
-    STACK_ADD_POP,
-    64, 64, 100, 64, 4, 4,
-    32, 0,
-    // 9 thirty-two units
-    10, 40, 60, 40, 128,
-    64, 64, 0, 64, 64, 128, SINE,
-    STACK_MUL_POP,
-    70, 90, 100, FILTER_LOW | FILTER_BAND, 70, 90, 100, FILTER_LOW, 70, 90, 100, FILTER_BAND,
-    70, 90, 100, FILTER_LOW | FILTER_BAND, 70, 90, 100, FILTER_LOW, 70, 90, 100, FILTER_BAND,
-    70, 90, 100, FILTER_LOW | FILTER_BAND, 70, 90, 100, FILTER_LOW, 70, 90, 100, FILTER_BAND,
-    70, 90, 100, FILTER_LOW | FILTER_BAND, 70, 90, 100, FILTER_LOW, 70, 90, 100, FILTER_BAND,
-    30, 90, 100, FILTER_LOW,
-    128, 0,  // slot 0, word 0: the envelope's stage
-    40, 24,
-    // 10 extreme notes
-    0, 16, 96, 8, 128,
-    64, 64, 0, 20, 120, 64, PULSE,
-    STACK_MUL_POP,
-    40, 40,
-    // 11 ringing delay
-    4, 40, 64, 40, 128,
-    52, 64, 0, 8, 64, 96, TRI,
-    STACK_MUL_POP,
-    64, 128, 110, 64, 16, 1,
-    100, 10,  // slot 1, word 2: the triangle's detune
-    40, 32,
-    // master, as the demo's
-    MIX_SEND,
-    40, 128, 125, 64, 0, 8,
-    STACK_SWAP,
-    40, 128, 125, 64, 8, 8,
-    STACK_SWAP,
-    MIX_MAIN,
-    STACK_ADD_PAIRS,
-    48, 0,
-};
+// The instruments, each unit's opcode followed by its parameter bytes.
+// 0 lead: every waveform; an LFO stores into the triangle's width (slot 2,
+//   word 5); every filter output; echoes of one and two lines.
+// 1 hats. 2 noise and triangle; an LFO into track 0's detune (byte 48) and
+//   track 5's transpose (byte 5284).
+// 3 no envelope first: an LFO into track 1's envelope gain (byte 1064); the
+//   mix through a flagless filter; a store of amount 64.
+// 4 bass: a second envelope sweeps the transpose; a long damped echo.
+// 5 pad: dup, add pairs, mul, swap. 6 kick.
+// 7 drives the master's output gain (byte 12,812) into the clamp while it plays.
+// 8 the sends of all tracks through a 4-line delay, plus a pulse.
+// 9 thirty-two units; the store overwrites the envelope's stage word.
+// 10 extreme notes through a hard-shaped pulse.
+// 11 a delay that rings while the track is silent; its output bends its own detune.
+// The master is the demo's.
+void addInstruments(SongBuilder& b) {
+    b.add(0, {OP_ENVELOPE, 8, 40, 80, 20, 128, OP_OSCILLATOR, 64, 64, 0, 64, 64, 48, SINE,
+              OP_OSCILLATOR, 64, 66, 16, 40, 80, 48, TRI, OP_STACK, STACK_ADD_POP,
+              OP_OSCILLATOR, 52, 62, 0, 64, 64, 32, PULSE, OP_STACK, STACK_ADD, OP_STACK, STACK_SWAP,
+              OP_STACK, STACK_POP, OP_STACK, STACK_MUL_POP, OP_OSCILLATOR, 64, 64, 0, 64, 64, 128, LFO_PULSE,
+              OP_STORE, 72, 21, OP_STACK, STACK_POP,
+              OP_FILTER, 40, 90, FILTER_LOW | FILTER_HIGH | FILTER_BAND | FILTER_LOW_MINUS_HIGH, OP_SHAPER, 100,
+              OP_PAN, OP_DELAY, 48, 128, 64, 64, 0, 2, OP_STACK, STACK_SWAP, OP_DELAY, 48, 128, 64, 32, 17, 1,
+              OP_STACK, STACK_SWAP, OP_OUTPUT, 48, 32});
+    b.add(1, {OP_ENVELOPE, 0, 20, 0, 10, 128, OP_OSCILLATOR, 64, 64, 0, 64, 64, 128, NOISE, OP_STACK, STACK_MUL_POP,
+              OP_FILTER, 100, 60, FILTER_HIGH, OP_PAN, OP_OUTPUT, 24, 48});
+    b.add(2, {OP_ENVELOPE, 4, 30, 64, 30, 128, OP_OSCILLATOR, 64, 64, 0, 64, 30, 64, NOISE,
+              OP_OSCILLATOR, 64, 64, 0, 64, 64, 64, TRI, OP_STACK, STACK_ADD_POP, OP_STACK, STACK_MUL_POP,
+              OP_OSCILLATOR, 70, 64, 0, 96, 64, 128, LFO_TRI, OP_STORE_REMOTE, 80, 48, 0, 0, 0,
+              OP_STORE_REMOTE, 100, 0xA4, 0x14, 0, 0, OP_STACK, STACK_POP, OP_PAN, OP_OUTPUT, 20, 20});
+    b.add(3, {OP_OSCILLATOR, 40, 64, 32, 64, 64, 128, LFO_SINE, OP_STORE_REMOTE, 96, 0x28, 0x04, 0, 0,
+              OP_STACK, STACK_POP, OP_MIX, MIX_MAIN, OP_FILTER, 64, 128, 0, OP_STORE, 64, 43, OP_OUTPUT, 0, 8});
+    b.add(4, {OP_ENVELOPE, 2, 50, 40, 30, 128, OP_ENVELOPE, 0, 24, 0, 24, 128, OP_STORE, 70, 33, OP_STACK, STACK_POP,
+              OP_OSCILLATOR, 64, 64, 0, 20, 64, 96, TRI, OP_STACK, STACK_MUL_POP, OP_SHAPER, 40,
+              OP_DELAY, 64, 128, 120, 96, 18, 1, OP_PAN, OP_OUTPUT, 64, 16});
+    b.add(5, {OP_ENVELOPE, 100, 60, 100, 80, 128, OP_OSCILLATOR, 64, 64, 0, 64, 64, 64, TRI,
+              OP_OSCILLATOR, 76, 65, 0, 64, 64, 48, SINE, OP_STACK, STACK_DUP, OP_STACK, STACK_ADD_PAIRS,
+              OP_STACK, STACK_MUL, OP_STACK, STACK_SWAP, OP_STACK, STACK_POP, OP_SHAPER, 64, OP_PAN,
+              OP_OUTPUT, 20, 40});
+    b.add(6, {OP_ENVELOPE, 0, 36, 0, 20, 128, OP_ENVELOPE, 0, 20, 0, 20, 128, OP_STORE, 84, 33, OP_STACK, STACK_POP,
+              OP_OSCILLATOR, 40, 64, 0, 64, 90, 128, SINE, OP_STACK, STACK_MUL_POP, OP_PAN, OP_OUTPUT, 80, 0});
+    b.add(7, {OP_ENVELOPE, 0, 0, 128, 0, 128, OP_OSCILLATOR, 100, 64, 0, 64, 64, 255, LFO_SINE,
+              OP_STACK, STACK_MUL_POP, OP_STORE_REMOTE, 128, 0x0C, 0x32, 0, 0, OP_STACK, STACK_DUP,
+              OP_STACK, STACK_MUL_POP, OP_STORE_REMOTE, 120, 0x0C, 0x32, 0, 0, OP_STACK, STACK_POP});
+    b.add(8, {OP_ENVELOPE, 0, 0, 128, 0, 64, OP_MIX, MIX_SEND, OP_STACK, STACK_ADD_POP, OP_STACK, STACK_MUL_POP,
+              OP_OSCILLATOR, 64, 64, 0, 32, 64, 32, PULSE, OP_STACK, STACK_ADD_POP, OP_DELAY, 64, 64, 100, 64, 4, 4,
+              OP_PAN, OP_OUTPUT, 32, 0});
+    b.add(9, {OP_ENVELOPE, 10, 40, 60, 40, 128, OP_OSCILLATOR, 64, 64, 0, 64, 64, 128, SINE, OP_STACK, STACK_MUL_POP,
+              OP_SHAPER, 70, OP_FILTER, 90, 100, FILTER_LOW | FILTER_BAND, OP_SHAPER, 70,
+              OP_FILTER, 90, 100, FILTER_LOW, OP_SHAPER, 70, OP_FILTER, 90, 100, FILTER_BAND, OP_SHAPER, 70,
+              OP_FILTER, 90, 100, FILTER_LOW | FILTER_BAND, OP_SHAPER, 70, OP_FILTER, 90, 100, FILTER_LOW,
+              OP_SHAPER, 70, OP_FILTER, 90, 100, FILTER_BAND, OP_SHAPER, 70,
+              OP_FILTER, 90, 100, FILTER_LOW | FILTER_BAND, OP_SHAPER, 70, OP_FILTER, 90, 100, FILTER_LOW,
+              OP_SHAPER, 70, OP_FILTER, 90, 100, FILTER_BAND, OP_SHAPER, 70,
+              OP_FILTER, 90, 100, FILTER_LOW | FILTER_BAND, OP_SHAPER, 70, OP_FILTER, 90, 100, FILTER_LOW,
+              OP_SHAPER, 70, OP_FILTER, 90, 100, FILTER_BAND, OP_SHAPER, 30, OP_FILTER, 90, 100, FILTER_LOW,
+              OP_STORE, 128, 0, OP_PAN, OP_OUTPUT, 40, 24});
+    b.add(10, {OP_ENVELOPE, 0, 16, 96, 8, 128, OP_OSCILLATOR, 64, 64, 0, 20, 120, 64, PULSE, OP_STACK, STACK_MUL_POP,
+              OP_PAN, OP_OUTPUT, 40, 40});
+    b.add(11, {OP_ENVELOPE, 4, 40, 64, 40, 128, OP_OSCILLATOR, 52, 64, 0, 8, 64, 96, TRI, OP_STACK, STACK_MUL_POP,
+              OP_DELAY, 64, 128, 110, 64, 16, 1, OP_STORE, 100, 10, OP_PAN, OP_OUTPUT, 40, 32});
+    b.add(MASTER_VOICE, {OP_MIX, MIX_SEND, OP_DELAY, 40, 128, 125, 64, 0, 8, OP_STACK, STACK_SWAP,
+              OP_DELAY, 40, 128, 125, 64, 8, 8, OP_STACK, STACK_SWAP, OP_MIX, MIX_MAIN, OP_STACK, STACK_ADD_PAIRS,
+              OP_OUTPUT, 48, 0});
+}
 
 }  // namespace
 
-const Song testSong = {
-    patterns,    sizeof patterns / ROWS_PER_PATTERN,
-    orderList,   unitStream, sizeof unitStream, paramStream, sizeof paramStream,
-    delayLengths,
-};
+const Song& testSong() {
+    static SongBuilder b;
+    static const Song song = [] {
+        b.patterns.assign(patterns, patterns + sizeof patterns);
+        for (int t = 0; t < TRACK_COUNT; ++t)
+            for (int q = 0; q < ORDER_POSITIONS; ++q) b.orderList[ORDER_POSITIONS * t + q] = orders[t][q] - 'a';
+        addInstruments(b);
+        return b.song();
+    }();
+    return song;
+}

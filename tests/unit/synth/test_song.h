@@ -3,4 +3,4 @@
 
 #include "synth/song.h"
 
-extern const Song testSong;
+const Song& testSong();

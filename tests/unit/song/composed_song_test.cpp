@@ -1,0 +1,99 @@
+// The composed song the demo plays: its tables are those compiled from the
+// source in the repository, and its whole render, done once here, is the
+// pinned one, never clamped, without dropouts, and with every cue the visuals
+// wait for on tracks 1 and 11 where the patterns plan it.
+#include "tests/unit/synth/whole_song_render.h"
+#include "tools/song_compiler/song_compiler.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <set>
+#include <sstream>
+
+namespace {
+
+TEST(ComposedSong, TheDemoPlaysTheTablesCompiledFromTheSource) {
+    const std::string path = std::string(std::getenv("QUORVEL_SOURCE_DIR")) + "/synth/song/quorvel_song.txt";
+    std::ifstream file(path);
+    std::stringstream text;
+    text << file.rdbuf();
+    CompiledSong t;
+    std::string errors;
+    ASSERT_TRUE(compileSongSource(text.str(), path, &t, &errors)) << errors;
+    ASSERT_EQ(demoSong.patternCount * ROWS_PER_PATTERN, int32_t(t.patterns.size()));
+    ASSERT_EQ(demoSong.unitStreamSize, int32_t(t.unitStream.size()));
+    ASSERT_EQ(demoSong.paramStreamSize, int32_t(t.paramStream.size()));
+    EXPECT_EQ(std::memcmp(demoSong.patterns, t.patterns.data(), t.patterns.size()), 0);
+    EXPECT_EQ(std::memcmp(demoSong.orderList, t.orderList.data(), t.orderList.size()), 0);
+    EXPECT_EQ(std::memcmp(demoSong.unitStream, t.unitStream.data(), t.unitStream.size()), 0);
+    EXPECT_EQ(std::memcmp(demoSong.paramStream, t.paramStream.data(), t.paramStream.size()), 0);
+    EXPECT_EQ(demoSong.delayLengths, delayLengths);
+}
+
+double rmsDbfs(const WholeRender& r, int64_t first, int64_t end) {
+    double sum = 0;
+    for (int64_t i = 2 * first; i < 2 * end; ++i) sum += double(r.samples[i]) * r.samples[i];
+    return 10 * std::log10(sum / double(2 * (end - first)));
+}
+
+// Each planned note of `notes` on `track` shows in the trace in the block of
+// its row's first frame, and another note word stood there for the two video
+// frames (60 Hz) before: a poll once a frame cannot miss it.
+void expectCuesSeen(const WholeRender& r, int track, const std::set<int>& notes) {
+    const int pollBlocks = 2 * SAMPLE_RATE / 60 / NOTE_TRACE_BLOCK + 1;
+    int cues = 0;
+    for (int row = 0; row < SONG_ROWS; ++row) {
+        const int pattern = demoSong.orderList[track * ORDER_POSITIONS + row / ROWS_PER_PATTERN];
+        const int note = demoSong.patterns[pattern * ROWS_PER_PATTERN + row % ROWS_PER_PATTERN];
+        if (!notes.count(note)) continue;
+        ++cues;
+        const int block = row * SAMPLES_PER_ROW / NOTE_TRACE_BLOCK;
+        EXPECT_EQ(r.note(block, track), note) << "track " << track << ", row " << row;
+        for (int before = block - 1; before >= 0 && before >= block - pollBlocks; --before)
+            EXPECT_NE(r.note(before, track), note) << "track " << track << ", row " << row << ": no change, no event";
+    }
+    EXPECT_GT(cues, 0) << "track " << track << " plans no cue";
+}
+
+TEST(ComposedSong, RendersThePinnedSoundUnclampedUnbrokenAndWithEveryCueWherePlanned) {
+    const WholeRender r = renderWholeSong(demoSong);
+    // Pinned from the engine at commit 53db600, whose render of this song
+    // agreed bit for bit, in every sample and noteTrace entry, with a plain
+    // reference interpreter written separately from the unit formulas. The
+    // samples' digest is also that of the data of quorvel-render-song's WAV
+    // file then (tail -c +59 song.wav | sha256sum), and the demo's sound
+    // captured with SDL's disk driver equals that file (e2e music tests).
+    // A change of the song changes them: pin the new values only when the
+    // unit tests pass and the change is meant.
+    EXPECT_EQ(r.samplesSha256(), "1c386716e75c84734e4bc9998cb30120fab87fe87b4fe6dfa478b997b3a7d90b");
+    EXPECT_EQ(r.traceSha256(), "e043a200a67198db05ea39ba062586ec2efca7106720bf589e214f639151299a");
+
+    size_t clamped = 0;
+    for (size_t i = 0; i < size_t(SONG_FRAMES) * 2; ++i) clamped += std::fabs(r.samples[i]) >= 1.0f;
+    EXPECT_EQ(clamped, 0u) << "samples at full scale: the mix runs into the clamp";
+
+    // Silence is below -60 dBFS (RMS) over 0.1 s: sound from the first half
+    // second, no gap of more than 2 s, and the last second silent.
+    const int64_t window = SAMPLE_RATE / 10;
+    int64_t firstLoud = -1, lastLoudEnd = -1, quiet = 0, longestQuiet = 0;
+    for (int64_t w = 0; (w + 1) * window <= SONG_FRAMES; ++w) {
+        if (rmsDbfs(r, w * window, (w + 1) * window) <= -60.0) {
+            ++quiet;
+            continue;
+        }
+        if (firstLoud < 0) firstLoud = w * window;
+        else longestQuiet = std::max(longestQuiet, quiet * window);
+        quiet = 0;
+        lastLoudEnd = (w + 1) * window;
+    }
+    EXPECT_GE(firstLoud, 0) << "the render is silent";
+    EXPECT_LE(firstLoud, SAMPLE_RATE / 2) << "the music starts late";
+    EXPECT_LE(longestQuiet, 2 * SAMPLE_RATE) << "a dropout inside the song";
+    EXPECT_LE(lastLoudEnd, SONG_FRAMES - SAMPLE_RATE) << "the last second is not silent";
+
+    expectCuesSeen(r, 1, {43, 46, 48, 53, 55});  // the sponge's twists
+    expectCuesSeen(r, 11, {58, 60, 62});         // distortion kicks and sponge levels
+}
+
+}  // namespace
