@@ -1,149 +1,103 @@
-// pollMusicNotes with a scripted playback position and hand-written noteTrace rows.
-#include "tests/unit/music/music_test_support.h"
+// startMusic and pollMusicNotes against the fake platform: the render thread
+// is recorded, not run, and the tests write noteTrace rows themselves.
+#include "synth/music.h"
+#include "synth/song_render.h"
+#include "tests/fake_platform/fake_platform.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
 
 namespace {
 
-const uint32_t BLOCK = NOTE_TRACE_BLOCK;
-const int LAST_BLOCK = NOTE_TRACE_ROWS - 1;
-
-class NotePoll : public MusicTest {
+class Music : public ::testing::Test {
 protected:
-    void startWithoutRender() {
-        startMusic();  // the fake records the render thread; it never runs
-        fake.calls.clear();
+    void SetUp() override {
+        resetFakePlatform();
+        musicStarted = false;
+        clearMusicNotes();
+        for (auto& row : noteTrace)
+            for (auto& entry : row) entry.store(0, std::memory_order_relaxed);
+    }
+    // Blocks [first, last] hold note1 on track 1 and note11 on track 11, the
+    // other tracks 0; the odd entries, which the renderer never writes, junk.
+    static void notes(int first, int last, int note1, int note11) {
+        for (int block = first; block <= last; ++block) {
+            for (int t = 0; t < TRACK_COUNT; ++t) {
+                noteTrace[block][2 * t].store(t == 1 ? note1 : t == 11 ? note11 : 0, std::memory_order_relaxed);
+                noteTrace[block][2 * t + 1].store(-1000 - t, std::memory_order_relaxed);
+            }
+        }
+    }
+    static void poll(uint32_t position) {
+        fake.wavePosition = position;
+        pollMusicNotes();
+    }
+    // The tracks whose change is not yet acknowledged; then acknowledges all,
+    // as the end of a frame does.
+    static std::vector<int> events() {
+        std::vector<int> tracks;
+        for (int t = 0; t < NOTE_TRACKS; ++t)
+            if (noteSeen[t] == 0) tracks.push_back(t);
+        for (uint8_t& seen : noteSeen) seen = 1;
+        return tracks;
     }
 };
 
-TEST_F(NotePoll, NothingChangesBeforeTheMusicStarts) {
-    writeNotes(0, 10, {43, 48, 0, 60, 0, 0, 0, 0, 0, 0, 0, 62});
-    acknowledgeAll();
-    for (uint32_t position : {0u, BLOCK, 5 * BLOCK}) pollAt(position);
-
-    for (int t = 0; t < NOTE_TRACKS; ++t) {
-        EXPECT_EQ(trackNote[t], 0) << "track " << t;
-        EXPECT_EQ(noteSeen[t], 1) << "track " << t;
-    }
+TEST_F(Music, StartsTheRenderThreadThenPlaysTheWholeBufferAlsoWithoutADevice) {
+    startMusic();
+    EXPECT_EQ(fake.calls, (std::vector<std::string>{"startThread", "openWaveOutput", "playWaveBuffer"}));
+    EXPECT_EQ(fake.lastThreadRoutine, &renderSong);
+    EXPECT_EQ(fake.lastThreadArgument, static_cast<void*>(musicBuffer));
+    EXPECT_EQ(fake.playedBuffer, musicBuffer);
+    EXPECT_EQ(fake.playedFrames, static_cast<uint32_t>(SONG_FRAMES));
+    EXPECT_TRUE(musicStarted);
+    SetUp();
+    fake.waveOpens = false;
+    startMusic();
+    EXPECT_EQ(fake.threadsStarted, 1);
+    EXPECT_TRUE(musicStarted);
 }
 
-TEST_F(NotePoll, FirstPollRaisesEventsForTheNotesOfBlockZero) {
-    writeNotes(0, 0, {0, 48, 0, 0, 0, 0, 0, 0, 0, 0, 0, 60});
-    startWithoutRender();
-    acknowledgeAll();
-    pollAt(0);
-
-    EXPECT_EQ(trackNote[1], 48);
-    EXPECT_EQ(trackNote[11], 60);
-    EXPECT_EQ(changedTracks(), (std::vector<int>{1, 11}));
-}
-
-TEST_F(NotePoll, PositionSelectsTheRowOfItsBlockOf256Frames) {
-    writeNotes(0, 0, {43});
-    writeNotes(1, 1, {46});
-    writeNotes(1000, 1000, {53});
-    startWithoutRender();
-
-    pollAt(BLOCK - 1);
-    EXPECT_EQ(trackNote[0], 43);
-    pollAt(BLOCK);
-    EXPECT_EQ(trackNote[0], 46);
-    pollAt(1000 * BLOCK + 255);
-    EXPECT_EQ(trackNote[0], 53);
-}
-
-TEST_F(NotePoll, TrackFallingSilentGivesAnEventWithNoteZero) {
-    writeNotes(0, 3, {0, 55});
-    writeNotes(4, 8, {0, 0});
-    startWithoutRender();
-    pollAt(0);
-    acknowledgeAll();
-
-    pollAt(4 * BLOCK);
+TEST_F(Music, EachPollTurnsTheNotesOfThePositionsBlockIntoEvents) {
+    const uint32_t BLOCK = NOTE_TRACE_BLOCK;
+    notes(0, 3, 48, 60);
+    notes(4, 8, 0, 60);
+    notes(9, 999, 46, 60);
+    notes(1000, 1000, 53, 60);
+    notes(NOTE_TRACE_ROWS - 1, NOTE_TRACE_ROWS - 1, 55, 58);
+    events();
+    poll(5 * BLOCK);
+    EXPECT_EQ(events(), std::vector<int>{}) << "before the music starts";
     EXPECT_EQ(trackNote[1], 0);
-    EXPECT_EQ(changedTracks(), (std::vector<int>{1}));
-}
-
-TEST_F(NotePoll, NoteHeldOverManyPollsGivesOneEvent) {
-    writeNotes(0, 199, {0, 48});
-    startWithoutRender();
-    acknowledgeAll();
-
-    int events = 0;
-    for (uint32_t position = 0; position < 200 * BLOCK; position += 100) {
-        pollAt(position);
-        events += noteSeen[1] == 0;
-        acknowledgeAll();
+    startMusic();
+    // Position, the tracks with an event, and track 1's note then.
+    const struct {
+        uint32_t position;
+        std::vector<int> events;
+        int note1;
+    } polls[] = {
+        {0, {1, 11}, 48},                         // the first poll sees block 0's notes
+        {BLOCK - 1, {}, 48},                      // the same block
+        {3 * BLOCK + 100, {}, 48},                // a held note is one event
+        {4 * BLOCK, {1}, 0},                      // falling silent is an event
+        {9 * BLOCK, {1}, 46},
+        {1000 * BLOCK + 255, {1}, 53},
+        {SONG_FRAMES, {1, 11}, 55},               // the device stopped at the end
+        {SONG_FRAMES, {}, 55},                    // and polls on without events
+        {0xFFFFFFFFu, {}, 55},                    // beyond the table: its last block
+        {4 * BLOCK, {1, 11}, 0},
+    };
+    for (const auto& p : polls) {
+        poll(p.position);
+        EXPECT_EQ(trackNote[1], p.note1) << "position " << p.position;
+        EXPECT_EQ(events(), p.events) << "position " << p.position;
+        for (int t = TRACK_COUNT; t < NOTE_TRACKS; ++t) EXPECT_EQ(trackNote[t], 0) << "track " << t;
     }
-    EXPECT_EQ(events, 1);
-    EXPECT_EQ(trackNote[1], 48);
-}
-
-TEST_F(NotePoll, ChangeIsFlaggedUntilAcknowledgedEvenWhenLaterPollsSeeNoChange) {
-    writeNotes(0, 0, {0, 0});
-    writeNotes(1, 9, {0, 46});
-    startWithoutRender();
-    pollAt(0);
-    acknowledgeAll();
-
-    pollAt(BLOCK);
-    pollAt(2 * BLOCK);  // same note: the poll must not set the flag back
-    EXPECT_EQ(noteSeen[1], 0);
-}
-
-TEST_F(NotePoll, PositionStoppedAtTheEndRaisesNoMoreEvents) {
-    writeNotes(LAST_BLOCK - 1, LAST_BLOCK - 1, {0, 43});
-    writeNotes(LAST_BLOCK, LAST_BLOCK, {0, 53, 0, 0, 0, 0, 0, 0, 0, 0, 0, 58});
-    startWithoutRender();
-    pollAt(SONG_FRAMES - 300);
-    acknowledgeAll();
-
-    // The device played the last frame and stopped there.
-    pollAt(SONG_FRAMES);
-    EXPECT_EQ(changedTracks(), (std::vector<int>{1, 11}));
-    acknowledgeAll();
-    for (int frame = 0; frame < 50; ++frame) {
-        pollAt(SONG_FRAMES);
-        EXPECT_TRUE(changedTracks().empty()) << "poll " << frame;
-        acknowledgeAll();
-    }
-    EXPECT_EQ(trackNote[1], 53);
-    EXPECT_EQ(trackNote[11], 58);
-}
-
-TEST_F(NotePoll, PositionBeyondTheSongReadsTheLastBlock) {
-    writeNotes(LAST_BLOCK, LAST_BLOCK, {0, 53, 0, 0, 0, 0, 0, 0, 0, 0, 0, 62});
-    startWithoutRender();
-
-    for (uint32_t position : {static_cast<uint32_t>(NOTE_TRACE_ROWS) * BLOCK, static_cast<uint32_t>(SONG_FRAMES) * 4,
-                              0xFFFFFFFFu}) {
-        clearMusicNotes();
-        pollAt(position);
-        EXPECT_EQ(trackNote[1], 53) << "position " << position;
-        EXPECT_EQ(trackNote[11], 62) << "position " << position;
-    }
-}
-
-TEST_F(NotePoll, TracksTwelveToFifteenNeverChangeAndOnlyEvenEntriesAreRead) {
-    // Every track sounds and the entries the renderer never writes for the
-    // tracks 0..11 (the odd ones) hold junk: a poll that reads the wrong entry
-    // picks up a note on a track that has none, or the wrong note.
-    for (int block = 0; block < 64; ++block) {
-        for (int t = 0; t < TRACK_COUNT; ++t) {
-            noteTrace[block][2 * t].store(43 + t + block % 3, std::memory_order_relaxed);
-            noteTrace[block][2 * t + 1].store(-1000 - t, std::memory_order_relaxed);
-        }
-    }
-    startWithoutRender();
-    acknowledgeAll();
-
-    for (uint32_t position = 0; position < 64 * BLOCK; position += 97) {
-        pollAt(position);
-        int block = static_cast<int>(position / BLOCK);
-        for (int t = 0; t < TRACK_COUNT; ++t) ASSERT_EQ(trackNote[t], 43 + t + block % 3) << "track " << t;
-        for (int t = TRACK_COUNT; t < NOTE_TRACKS; ++t) {
-            ASSERT_EQ(trackNote[t], 0) << "track " << t;
-            ASSERT_EQ(noteSeen[t], 1) << "track " << t;
-        }
-    }
+    // A change stays flagged until acknowledged, also when later polls see no change.
+    poll(9 * BLOCK);
+    poll(10 * BLOCK);
+    EXPECT_EQ(events(), std::vector<int>{1});
 }
 
 }  // namespace

@@ -5,116 +5,109 @@
 #include "tests/unit/synth/test_song_builder.h"
 
 #include <string>
+#include <vector>
 
 namespace {
 
+// One instrument's units: rejected at (instrument, unit) with the message, or
+// accepted (message nullptr) at the edge of a rule.
 struct Case {
-    Song (*build)(SongBuilder&);
-    int instrument, unit;  // where the fault is; -1: not an instrument's or a unit's
-    const char* message;   // a part of it; nullptr: the song is accepted
+    int instrument;
+    std::vector<int> units;
+    int unit;
+    const char* message;
 };
-
-// 58 delay units of 8 lines and a last one in instruments 0 to 2.
-Song fillPool(SongBuilder& b, int lastLines) {
-    for (int unit = 0; unit < 59; ++unit) {
-        if (unit % 29 == 0) b.add(unit / 29, {OP_MIX, 0});
-        b.add(unit / 29, {OP_DELAY, 64, 64, 64, 64, 0, unit == 58 ? lastLines : 8});
-        if (unit % 29 == 28 || unit == 58) b.add(unit / 29, {OP_OUTPUT, 0, 0});
-    }
-    return b.song();
-}
 
 const Case cases[] = {
-    {[](SongBuilder& b) { return b.song(); }, 0, 0, nullptr},
-    {[](SongBuilder& b) { return b.add(3, {K(0), 12, POP}).song(); }, 3, 1, "instrument 3, unit 1 (opcode?): opcode 12 is not a unit"},
-    {[](SongBuilder& b) {
-         for (int i = 0; i < 16; ++i) b.add(4, {K(0), POP});
-         return b.song();
-     }, 0, 0, nullptr},
-    {[](SongBuilder& b) {
-         for (int i = 0; i < 16; ++i) b.add(4, {K(0), POP});
-         return b.add(4, {OP_PAN}).song();
-     }, 4, 32, "more than 32 units"},
-    {[](SongBuilder& b) {
-         b.add(MASTER_VOICE, {OP_MIX, MIX_MAIN, OP_OUTPUT, 64, 0}).song();
-         b.unitStream.pop_back();
-         return b.view();
-     }, MASTER_VOICE, -1, "ends before the list's end byte"},
-    {[](SongBuilder& b) {
-         b.song();
-         b.unitStream.push_back(OP_END);
-         return b.view();
-     }, -1, -1, "1 bytes after the master instrument's list"},
-    {[](SongBuilder& b) {
-         b.add(6, {K(0), POP}).song();
-         b.paramStream.pop_back();
-         return b.view();
-     }, 6, 1, "parameter stream ends inside the unit's 1 bytes"},
-    {[](SongBuilder& b) {
-         b.song();
-         b.paramStream.push_back(7);
-         return b.view();
-     }, -1, -1, "1 bytes the units do not use"},
-    {[](SongBuilder& b) { return b.add(2, {K(0), OP_STACK, STACK_ADD_POP}).song(); }, 2, 1, "needs 2 values on the stack, it holds 1"},
-    {[](SongBuilder& b) { return b.add(0, {OP_OUTPUT, 64, 0}).song(); }, 0, 0, "instrument 0, unit 0 (OP_OUTPUT): needs 2 values on the stack, it holds 0"},
-    {[](SongBuilder& b) { return b.add(1, {OP_MIX, 0, OP_MIX, 0, OP_MIX, 0, OP_MIX, 0, POP, POP, POP, POP, POP, POP, POP, POP}).song(); }, 0, 0, nullptr},
-    {[](SongBuilder& b) { return b.add(1, {OP_MIX, 0, OP_MIX, 0, OP_MIX, 0, OP_MIX, 0, OP_STACK, STACK_DUP}).song(); }, 1, 4, "the stack grows to 9 values"},
-    {[](SongBuilder& b) { return b.add(7, {OP_MIX, MIX_SEND}).song(); }, 7, -1, "leaves 2 values on the stack"},
-    {[](SongBuilder& b) { return b.add(5, {OP_MIX, 0, OP_STACK, 0, OP_OUTPUT, 0, 0}).song(); }, 5, 1, "stack operation 0 is not 1 to 8"},
-    {[](SongBuilder& b) { return b.add(5, {OP_MIX, 0, OP_STACK, 9, OP_OUTPUT, 0, 0}).song(); }, 5, 1, "stack operation 9 is not 1 to 8"},
-    {[](SongBuilder& b) { return b.add(MASTER_VOICE, {OP_MIX, 4, OP_OUTPUT, 64, 0}).song(); }, MASTER_VOICE, 0,
+    {3, {K(0), 12, POP}, 1, "instrument 3, unit 1 (opcode?): opcode 12 is not a unit"},
+    {0, {OP_OUTPUT, 64, 0}, 0, "instrument 0, unit 0 (OP_OUTPUT): needs 2 values on the stack, it holds 0"},
+    {2, {K(0), OP_STACK, STACK_ADD_POP}, 1, "needs 2 values on the stack, it holds 1"},
+    {1, {OP_MIX, 0, OP_MIX, 0, OP_MIX, 0, OP_MIX, 0, POP, POP, POP, POP, POP, POP, POP, POP}, 0, nullptr},
+    {1, {OP_MIX, 0, OP_MIX, 0, OP_MIX, 0, OP_MIX, 0, OP_STACK, STACK_DUP}, 4, "the stack grows to 9 values"},
+    {7, {OP_MIX, MIX_SEND}, -1, "leaves 2 values on the stack"},
+    {5, {OP_MIX, 0, OP_STACK, 0, OP_OUTPUT, 0, 0}, 1, "stack operation 0 is not 1 to 8"},
+    {5, {OP_MIX, 0, OP_STACK, 9, OP_OUTPUT, 0, 0}, 1, "stack operation 9 is not 1 to 8"},
+    {MASTER_VOICE, {OP_MIX, 4, OP_OUTPUT, 64, 0}, 0,
      "master instrument, unit 0 (OP_MIX): selector 4 is neither 0 (main) nor 8 (send)"},
-    {[](SongBuilder& b) { return b.add(9, {OP_OSCILLATOR, 64, 64, 0, 64, 64, 128, 0x00, POP}).song(); }, 9, 0, "must name exactly one waveform"},
-    {[](SongBuilder& b) { return b.add(9, {OP_OSCILLATOR, 64, 64, 0, 64, 64, 128, 0x1C, POP}).song(); }, 9, 0, "must name exactly one waveform"},
-    {[](SongBuilder& b) { return b.add(9, {OP_OSCILLATOR, 64, 64, 0, 64, 64, 128, 0x21, POP}).song(); }, 9, 0, "flags 0x21 have unknown bits"},
-    {[](SongBuilder& b) { return b.add(8, {OP_OSCILLATOR, 64, 64, 0, 0, 64, 128, OSC_TRIANGLE, POP}).song(); }, 8, 0, "triangle width byte 0 divides by zero"},
-    {[](SongBuilder& b) { return b.add(8, {OP_OSCILLATOR, 64, 64, 0, 128, 64, 128, OSC_TRIANGLE, POP}).song(); }, 8, 0, "triangle width byte 128 divides by zero"},
-    {[](SongBuilder& b) { return b.add(8, {OP_OSCILLATOR, 64, 64, 0, 0, 64, 128, OSC_PULSE, POP}).song(); }, 0, 0, nullptr},
-    {[](SongBuilder& b) { return b.add(8, {OP_OSCILLATOR, 64, 64, 0, 64, 128, 128, OSC_SINE, POP}).song(); }, 8, 0, "shape byte 128 lies outside 1 to 127"},
-    {[](SongBuilder& b) { return b.add(8, {OP_MIX, 0, OP_SHAPER, 0, OP_OUTPUT, 0, 0}).song(); }, 8, 1, "drive byte 0 lies outside 1 to 127"},
-    {[](SongBuilder& b) { return b.add(11, {OP_MIX, 0, OP_DELAY, 64, 64, 64, 64, 0, 0, OP_OUTPUT, 0, 0}).song(); }, 11, 1, "line count 0"},
-    {[](SongBuilder& b) { return b.add(11, {OP_MIX, 0, OP_DELAY, 64, 64, 64, 64, 16, 4, OP_OUTPUT, 0, 0}).song(); }, 11, 1,
+    {9, {OP_OSCILLATOR, 64, 64, 0, 64, 64, 128, 0x00, POP}, 0, "must name exactly one waveform"},
+    {9, {OP_OSCILLATOR, 64, 64, 0, 64, 64, 128, 0x1C, POP}, 0, "must name exactly one waveform"},
+    {9, {OP_OSCILLATOR, 64, 64, 0, 64, 64, 128, 0x21, POP}, 0, "flags 0x21 have unknown bits"},
+    {8, {OP_OSCILLATOR, 64, 64, 0, 0, 64, 128, OSC_TRIANGLE, POP}, 0, "triangle width byte 0 divides by zero"},
+    {8, {OP_OSCILLATOR, 64, 64, 0, 128, 64, 128, OSC_TRIANGLE, POP}, 0, "triangle width byte 128 divides by zero"},
+    {8, {OP_OSCILLATOR, 64, 64, 0, 0, 64, 128, OSC_PULSE, POP}, 0, nullptr},
+    {8, {OP_OSCILLATOR, 64, 64, 0, 64, 128, 128, OSC_SINE, POP}, 0, "shape byte 128 lies outside 1 to 127"},
+    {8, {OP_MIX, 0, OP_SHAPER, 0, OP_OUTPUT, 0, 0}, 1, "drive byte 0 lies outside 1 to 127"},
+    {11, {OP_MIX, 0, OP_DELAY, 64, 64, 64, 64, 0, 0, OP_OUTPUT, 0, 0}, 1, "line count 0"},
+    {11, {OP_MIX, 0, OP_DELAY, 64, 64, 64, 64, 16, 4, OP_OUTPUT, 0, 0}, 1,
      "length indices 16 to 19 go beyond the 19 delay lengths"},
-    {[](SongBuilder& b) { return b.add(11, {OP_MIX, 0, OP_DELAY, 64, 64, 64, 64, 16, 3, OP_OUTPUT, 0, 0}).song(); }, 0, 0, nullptr},
-    {[](SongBuilder& b) {
-         b.lengths[3] = 0;
-         return b.add(11, {OP_MIX, 0, OP_DELAY, 64, 64, 64, 64, 2, 2, OP_OUTPUT, 0, 0}).song();
-     }, 11, 1, "delay length 3 is 0 frames"},
-    // 58 units of 8 lines and one of 3 take 467 records and one DC record: the
-    // whole pool. One line more is one record too many.
-    {[](SongBuilder& b) { return fillPool(b, 3); }, 0, 0, nullptr},
-    {[](SongBuilder& b) { return fillPool(b, 4); }, 2, 1, "the delay units need 469 pool records, the pool has 468"},
-    {[](SongBuilder& b) { return b.add(3, {K(64), REMOTE(128, VOICE_AREA_BYTES - 4), POP}).song(); }, 0, 0, nullptr},
-    {[](SongBuilder& b) { return b.add(3, {K(64), REMOTE(128, VOICE_AREA_BYTES), POP}).song(); }, 3, 1, "byte offset 13624 lies outside the voice area"},
-    {[](SongBuilder& b) { return b.add(3, {K(64), OP_STORE_REMOTE, 128, 0, 0, 0, 0x80, POP}).song(); }, 3, 1, "lies outside the voice area"},
-    {[](SongBuilder& b) { return b.add(3, {K(64), REMOTE(128, 1042), POP}).song(); }, 3, 1, "byte offset 1042 is not on a word boundary"},
-    {[](SongBuilder& b) {
-         b.play(0, {60}).orderList[ORDER_POSITIONS * 7 + 75] = 2;
-         return b.song();
-     }, -1, -1, "track 7, order position 75: pattern 2 does not exist (the song has 2)"},
-    {[](SongBuilder& b) {
-         Song song = b.song();
-         song.orderList = nullptr;
-         return song;
-     }, -1, -1, "lacks one of its five tables"},
-    {[](SongBuilder&) { return demoSong; }, 0, 0, nullptr},
+    {11, {OP_MIX, 0, OP_DELAY, 64, 64, 64, 64, 16, 3, OP_OUTPUT, 0, 0}, 0, nullptr},
+    {3, {K(64), REMOTE(128, VOICE_AREA_BYTES - 4), POP}, 0, nullptr},
+    {3, {K(64), REMOTE(128, VOICE_AREA_BYTES), POP}, 1, "byte offset 13624 lies outside the voice area"},
+    {3, {K(64), OP_STORE_REMOTE, 128, 0, 0, 0, 0x80, POP}, 1, "lies outside the voice area"},
+    {3, {K(64), REMOTE(128, 1042), POP}, 1, "byte offset 1042 is not on a word boundary"},
 };
 
-TEST(SongValidator, RejectsEachFaultWhereItIsAndAcceptsTheEdgeOfEachRule) {
-    for (size_t i = 0; i < sizeof cases / sizeof cases[0]; ++i) {
-        const Case& c = cases[i];
-        SongBuilder builder;
-        SongFault fault{};
-        const int accepted = validateSong(c.build(builder), &fault);
-        if (!c.message) {
-            EXPECT_EQ(accepted, 1) << "case " << i << ": " << fault.message;
-            continue;
-        }
-        EXPECT_EQ(accepted, 0) << "case " << i << " accepted; expected: " << c.message;
-        EXPECT_EQ(fault.instrument, c.instrument) << "case " << i << ": " << fault.message;
-        EXPECT_EQ(fault.unit, c.unit) << "case " << i << ": " << fault.message;
-        EXPECT_NE(std::string(fault.message).find(c.message), std::string::npos) << "case " << i << ": " << fault.message;
+void expectFault(const Song& song, int instrument, int unit, const char* message, const std::string& which) {
+    SongFault fault{};
+    const int accepted = validateSong(song, &fault);
+    if (!message) {
+        EXPECT_EQ(accepted, 1) << which << ": " << fault.message;
+        return;
     }
+    EXPECT_EQ(accepted, 0) << which << " accepted; expected: " << message;
+    EXPECT_EQ(fault.instrument, instrument) << which << ": " << fault.message;
+    EXPECT_EQ(fault.unit, unit) << which << ": " << fault.message;
+    EXPECT_NE(std::string(fault.message).find(message), std::string::npos) << which << ": " << fault.message;
+}
+
+TEST(SongValidator, RejectsEachUnitFaultWhereItIsAndAcceptsTheEdgeOfEachRule) {
+    for (const Case& c : cases) {
+        SongBuilder builder;
+        expectFault(builder.add(c.instrument, c.units).song(), c.instrument, c.unit, c.message,
+                    "instrument " + std::to_string(c.instrument));
+    }
+}
+
+TEST(SongValidator, RejectsFaultsOfTheTablesAndAcceptsTheDemoSong) {
+    expectFault(demoSong, 0, 0, nullptr, "the demo song");
+    SongBuilder a;
+    for (int i = 0; i < 16; ++i) a.add(4, {K(0), POP});
+    expectFault(a.song(), 0, 0, nullptr, "32 units");
+    expectFault(a.add(4, {OP_PAN}).song(), 4, 32, "more than 32 units", "33 units");
+    SongBuilder b;
+    b.add(MASTER_VOICE, {OP_MIX, MIX_MAIN, OP_OUTPUT, 64, 0}).song();
+    b.unitStream.pop_back();
+    expectFault(b.view(), MASTER_VOICE, -1, "ends before the list's end byte", "a short unit stream");
+    b.unitStream.insert(b.unitStream.end(), {OP_END, OP_END});
+    expectFault(b.view(), -1, -1, "1 bytes after the master instrument's list", "a long unit stream");
+    b.unitStream.pop_back();
+    b.paramStream.pop_back();
+    expectFault(b.view(), MASTER_VOICE, 1, "parameter stream ends inside the unit's 2 bytes",
+                "a short parameter stream");
+    b.paramStream.insert(b.paramStream.end(), {0, 7});
+    expectFault(b.view(), -1, -1, "1 bytes the units do not use", "a long parameter stream");
+    SongBuilder c;
+    c.lengths[3] = 0;
+    expectFault(c.add(11, {OP_MIX, 0, OP_DELAY, 64, 64, 64, 64, 2, 2, OP_OUTPUT, 0, 0}).song(), 11, 1,
+                "delay length 3 is 0 frames", "a delay length of 0");
+    // 58 delay units of 8 lines and a last one of 3 take 467 records and one
+    // DC record: the whole pool. One line more is one record too many.
+    for (int lastLines : {3, 4}) {
+        SongBuilder d;
+        for (int unit = 0; unit < 59; ++unit) {
+            if (unit % 29 == 0) d.add(unit / 29, {OP_MIX, 0});
+            d.add(unit / 29, {OP_DELAY, 64, 64, 64, 64, 0, unit == 58 ? lastLines : 8});
+            if (unit % 29 == 28 || unit == 58) d.add(unit / 29, {OP_OUTPUT, 0, 0});
+        }
+        const char* fault = lastLines == 3 ? nullptr : "the delay units need 469 pool records, the pool has 468";
+        expectFault(d.song(), 2, 1, fault, "a full delay pool");
+    }
+    SongBuilder e;
+    e.play(0, {60}).orderList[ORDER_POSITIONS * 7 + 75] = 2;
+    Song song = e.song();
+    expectFault(song, -1, -1, "track 7, order position 75: pattern 2 does not exist (the song has 2)", "an order list");
+    song.orderList = nullptr;
+    expectFault(song, -1, -1, "lacks one of its five tables", "a missing table");
 }
 
 TEST(SongValidator, ARejectedSongIsNeitherStartedNorRendered) {

@@ -13,6 +13,7 @@ namespace {
 const int ROW = SAMPLES_PER_ROW;
 const int L = WORD_MAIN_LEFT, R = WORD_MAIN_RIGHT, NOTE = WORD_NOTE, RELEASES = WORD_RELEASE_COUNT;
 const int M = MASTER_VOICE;
+const int STAGE = slot(0, 0), LEVEL = slot(0, 1), PHASE = slot(0, 0);  // of unit 0
 const double C = 0.99609375;  // the DC blocker's coefficient
 const double HZ = 2.3e-7;     // a phase increment's tolerance: 0.01 Hz
 const double SLOW = 1e-4;     // what the slow LFO below moves in a frame, on a triangle
@@ -68,18 +69,21 @@ void waves(SongBuilder& b) {
                                        {OSC_TRIANGLE, 96, 64},  {OSC_TRIANGLE, 16, 32}, {OSC_TRIANGLE, 80, 32},
                                        {OSC_PULSE, 63, 64},     {OSC_PULSE, 65, 64},    {OSC_PULSE, 65, 96}};
     for (int t = 0; t < TRACK_COUNT; ++t)
-        b.play(t, {60}).add(t, {OP_OSCILLATOR, 0, 64, waves[t][1], waves[t][2], 64, 128, OSC_LFO | waves[t][0], SHOW, POP});
+        b.play(t, {60}).add(t, {OP_OSCILLATOR, 0, 64, waves[t][1], waves[t][2], 64, 128, OSC_LFO | waves[t][0], SHOW,
+                                POP});
 }
 // Track 0 is silent: its sine stands still and its noise draws nothing
 // before track 1's. Track 2: a pulse (+1) through drive 96 and gain 1/4.
 void noise(SongBuilder& b) {
-    b.add(0, {OP_OSCILLATOR, 64, 64, 32, 64, 64, 128, OSC_SINE, SHOW, POP, OP_OSCILLATOR, 64, 64, 0, 64, 64, 128, OSC_NOISE, POP});
+    b.add(0, {OP_OSCILLATOR, 64, 64, 32, 64, 64, 128, OSC_SINE, SHOW, POP,
+              OP_OSCILLATOR, 64, 64, 0, 64, 64, 128, OSC_NOISE, POP});
     for (int t : {1, 3}) b.play(t, {60}).add(t, {OP_OSCILLATOR, 64, 64, 0, 64, 64, 128, OSC_NOISE, SHOW, POP});
     b.play(2, {60}).add(2, {OP_OSCILLATOR, 64, 64, 0, 64, 96, 32, OSC_PULSE, SHOW, POP});
 }
 // Filters (slot 1) on a constant 0.5, frequency 64 (f = 1/4), damping 1.
 void filters(SongBuilder& b) {
-    const int flags[] = {FILTER_LOW | FILTER_HIGH | FILTER_BAND, FILTER_LOW, FILTER_HIGH, FILTER_BAND, FILTER_LOW_MINUS_HIGH, 0};
+    const int flags[] = {FILTER_LOW | FILTER_HIGH | FILTER_BAND, FILTER_LOW, FILTER_HIGH, FILTER_BAND,
+                         FILTER_LOW_MINUS_HIGH, 0};
     for (int t = 0; t < 6; ++t) b.play(t, {60}).add(t, {K(64), OP_FILTER, 64, 128, flags[t], SHOW, POP});
     // A store puts 0.5 into the coefficient word after the filter ran.
     b.play(6, {60}).add(6, {K(64), OP_FILTER, 64, 128, FILTER_LOW, POP, K(64), OP_STORE, 128, 8 + 3, POP});
@@ -102,10 +106,12 @@ void delays(SongBuilder& b) {
 }
 void moves(SongBuilder& b) {
     // Stores of 0.5: amount 96 to slot 3 word 5, 128 to word 6; 128 then 64 to word 200.
-    b.play(0, {60}).add(0, {K(64), OP_STORE, 96, 29, OP_STORE, 128, 30, OP_STORE, 128, 200, OP_STORE, 64, 200, SHOW, POP});
+    b.play(0, {60}).add(0, {K(64), OP_STORE, 96, 29, OP_STORE, 128, 30, OP_STORE, 128, 200, OP_STORE, 64, 200, SHOW,
+                            POP});
     // Silent: stores the sends (0.5), skips its remote store.
     b.add(1, {OP_MIX, MIX_SEND, OP_STORE, 128, 17, REMOTE(128, voiceByte(3, 100)), OP_OUTPUT, 0, 0});
-    b.play(2, {60}).add(2, {K(64), REMOTE(128, voiceByte(M, R)), REMOTE(0, voiceByte(9, 3)), REMOTE(96, voiceByte(0, 40)), POP});
+    b.play(2, {60}).add(2, {K(64), REMOTE(128, voiceByte(M, R)), REMOTE(0, voiceByte(9, 3)),
+                            REMOTE(96, voiceByte(0, 40)), POP});
     b.play(3, {60}).add(3, {K(96), OP_PAN, OP_OUTPUT, 128, 0});
     // Left 0.5 (the top), right 0.25; gain 1/4 plus word 1 (1/4, from a frame later), send 1/2.
     b.play(4, {60}).add(4, {K(32), K(64), OP_OUTPUT, 32, 64, K(32), OP_STORE, 128, 17, POP});
@@ -153,29 +159,27 @@ void masterOrder(SongBuilder& b) {
 
 const Case cases[] = {
     {"envelopes", envelopes,
-     {F(1, 0, slot(0, 1), 1), I(1, 0, slot(0, 0), STAGE_DECAY), F(1, 0, L, 1), F(2, 0, slot(0, 1), 1 - 1.0 / 64),
-      F(1, 1, slot(0, 1), 1.0 / 4096), F(4095, 1, slot(0, 1), 4095.0 / 4096), I(4095, 1, slot(0, 0), STAGE_ATTACK),
-      F(4096, 1, slot(0, 1), 1), I(4096, 1, slot(0, 0), STAGE_DECAY),
-      F(4, 2, slot(0, 1), 0.625), I(4, 2, slot(0, 0), STAGE_DECAY), F(5, 2, slot(0, 1), 0.5),
-      I(5, 2, slot(0, 0), STAGE_SUSTAIN), F(1005, 2, L, 0.5), F(2, 3, slot(0, 1), 1), I(2, 3, slot(0, 0), STAGE_SUSTAIN),
-      F(1, 4, L, 0.5), F(2, 4, L, 1)}},
+     {F(1, 0, LEVEL, 1), I(1, 0, STAGE, STAGE_DECAY), F(1, 0, L, 1), F(2, 0, LEVEL, 1 - 1.0 / 64),
+      F(1, 1, LEVEL, 1.0 / 4096), F(4095, 1, LEVEL, 4095.0 / 4096), I(4095, 1, STAGE, STAGE_ATTACK),
+      F(4096, 1, LEVEL, 1), I(4096, 1, STAGE, STAGE_DECAY), F(4, 2, LEVEL, 0.625), I(4, 2, STAGE, STAGE_DECAY),
+      F(5, 2, LEVEL, 0.5), I(5, 2, STAGE, STAGE_SUSTAIN), F(1005, 2, L, 0.5), F(2, 3, LEVEL, 1),
+      I(2, 3, STAGE, STAGE_SUSTAIN), F(1, 4, L, 0.5), F(2, 4, L, 1)}},
     {"releases", releases,
-     {I(ROW, 0, slot(0, 0), STAGE_ATTACK), F(ROW, 0, slot(0, 1), 6182 / 262144.0), I(ROW + 1, 0, slot(0, 0), STAGE_RELEASE),
-      F(ROW + 1, 0, slot(0, 1), (6182 - 64) / 262144.0),
-      I(ROW + 100, 1, NOTE, 0), F(ROW + 100, 1, slot(1, 1), 1 - 1.0 / 262144), I(ROW + 100, 1, slot(1, 0), STAGE_RELEASE),
-      F(ROW + 100, 1, L, 0), F(ROW + 100, 1, R, 0),
-      I(ROW + 7, 2, NOTE, 60), traced(ROW + 7, 2, 60), I(ROW + 8, 2, slot(0, 0), STAGE_DONE), I(ROW + 8, 2, NOTE, 0),
-      traced(ROW + 8, 2, 0), I(ROW + 10, 3, slot(2, 0), STAGE_DONE), I(ROW + 10, 3, NOTE, 60)}},
+     {I(ROW, 0, STAGE, STAGE_ATTACK), F(ROW, 0, LEVEL, 6182 / 262144.0), I(ROW + 1, 0, STAGE, STAGE_RELEASE),
+      F(ROW + 1, 0, LEVEL, (6182 - 64) / 262144.0), I(ROW + 100, 1, NOTE, 0),
+      F(ROW + 100, 1, slot(1, 1), 1 - 1.0 / 262144), I(ROW + 100, 1, slot(1, 0), STAGE_RELEASE), F(ROW + 100, 1, L, 0),
+      F(ROW + 100, 1, R, 0), I(ROW + 7, 2, NOTE, 60), traced(ROW + 7, 2, 60), I(ROW + 8, 2, STAGE, STAGE_DONE),
+      I(ROW + 8, 2, NOTE, 0), traced(ROW + 8, 2, 0), I(ROW + 10, 3, slot(2, 0), STAGE_DONE), I(ROW + 10, 3, NOTE, 60)}},
     {"pitches", pitches,
-     {F(1, 0, slot(0, 0), 440.0 / 44100, HZ), F(1, 1, slot(0, 0), 440.0 / 44100, HZ),
-      F(1, 2, slot(0, 0), 220 / std::pow(2.0, 1.0 / 12) / 44100, HZ), F(1, 3, slot(0, 0), 4.043840090162121e-05, 1e-12),
-      F(2, 4, slot(0, 0), (220 + 220 * std::pow(2.0, (0.5 + 128 * (12.0 / 128 / 64)) / 12)) / 44100, 2 * HZ)}},
+     {F(1, 0, PHASE, 440.0 / 44100, HZ), F(1, 1, PHASE, 440.0 / 44100, HZ),
+      F(1, 2, PHASE, 220 / std::pow(2.0, 1.0 / 12) / 44100, HZ), F(1, 3, PHASE, 4.043840090162121e-05, 1e-12),
+      F(2, 4, PHASE, (220 + 220 * std::pow(2.0, (0.5 + 128 * (12.0 / 128 / 64)) / 12)) / 44100, 2 * HZ)}},
     {"waves", waves,
      {F(1, 0, L, 1, SLOW), F(1, 1, L, -1, SLOW), F(1, 2, L, -1, SLOW), F(1, 3, L, -1, SLOW), F(1, 4, L, 0, SLOW),
       F(1, 5, L, 1 - 2.0 / 64, SLOW), F(1, 6, L, 0, SLOW), F(1, 7, L, 0, SLOW), F(1, 8, L, 0, SLOW), F(1, 9, L, 1),
       F(1, 10, L, -1), F(1, 11, L, 1)}},
     {"noise", noise,
-     {F(1, 0, L, 0), F(1, 0, slot(0, 0), 0), F(1, 1, L, -0.0000074538, 5e-8), F(1, 3, L, -0.1193136, 5e-8),
+     {F(1, 0, L, 0), F(1, 0, PHASE, 0), F(1, 1, L, -0.0000074538, 5e-8), F(1, 3, L, -0.1193136, 5e-8),
       F(2, 1, L, 0.1468767, 5e-8), F(2, 3, L, -0.9444732, 5e-8), F(1, 2, L, 0.25)}},
     {"filters", filters,
      {F(1, 0, L, 0.625), F(2, 0, slot(1, 0), 0.03125), F(2, 0, slot(1, 1), 0.34375),
@@ -195,18 +199,18 @@ const Case cases[] = {
     {"mix: this frame's tracks, left on top, not the master", mix,
      {F(3, M, L, 0.5), F(3, M, R, 0.25), F(3, M, slot(0, 0), 1)}},
     {"hold and release rows", rows,
-     {I(3 * ROW, 0, RELEASES, 0), I(3 * ROW, 0, NOTE, 0), F(3 * ROW, 1, slot(0, 1), 3 * ROW / 262144.0),
-      I(3 * ROW, 1, RELEASES, 0), I(ROW + 1, 2, RELEASES, 1), I(ROW + 1, 2, slot(0, 0), STAGE_RELEASE),
+     {I(3 * ROW, 0, RELEASES, 0), I(3 * ROW, 0, NOTE, 0), F(3 * ROW, 1, LEVEL, 3 * ROW / 262144.0),
+      I(3 * ROW, 1, RELEASES, 0), I(ROW + 1, 2, RELEASES, 1), I(ROW + 1, 2, STAGE, STAGE_RELEASE),
       I(3 * ROW + 1, 2, RELEASES, 3), I(3 * ROW + 1, 2, NOTE, 60), I(4 * ROW + 1, 2, RELEASES, 3),
-      I(3 * ROW + 1, 3, RELEASES, 2), I(3 * ROW + 1, 3, NOTE, 0),
-      I(32 * ROW + 1, 4, RELEASES, 33), I(32 * ROW + 1, 4, NOTE, 0), F(32 * ROW + 1, 4, L, 0)}},
+      I(3 * ROW + 1, 3, RELEASES, 2), I(3 * ROW + 1, 3, NOTE, 0), I(32 * ROW + 1, 4, RELEASES, 33),
+      I(32 * ROW + 1, 4, NOTE, 0), F(32 * ROW + 1, 4, L, 0)}},
     {"note-ons", noteOns,
      {I(2 * ROW + 1, 0, NOTE, 72), F(2 * ROW + 1, 0, L, 0.75 * (1 - 1.0 / 16777216), 1e-6),
       F(2 * ROW, 2, slot(31, 7), 0.5, 1e-6), F(2 * ROW, 2, slot(16, 0), 0.5, 1e-6), I(2 * ROW + 1, 2, NOTE, 61),
       I(2 * ROW + 1, 2, RELEASES, 0), I(2 * ROW + 1, 2, slot(0, 0), 0), I(2 * ROW + 1, 2, slot(16, 0), 0),
       I(2 * ROW + 1, 2, slot(31, 7), 0), F(2 * ROW + 1, 2, WORD_SEND_LEFT, 0.5, 1e-6)}},
     {"the first frame steps all twelve tracks first", allTracks,
-     {I(1, 0, NOTE, 50), F(1, 0, slot(0, 1), 1.0 / 4096), I(1, 11, NOTE, 61), F(1, 11, slot(0, 1), 1.0 / 4096)}},
+     {I(1, 0, NOTE, 50), F(1, 0, LEVEL, 1.0 / 4096), I(1, 11, NOTE, 61), F(1, 11, LEVEL, 1.0 / 4096)}},
     {"track order", trackOrder,
      {F(ROW, 5, slot(9, 7), 0.5), F(ROW + 1, 5, slot(9, 7), 0), I(ROW + 1, 5, NOTE, 71), F(ROW + 2, 5, slot(9, 7), 0.5),
       F(1, 3, L, 0.5), F(2, 3, L, 0.75), traced(1, 9, 60), traced(2, 9, 0x3F000000)}},
@@ -221,7 +225,9 @@ TEST(SynthEngine, EachUnitTheSequencerAndTheTrackOrderGiveTheWorkedOutValues) {
         c.build(builder);
         TestEngine engine(builder.song());
         std::vector<Check> checks = c.checks;
-        std::stable_sort(checks.begin(), checks.end(), [](const Check& a, const Check& b) { return a.frames < b.frames; });
+        std::stable_sort(checks.begin(), checks.end(), [](const Check& a, const Check& b) {
+            return a.frames < b.frames;
+        });
         int rendered = 0;
         for (const Check& k : checks) {
             engine.run(k.frames - rendered);

@@ -11,7 +11,7 @@ SongBuilder& SongBuilder::play(int track, std::initializer_list<int> rows, int p
     return *this;
 }
 
-SongBuilder& SongBuilder::add(int instrument, std::initializer_list<int> code) {
+SongBuilder& SongBuilder::add(int instrument, const std::vector<int>& code) {
     for (auto at = code.begin(); at != code.end();) {
         const uint8_t opcode = static_cast<uint8_t>(*at++);
         units_[instrument].push_back(opcode);

@@ -19,7 +19,7 @@ public:
     SongBuilder& play(int track, std::initializer_list<int> rows, int position = 0);
     // Appends units to an instrument (0-11 tracks, 12 the master): each opcode
     // followed by its parameter bytes.
-    SongBuilder& add(int instrument, std::initializer_list<int> code);
+    SongBuilder& add(int instrument, const std::vector<int>& code);
     Song song();  // valid while the builder lives and is not changed
     Song view();  // a song over the tables as they stand, for tests that break them after song()
 

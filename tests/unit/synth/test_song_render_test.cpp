@@ -29,7 +29,8 @@ TEST(TestSongRender, IsThePinnedRenderAndFillsExactlyTheSongClampedWithTheLastNo
     EXPECT_EQ(beyond, 0u);
     EXPECT_GT(atPlusOne, 0u) << "the loud section (track 7) must reach the clamp";
     EXPECT_GT(atMinusOne, 0u);
-    for (size_t i = size_t(SONG_FRAMES) * 2; i < r.samples.size(); ++i) EXPECT_TRUE(std::isnan(r.samples[i])) << "beyond the end";
+    for (size_t i = size_t(SONG_FRAMES) * 2; i < r.samples.size(); ++i)
+        EXPECT_TRUE(std::isnan(r.samples[i])) << "beyond the end: " << i;
 
     // Every track holds the note its last pattern strikes on row 0; the
     // entries of no track stay 0.
