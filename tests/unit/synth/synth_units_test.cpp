@@ -116,6 +116,18 @@ void moves(SongBuilder& b) {
     // Left 0.5 (the top), right 0.25; gain 1/4 plus word 1 (1/4, from a frame later), send 1/2.
     b.play(4, {60}).add(4, {K(32), K(64), OP_OUTPUT, 32, 64, K(32), OP_STORE, 128, 17, POP});
 }
+// Tracks 0 to 7 push 8/128, 4/128, 2/128, 1/128 (on top), run one stack
+// operation, and output the top two values as main left and right. The
+// operations, and the values each leaves on the stack after the output:
+const int STACK_OPS[8][2] = {{STACK_POP, 1}, {STACK_ADD_POP, 1}, {STACK_MUL_POP, 1}, {STACK_DUP, 3},
+                             {STACK_SWAP, 2}, {STACK_ADD, 2},     {STACK_MUL, 2},     {STACK_ADD_PAIRS, 0}};
+const double S1 = 1.0 / 128, S2 = 2.0 / 128, S4 = 4.0 / 128, S8 = 8.0 / 128;
+void stack(SongBuilder& b) {
+    for (int t = 0; t < 8; ++t) {
+        b.play(t, {60}).add(t, {K(8), K(4), K(2), K(1), OP_STACK, STACK_OPS[t][0], OP_OUTPUT, 128, 0});
+        for (int i = 0; i < STACK_OPS[t][1]; ++i) b.add(t, {POP});
+    }
+}
 // Tracks 0 and 3 give main (0.5, 0.25) and send (0.25, 0.125); the master
 // outputs the sends' sum and stores the mains' left sum in its slot 0.
 void mix(SongBuilder& b) {
@@ -196,6 +208,10 @@ const Case cases[] = {
       F(1, 1, slot(2, 1), 0.5), F(2, 3, 100, 0), F(1, M, R, 0.5), F(1, 9, 3, -0.5), F(1, 0, 40, 0.25),
       F(1, 3, L, 0.375), F(1, 3, R, 0.375), F(1, 4, L, 0.125), F(1, 4, R, 0.0625), F(1, 4, WORD_SEND_LEFT, 0.25),
       F(1, 4, WORD_SEND_RIGHT, 0.125), F(2, 4, L, 0.25), F(2, 4, R, 0.125)}},
+    {"stack operations, top first", stack,
+     {F(1, 0, L, S2), F(1, 0, R, S4), F(1, 1, L, S2 + S1), F(1, 1, R, S4), F(1, 2, L, S2 * S1), F(1, 2, R, S4),
+      F(1, 3, L, S1), F(1, 3, R, S1), F(1, 4, L, S2), F(1, 4, R, S1), F(1, 5, L, S1 + S2), F(1, 5, R, S2),
+      F(1, 6, L, S1 * S2), F(1, 6, R, S2), F(1, 7, L, S1 + S4), F(1, 7, R, S2 + S8)}},
     {"mix: this frame's tracks, left on top, not the master", mix,
      {F(3, M, L, 0.5), F(3, M, R, 0.25), F(3, M, slot(0, 0), 1)}},
     {"hold and release rows", rows,
@@ -244,28 +260,6 @@ TEST(SynthEngine, EachUnitTheSequencerAndTheTrackOrderGiveTheWorkedOutValues) {
                 EXPECT_NEAR(engine.f(k.voice, k.word), k.value, k.tolerance) << where;
             }
         }
-    }
-}
-
-TEST(SynthEngine, StackOperationsWorkTopFirst) {
-    // d, c, b, a pushed (a = 1/128 on top), the operation, then the top two
-    // values as main left and right.
-    const float a = 1.0f / 128, b = 2.0f / 128, c = 4.0f / 128, d = 8.0f / 128;
-    struct {
-        int op;
-        float top, second;
-        int leftOver;
-    } const ops[] = {{STACK_POP, b, c, 1},  {STACK_ADD_POP, b + a, c, 1}, {STACK_MUL_POP, b * a, c, 1},
-                     {STACK_DUP, a, a, 3},  {STACK_SWAP, b, a, 2},        {STACK_ADD, a + b, b, 2},
-                     {STACK_MUL, a * b, b, 2}, {STACK_ADD_PAIRS, a + c, b + d, 0}};
-    for (const auto& op : ops) {
-        SongBuilder builder;
-        builder.play(0, {60}).add(0, {K(8), K(4), K(2), K(1), OP_STACK, op.op, OP_OUTPUT, 128, 0});
-        for (int i = 0; i < op.leftOver; ++i) builder.add(0, {POP});
-        TestEngine engine(builder.song());
-        engine.run(1);
-        EXPECT_EQ(engine.f(0, L), op.top) << "operation " << op.op;
-        EXPECT_EQ(engine.f(0, R), op.second) << "operation " << op.op;
     }
 }
 
