@@ -51,12 +51,13 @@ TEST(WaveOutput, PlaysTheBufferOnceFromItsStartAndCountsWhatTheDeviceTook) {
 
     ASSERT_EQ(platformOpenWaveOutput(), 1);
     platformPlayWaveBuffer(samples.data(), frames);
-    // Readings the device did not move under: the position, and the frames in the file.
+    // Readings before the end that the device did not move under: the
+    // position, and the frames in the file.
     std::vector<std::pair<int64_t, int64_t>> readings;
     EXPECT_TRUE(waitFor([&] {
         const int64_t before = fileFrames(path);
         const uint32_t position = platformWavePosition();
-        if (fileFrames(path) == before) readings.push_back({position, before});
+        if (position < frames && fileFrames(path) == before) readings.push_back({position, before});
         return position >= frames;
     })) << "the position did not reach the end";
     // The device goes on with silence: the position stays at the end.
