@@ -6,7 +6,6 @@
 #include "tools/song_compiler/song_compiler.h"
 
 #include <cstdlib>
-#include <cstring>
 #include <fstream>
 #include <set>
 #include <sstream>
@@ -21,13 +20,11 @@ TEST(ComposedSong, TheDemoPlaysTheTablesCompiledFromTheSource) {
     CompiledSong t;
     std::string errors;
     ASSERT_TRUE(compileSongSource(text.str(), path, &t, &errors)) << errors;
-    ASSERT_EQ(demoSong.patternCount * ROWS_PER_PATTERN, int32_t(t.patterns.size()));
-    ASSERT_EQ(demoSong.unitStreamSize, int32_t(t.unitStream.size()));
-    ASSERT_EQ(demoSong.paramStreamSize, int32_t(t.paramStream.size()));
-    EXPECT_EQ(std::memcmp(demoSong.patterns, t.patterns.data(), t.patterns.size()), 0);
-    EXPECT_EQ(std::memcmp(demoSong.orderList, t.orderList.data(), t.orderList.size()), 0);
-    EXPECT_EQ(std::memcmp(demoSong.unitStream, t.unitStream.data(), t.unitStream.size()), 0);
-    EXPECT_EQ(std::memcmp(demoSong.paramStream, t.paramStream.data(), t.paramStream.size()), 0);
+    using Bytes = std::vector<uint8_t>;
+    EXPECT_EQ(Bytes(demoSong.patterns, demoSong.patterns + demoSong.patternCount * ROWS_PER_PATTERN), t.patterns);
+    EXPECT_EQ(Bytes(demoSong.orderList, demoSong.orderList + TRACK_COUNT * ORDER_POSITIONS), t.orderList);
+    EXPECT_EQ(Bytes(demoSong.unitStream, demoSong.unitStream + demoSong.unitStreamSize), t.unitStream);
+    EXPECT_EQ(Bytes(demoSong.paramStream, demoSong.paramStream + demoSong.paramStreamSize), t.paramStream);
     EXPECT_EQ(demoSong.delayLengths, delayLengths);
 }
 
