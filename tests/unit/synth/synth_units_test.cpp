@@ -95,14 +95,18 @@ void silentFilters(SongBuilder& b) {
     b.add(1, {OP_MIX, MIX_SEND, OP_FILTER, 64, 64, FILTER_HIGH, OP_OUTPUT, 128, 0});
     b.add(2, {OP_MIX, MIX_SEND, OP_SHAPER, 120, OP_OUTPUT, 128, 0});
 }
-// Impulses (1 in frame 0, then 0) through one line: 7 frames, 5 frames with
-// feedback 1/2, and 2 rows on a note released at once in row 1.
+// Impulses (1 in frame 0, then 0) through one line: 7 frames; 5 frames with
+// feedback 1/2; 2 rows on a note released at once in row 1; 3 frames with
+// pregain and dry 1/2; 2 frames with feedback 1 and damp 1/2. Each line takes
+// a pool record, its DC blocker the next one's spare words.
 void delays(SongBuilder& b) {
-    b.lengths[0] = 7;
-    b.lengths[1] = 5;
+    const uint16_t lengths[] = {7, 5, 3, 2};
+    std::copy(lengths, lengths + 4, b.lengths.begin());
     b.play(0, {60}).add(0, {OP_ENVELOPE, 0, 0, 0, 0, 128, OP_DELAY, 128, 0, 0, 0, 0, 1, SHOW, POP});
     b.play(1, {60}).add(1, {OP_ENVELOPE, 0, 0, 0, 0, 128, OP_DELAY, 128, 0, 64, 0, 1, 1, SHOW, POP});
     b.play(2, {60, 0}).add(2, {OP_ENVELOPE, 0, 0, 0, 0, 128, OP_DELAY, 128, 0, 0, 0, 16, 1, SHOW, POP});
+    b.play(3, {60}).add(3, {OP_ENVELOPE, 0, 0, 0, 0, 128, OP_DELAY, 64, 64, 0, 0, 2, 1, SHOW, POP});
+    b.play(4, {60}).add(4, {OP_ENVELOPE, 0, 0, 0, 0, 128, OP_DELAY, 128, 0, 128, 64, 3, 1, SHOW, POP});
 }
 void moves(SongBuilder& b) {
     // Stores of 0.5: amount 96 to slot 3 word 5, 128 to word 6; 128 then 64 to word 200.
@@ -202,7 +206,8 @@ const Case cases[] = {
      {F(20, 1, L, 0.75), F(20, 1, slot(1, 0), 0), F(20, 1, slot(1, 3), 0), F(20, 2, L, 0.75), F(20, 2, R, 0.75)}},
     {"delays", delays,
      {F(7, 0, L, 0), F(8, 0, L, 1), F(9, 0, L, C - 1), F(11, 1, L, 0.5 + std::pow(C, 4) * (C - 1), 1e-6),
-      I(2 * ROW, 2, NOTE, 0), F(2 * ROW, 2, L, 0), F(2 * ROW + 1, 2, L, 1)}},
+      I(2 * ROW, 2, NOTE, 0), F(2 * ROW, 2, L, 0), F(2 * ROW + 1, 2, L, 1), F(1, 3, L, 0.5),
+      F(4, 3, L, 0.25 + 0.5 * C * C * (C - 1), 1e-6), F(3, 4, L, 1), F(5, 4, L, 0.5 + C * (C - 1), 1e-6)}},
     {"stores, pan and output", moves,
      {F(1, 0, slot(3, 5), 0.25), F(1, 0, slot(3, 6), 0.5), F(1, 0, WORD_FIRST_SLOT + 200, 0), F(1, 0, L, 0.5),
       F(1, 1, slot(2, 1), 0.5), F(2, 3, 100, 0), F(1, M, R, 0.5), F(1, 9, 3, -0.5), F(1, 0, 40, 0.25),
@@ -261,29 +266,6 @@ TEST(SynthEngine, EachUnitTheSequencerAndTheTrackOrderGiveTheWorkedOutValues) {
             }
         }
     }
-}
-
-TEST(SynthEngine, DelayUnitsTakePoolRecordsInTheirOrderWithTheDcBlockerAfterTheLastLine) {
-    // Track 0: two lines (records 0, 1; DC blocker in 2), pregain 1/2 (acting
-    // squared), damp 1/2. Track 1, silent: one line (record 2, whose line words
-    // are its own; DC blocker in record 3).
-    SongBuilder builder;
-    builder.lengths = {10, 11, 12};
-    builder.lengths.resize(DELAY_LENGTH_COUNT, 100);
-    builder.play(0, {60}).add(0, {K(128), OP_DELAY, 64, 128, 128, 64, 0, 2, POP});
-    builder.add(1, {OP_MIX, MIX_MAIN, OP_DELAY, 128, 64, 0, 0, 2, 1, POP, POP});
-    TestEngine engine(builder.song());
-    engine.run(11);
-    const DelayLine* pool = engine.engine().state.delayPool;
-    EXPECT_EQ(pool[0].writePosition, 1);  // wrapped at its length, 10
-    EXPECT_EQ(pool[1].writePosition, 0);
-    EXPECT_EQ(pool[2].writePosition, 11);
-    EXPECT_EQ(pool[3].writePosition, 0);
-    // Frame 10 read record 0's first value, 1/4, and fed back half of it.
-    EXPECT_EQ(pool[0].dampingState, 0.125f);
-    EXPECT_EQ(pool[0].samples[0], 0.25f + 0.125f);
-    EXPECT_EQ(pool[2].dcPreviousInput, 1.25f);  // dry 1 plus the delayed 1/4
-    EXPECT_EQ(pool[3].dcPreviousInput, 0.0f);   // track 0 has no output
 }
 
 }  // namespace
