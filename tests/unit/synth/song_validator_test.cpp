@@ -4,6 +4,9 @@
 #include "synth/song_render.h"
 #include "tests/unit/synth/test_song_builder.h"
 
+#include <gtest/gtest.h>
+
+#include <cstdlib>
 #include <string>
 #include <vector>
 

@@ -37,14 +37,3 @@ Song SongBuilder::view() {
                 unitStream.data(), static_cast<int32_t>(unitStream.size()), paramStream.data(),
                 static_cast<int32_t>(paramStream.size()), lengths.data()};
 }
-
-TestEngine::TestEngine(const Song& song) : engine_(static_cast<SynthEngine*>(std::calloc(1, sizeof(SynthEngine)))) {
-    SongFault fault{};
-    EXPECT_EQ(startEngine(*engine_, song, &fault), 1) << fault.message;
-}
-
-StereoFrame TestEngine::run(int frames) {
-    StereoFrame last{};
-    for (int n = 0; n < frames; ++n) last = renderFrame(*engine_);
-    return last;
-}

@@ -1,13 +1,9 @@
-// Songs put together by a test, and the engine run over them frame by frame.
+// Songs put together by a test.
 #pragma once
 
 #include "synth/synth_engine.h"
 
-#include <gtest/gtest.h>
-
-#include <cstdlib>
 #include <initializer_list>
-#include <memory>
 #include <vector>
 
 class SongBuilder {
@@ -43,18 +39,3 @@ private:
 // offset in the voice area.
 constexpr int slot(int u, int w) { return WORD_FIRST_SLOT + SLOT_WORDS * u + w; }
 constexpr int voiceByte(int voice, int word) { return VOICE_BYTES * voice + 4 * word; }
-
-class TestEngine {
-public:
-    explicit TestEngine(const Song& song);
-    StereoFrame run(int frames);  // returns the last frame
-    float f(int voice, int word) const { return wordFloat(engine_->state.voiceArea[VOICE_WORDS * voice + word]); }
-    int32_t i(int voice, int word) const { return wordInt(engine_->state.voiceArea[VOICE_WORDS * voice + word]); }
-    const SynthEngine& engine() const { return *engine_; }
-
-private:
-    struct Free {
-        void operator()(void* p) const { std::free(p); }
-    };
-    std::unique_ptr<SynthEngine, Free> engine_;  // calloc: the delay pool is touched only where used
-};
