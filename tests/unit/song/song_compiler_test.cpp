@@ -74,9 +74,6 @@ TEST(SongCompiler, MakesTheFormatsBytesOfTheSource) {
         EXPECT_EQ(song.orderList[5 * ORDER_POSITIONS + q], 1) << "track 5, position " << q;
         EXPECT_EQ(song.orderList[4 * ORDER_POSITIONS + q], 0) << "track 4, position " << q;
     }
-    ASSERT_EQ(song.sections.size(), 2u);
-    EXPECT_EQ(song.sections[1].name, "second");
-    EXPECT_EQ(song.sections[1].firstPosition, 40);
     // Track 0's units in order, each parameter byte in the format's order; the
     // store's target is word 2 of unit 1.
     EXPECT_EQ(std::vector<uint8_t>(song.unitStream.begin(), song.unitStream.begin() + 8),
