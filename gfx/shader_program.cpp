@@ -4,6 +4,8 @@
 #include "gfx/heap.h"
 #include "platform/platform.h"
 
+void* keptShaderSources = nullptr;
+
 namespace {
 
 // What a source becomes when even one byte cannot be allocated: an empty text,
@@ -15,8 +17,11 @@ char* loadShaderSource(const char* type, int id) {
     size_t byteCount = 0;
     // A missing resource is not reported here: its empty text fails to compile.
     if (!platformFindResource(type, id, &bytes, &byteCount)) byteCount = 0;
-    char* text = static_cast<char*>(allocZeroed(byteCount + 1));
-    if (!text) return emptySource;
+    void** block = static_cast<void**>(allocZeroed(sizeof(void*) + byteCount + 1));
+    if (!block) return emptySource;
+    block[0] = keptShaderSources;
+    keptShaderSources = block;
+    char* text = reinterpret_cast<char*>(block + 1);
     copyBytes(text, bytes, byteCount);
     text[byteCount] = '\0';
     return text;

@@ -3,8 +3,13 @@
 
 #include <GL/gl.h>
 
-// The resource's bytes followed by one NUL, in a block from allocZeroed; an
-// empty string when there is no such resource.
+// The sources stay for the whole run. Each block from allocZeroed starts with a
+// link to the one loaded before it; this is the newest, so that every source
+// can still be reached once its program is compiled.
+extern void* keptShaderSources;
+
+// The resource's bytes followed by one NUL, kept in such a block; an empty
+// string when there is no such resource.
 char* loadVertexShaderSource(int id);
 char* loadFragmentShaderSource(int id);
 
