@@ -39,7 +39,7 @@ bool reachedEverything(const CapturePlan& plan, const CaptureResult& result, std
 int runCapture(const CaptureOptions& options, const CapturePlan& plan, WindowContext* window,
                const CaptureOutputs& outputs, VideoEncoder* video, CaptureResult* result, std::string* error) {
     FramePixels pixels;
-    prepareFramePixels(options.width, options.height, &pixels);
+    if (!prepareFramePixels(options.width, options.height, &pixels, error)) return 0;
     ProgressBar progress;
     startProgress(&progress, expectedFrames(plan, options.framesPerSecond));
     char path[4096];
@@ -68,7 +68,7 @@ int runCapture(const CaptureOptions& options, const CapturePlan& plan, WindowCon
                     return 0;
                 }
             }
-            if (video && inRange(plan, frame) && !sendVideoFrame(video, pixels.rgb.data(), pixels.rgb.size())) {
+            if (video && inRange(plan, frame) && !sendVideoFrame(video, pixels.rgb.get(), pixels.bytes)) {
                 endProgress(&progress);
                 *error = "ffmpeg stopped taking frames";
                 return 0;

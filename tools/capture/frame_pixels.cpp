@@ -4,6 +4,7 @@
 
 #include <GL/gl.h>
 #include <cstring>
+#include <new>
 
 namespace {
 
@@ -11,19 +12,25 @@ const int CHANNELS = 3;
 
 }  // namespace
 
-void prepareFramePixels(int width, int height, FramePixels* pixels) {
+int prepareFramePixels(int width, int height, FramePixels* pixels, std::string* error) {
     pixels->width = width;
     pixels->height = height;
-    const size_t bytes = static_cast<size_t>(width) * height * CHANNELS;
-    pixels->rgb.assign(bytes, 0);
-    pixels->readBack.assign(bytes, 0);
+    pixels->bytes = static_cast<size_t>(width) * height * CHANNELS;
+    pixels->rgb.reset(new (std::nothrow) uint8_t[pixels->bytes]);
+    pixels->readBack.reset(new (std::nothrow) uint8_t[pixels->bytes]);
+    if (pixels->rgb && pixels->readBack) return 1;
+    pixels->rgb.reset();
+    pixels->readBack.reset();
+    *error = "--size " + std::to_string(width) + "x" + std::to_string(height) + ": not enough memory for its " +
+             std::to_string(2 * pixels->bytes >> 20) + " MiB of frame buffers";
+    return 0;
 }
 
 void readFramePixels(FramePixels* pixels) {
     // Rows of an odd width are not a multiple of four bytes long.
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glReadBuffer(GL_BACK);
-    glReadPixels(0, 0, pixels->width, pixels->height, GL_RGB, GL_UNSIGNED_BYTE, pixels->readBack.data());
+    glReadPixels(0, 0, pixels->width, pixels->height, GL_RGB, GL_UNSIGNED_BYTE, pixels->readBack.get());
     const size_t row = static_cast<size_t>(pixels->width) * CHANNELS;
     for (int y = 0; y < pixels->height; ++y) {
         std::memcpy(&pixels->rgb[row * y], &pixels->readBack[row * (pixels->height - 1 - y)], row);
@@ -31,5 +38,5 @@ void readFramePixels(FramePixels* pixels) {
 }
 
 int writeFramePng(const char* path, const FramePixels& pixels, std::string* error) {
-    return writePng(path, pixels.width, pixels.height, CHANNELS, pixels.rgb.data(), error);
+    return writePng(path, pixels.width, pixels.height, CHANNELS, pixels.rgb.get(), error);
 }
