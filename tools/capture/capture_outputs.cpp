@@ -33,6 +33,29 @@ bool exists(const std::string& path) {
     return stat(path.c_str(), &info) == 0;
 }
 
+// What kind of thing other than a regular file is at `path`, or null.
+const char* otherKind(const struct stat& info) {
+    if (S_ISREG(info.st_mode)) return nullptr;
+    if (S_ISDIR(info.st_mode)) return "a folder";
+    if (S_ISLNK(info.st_mode)) return "a symbolic link";
+    if (S_ISCHR(info.st_mode)) return "a character device";
+    if (S_ISBLK(info.st_mode)) return "a block device";
+    if (S_ISFIFO(info.st_mode)) return "a named pipe";
+    if (S_ISSOCK(info.st_mode)) return "a socket";
+    return "not a regular file";
+}
+
+// A finished output replaces what is at its place only when that is nothing
+// or a regular file: a rename would put a file where a device, pipe or link was.
+bool replaceable(const std::string& path, std::string* error) {
+    struct stat info;
+    if (lstat(path.c_str(), &info) != 0) return true;
+    const char* kind = otherKind(info);
+    if (!kind) return true;
+    *error = path + " is " + kind + ", not a regular file; refusing to replace it";
+    return false;
+}
+
 // A hidden name beside `path` for this process: .quorvel-capture-PID-what-NAME.
 std::string stagingBeside(const std::string& path, const char* what) {
     return folderOf(path) + "/.quorvel-capture-" + std::to_string(getpid()) + "-" + what + "-" + nameOf(path);
@@ -41,6 +64,10 @@ std::string stagingBeside(const std::string& path, const char* what) {
 bool checkFile(const char* option, const std::string& path, std::string* error) {
     if (path.back() == '/' || isFolder(path)) {
         *error = std::string(option) + ": " + path + " is a folder, not a file name";
+        return false;
+    }
+    if (!replaceable(path, error)) {
+        *error = std::string(option) + ": " + *error;
         return false;
     }
     if (!isFolder(folderOf(path))) {
@@ -140,7 +167,27 @@ void stagedFramePath(const CaptureOutputs& outputs, int64_t frame, char* path, s
     std::snprintf(path, size, "%s/%s", outputs.stagingDir.c_str(), name);
 }
 
+// Whether every staged PNG, the sound and the video may take their places.
+bool placesFree(const CaptureOutputs& outputs, std::string* error) {
+    if (!outputs.stagingDir.empty()) {
+        DIR* dir = opendir(outputs.stagingDir.c_str());
+        if (!dir) {
+            *error = "cannot read the staging folder " + outputs.stagingDir;
+            return false;
+        }
+        bool ok = true;
+        while (dirent* entry = ok ? readdir(dir) : nullptr) {
+            if (entry->d_name[0] != '.') ok = replaceable(outputs.stillsDir + "/" + entry->d_name, error);
+        }
+        closedir(dir);
+        if (!ok) return false;
+    }
+    return (!outputs.wavWanted || replaceable(outputs.wavPath, error)) &&
+           (outputs.videoPath.empty() || replaceable(outputs.videoPath, error));
+}
+
 int commitOutputs(CaptureOutputs* outputs, std::string* error) {
+    if (!placesFree(*outputs, error)) return 0;
     if (!outputs->stagingDir.empty()) {
         DIR* dir = opendir(outputs->stagingDir.c_str());
         if (!dir) {

@@ -35,6 +35,8 @@ void handleSignals() {
     sigaction(SIGTERM, &action, nullptr);
     // A dead ffmpeg shows as a failed write, not as the end of the process.
     std::signal(SIGPIPE, SIG_IGN);
+    // Past a file size limit a write fails with its reason instead.
+    std::signal(SIGXFSZ, SIG_IGN);
 }
 
 int complain(const std::string& error, int exitCode) {

@@ -28,6 +28,7 @@ int writeSoundWav(const char* path, const CaptureSound* sound, int64_t songStart
     }
     uint8_t head[WAV_HEADER_BYTES];
     wavHeader(head, static_cast<uint32_t>(frames), SAMPLE_RATE);
+    errno = 0;
     bool ok = std::fwrite(head, 1, sizeof head, file) == sizeof head;
 
     // Little-endian floats, as the machine holds them.
@@ -42,9 +43,10 @@ int writeSoundWav(const char* path, const CaptureSound* sound, int64_t songStart
         const size_t samples = static_cast<size_t>(count) * CHANNELS;
         ok = std::fwrite(chunk, sizeof(float), samples, file) == samples;
     }
+    const int writeError = errno;
     const bool closed = std::fclose(file) == 0;
     if (!ok || !closed) {
-        *error = std::string(path) + ": cannot write the sound (disk full?)";
+        *error = std::string(path) + ": cannot write the sound: " + std::strerror(ok ? errno : writeError);
         return 0;
     }
     return 1;
