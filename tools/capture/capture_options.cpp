@@ -53,19 +53,33 @@ struct Parser {
     }
 };
 
+// Digits with at most one decimal point among them ("12", "12.5", ".5", "5."),
+// nothing else: no sign, space, exponent, hex, inf or nan.
+bool plainDecimal(const char* text, bool pointAllowed) {
+    bool digit = false, point = false;
+    for (const char* c = text; *c; ++c) {
+        if (*c >= '0' && *c <= '9') {
+            digit = true;
+        } else if (*c == '.' && pointAllowed && !point) {
+            point = true;
+        } else {
+            return false;
+        }
+    }
+    return digit;
+}
+
 // A time in seconds: a plain decimal number, 0 or more, within the clock.
 bool readSeconds(const char* text, const char* what, double* seconds, std::string* error) {
-    errno = 0;
-    char* end = nullptr;
-    const double value = std::strtod(text, &end);
-    if (end == text || *end != '\0' || errno == ERANGE || !std::isfinite(value)) {
-        *error = std::string(what) + ": '" + text + "' is not a time in seconds";
-        return false;
-    }
-    if (value < 0.0) {
+    if (text[0] == '-' && plainDecimal(text + 1, true)) {
         *error = std::string(what) + ": " + text + " s is before the demo's first frame";
         return false;
     }
+    if (!plainDecimal(text, true)) {
+        *error = std::string(what) + ": '" + text + "' is not a time in seconds (a plain decimal number)";
+        return false;
+    }
+    const double value = std::strtod(text, nullptr);
     if (value > CAPTURE_LONGEST_SECONDS) {
         *error = std::string(what) + ": " + text + " s is past the longest capture (8000 s)";
         return false;
@@ -74,12 +88,11 @@ bool readSeconds(const char* text, const char* what, double* seconds, std::strin
     return true;
 }
 
-// A whole number within lo..hi.
+// A whole number within lo..hi, in plain digits.
 bool readWhole(const char* text, long lo, long hi, long* out) {
-    errno = 0;
-    char* end = nullptr;
-    const long value = std::strtol(text, &end, 10);
-    if (end == text || *end != '\0' || errno == ERANGE || value < lo || value > hi) return false;
+    if (!plainDecimal(text, false) || std::strlen(text) > 9) return false;
+    const long value = std::strtol(text, nullptr, 10);
+    if (value < lo || value > hi) return false;
     *out = value;
     return true;
 }
