@@ -8,13 +8,16 @@
 #include "tools/render_song/sample_stats.h"
 #include "tools/render_song/wav_file.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <atomic>
 #include <cerrno>
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <string>
 #include <thread>
 
 namespace {
@@ -48,10 +51,71 @@ int parseArguments(int argc, char** argv, Arguments& args, const char*& problem)
     return 1;
 }
 
-std::FILE* openForWriting(const char* path) {
-    std::FILE* file = std::fopen(path, "wb");
-    if (!file) std::fprintf(stderr, "quorvel-render-song: cannot write %s: %s\n", path, std::strerror(errno));
-    return file;
+int complain(const std::string& path, const char* what, int error) {
+    std::fprintf(stderr, "quorvel-render-song: %s %s: %s\n", what, path.c_str(), std::strerror(error));
+    return 0;
+}
+
+std::string folderOf(const std::string& path) {
+    const size_t slash = path.find_last_of('/');
+    if (slash == std::string::npos) return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// An output's place: in a folder that exists and can be written, and taken by
+// nothing or by a regular file (which it replaces). 1, or 0 with the reason.
+int checkPlace(const std::string& path) {
+    struct stat info;
+    if (!path.empty() && path.back() == '/') return complain(path, "cannot write", EISDIR);
+    if (lstat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) {
+        std::fprintf(stderr, "quorvel-render-song: %s is %s, not a regular file; refusing to replace it\n",
+                     path.c_str(), S_ISDIR(info.st_mode) ? "a folder" : S_ISLNK(info.st_mode) ? "a symbolic link"
+                                                           : S_ISCHR(info.st_mode) ? "a character device"
+                                                           : S_ISFIFO(info.st_mode) ? "a named pipe"
+                                                                                     : "something else");
+        return 0;
+    }
+    const std::string folder = folderOf(path);
+    if (stat(folder.c_str(), &info) != 0) return complain(folder, "cannot write in", errno);
+    if (!S_ISDIR(info.st_mode)) return complain(folder, "cannot write in", ENOTDIR);
+    if (access(folder.c_str(), W_OK) != 0) return complain(folder, "cannot write in", errno);
+    return 1;
+}
+
+// An output on its way: the staged file beside its place.
+struct StagedFile {
+    std::string path, staging;
+    std::FILE* file = nullptr;
+};
+
+int openStaged(const char* path, StagedFile* out) {
+    out->path = path;
+    const size_t slash = out->path.find_last_of('/');
+    const std::string name = slash == std::string::npos ? out->path : out->path.substr(slash + 1);
+    out->staging = folderOf(out->path) + "/.quorvel-render-song-" + std::to_string(getpid()) + "-" + name;
+    out->file = std::fopen(out->staging.c_str(), "wb");
+    if (!out->file) return complain(out->staging, "cannot create", errno), out->staging.clear(), 0;
+    return 1;
+}
+
+// Closes the staged file; 1 when everything written reached it, else 0 with
+// the system's reason (`failed`: a write already went wrong).
+int closeStaged(StagedFile* staged, bool failed) {
+    const int writeError = errno ? errno : EIO;  // the caller cleared errno before writing
+    errno = 0;
+    const bool flushed = failed || std::fflush(staged->file) == 0;
+    const int flushError = errno;
+    const bool closed = std::fclose(staged->file) == 0;
+    staged->file = nullptr;
+    if (!failed && flushed && closed) return 1;
+    return complain(staged->path, "cannot write", failed ? writeError : !flushed ? flushError : errno);
+}
+
+void discardStaged(StagedFile* staged) {
+    if (staged->file) std::fclose(staged->file);
+    staged->file = nullptr;
+    if (!staged->staging.empty()) unlink(staged->staging.c_str());
+    staged->staging.clear();
 }
 
 // Renders on a thread of its own, as the demo does, and shows the progress on
@@ -92,15 +156,24 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "quorvel-render-song: the song is rejected: %s\n", fault.message);
         return 1;
     }
-    // Open the outputs first, so a bad path fails before the render.
-    std::FILE* wav = openForWriting(args.wavPath);
-    if (!wav) return 1;
-    std::FILE* notes = args.notesPath ? openForWriting(args.notesPath) : nullptr;
-    if (args.notesPath && !notes) return std::fclose(wav), 1;
+    // Every place is checked and both staged files made before the render.
+    if (!checkPlace(args.wavPath) || (args.notesPath && !checkPlace(args.notesPath))) return 1;
+    if (args.notesPath && std::strcmp(args.wavPath, args.notesPath) == 0) {
+        std::fprintf(stderr, "quorvel-render-song: the WAV and the notes cannot both be %s\n", args.wavPath);
+        return 1;
+    }
+    std::signal(SIGXFSZ, SIG_IGN);  // past a file size limit a write fails with its reason
+    StagedFile wav, notes;
+    if (!openStaged(args.wavPath, &wav) || (args.notesPath && !openStaged(args.notesPath, &notes))) {
+        discardStaged(&wav);
+        return 1;
+    }
 
     const double seconds = renderWithProgress();
     if (seconds < 0.0) {
         std::fprintf(stderr, "quorvel-render-song: the render rejected the song\n");
+        discardStaged(&wav);
+        discardStaged(&notes);
         return 1;
     }
     const double songSeconds = static_cast<double>(SONG_FRAMES) / SAMPLE_RATE;
@@ -109,21 +182,26 @@ int main(int argc, char** argv) {
     printChannel("left", channelStats(musicBuffer, SONG_FRAMES, 0));
     printChannel("right", channelStats(musicBuffer, SONG_FRAMES, 1));
 
-    int failed = 0;
-    if (!writeWav(wav, musicBuffer, SONG_FRAMES, SAMPLE_RATE) || std::fclose(wav) != 0) {
-        std::fprintf(stderr, "quorvel-render-song: writing %s failed\n", args.wavPath);
-        failed = 1;
-    } else {
-        std::printf("wrote %s\n", args.wavPath);
+    errno = 0;
+    bool ok = closeStaged(&wav, !writeWav(wav.file, musicBuffer, SONG_FRAMES, SAMPLE_RATE)) == 1;
+    int32_t changes = 0;
+    if (ok && notes.file) {
+        errno = 0;
+        changes = writeNoteEvents(notes.file, noteTrace, NOTE_TRACE_ROWS);
+        ok = closeStaged(&notes, changes < 0) == 1;
     }
-    if (notes) {
-        const int32_t changes = writeNoteEvents(notes, noteTrace, NOTE_TRACE_ROWS);
-        if (changes < 0 || std::fclose(notes) != 0) {
-            std::fprintf(stderr, "quorvel-render-song: writing %s failed\n", args.notesPath);
-            failed = 1;
-        } else {
-            std::printf("wrote %s (%d note changes)\n", args.notesPath, changes);
+    for (StagedFile* staged : {&wav, &notes}) {
+        if (!ok || staged->staging.empty()) continue;
+        if (std::rename(staged->staging.c_str(), staged->path.c_str()) != 0) {
+            ok = complain(staged->path, "cannot move the output to", errno) == 1;
+            continue;
         }
+        staged->staging.clear();
     }
-    return failed;
+    discardStaged(&wav);
+    discardStaged(&notes);
+    if (!ok) return 1;
+    std::printf("wrote %s\n", args.wavPath);
+    if (args.notesPath) std::printf("wrote %s (%d note changes)\n", args.notesPath, changes);
+    return 0;
 }
