@@ -1,97 +1,70 @@
-// Which frames a capture draws and which sound it keeps, from the times asked for.
+// Which frames a capture draws and whose sound it keeps, and the capture
+// backend's clock that the plan counts on.
 #include "platform/capture/capture_backend.h"
 #include "tools/capture/capture_plan.h"
 
 #include <gtest/gtest.h>
 
-namespace {
-
-CaptureOptions stillsAt(std::initializer_list<double> times) {
-    CaptureOptions options;
-    options.stills = times;
-    options.outDir = "o";
-    return options;
+TEST(CapturePlan, TimesBecomeTheFirstFrameReachingThemOrTheLastUpToThem) {
+    const struct {
+        int fps;
+        double seconds;
+        int64_t firstReaching, lastUpTo;
+    } cases[] = {
+        {60, 0.0, 0, 0},         {60, 12.0, 720, 720},          {60, 12.000001, 721, 720},
+        {60, 11.999999, 720, 719}, {60, 12.017, 722, 721},     {7, 1.0 / 7.0, 1, 1},
+        {7, 2.0 / 7.0 + 1e-9, 3, 2}, {7, 2.0 / 7.0 - 1e-9, 2, 1},
+    };
+    for (const auto& c : cases) {
+        setCaptureFrameRate(c.fps);
+        EXPECT_EQ(firstFrameReaching(c.seconds, c.fps), c.firstReaching) << c.seconds << " s at " << c.fps;
+        EXPECT_EQ(lastFrameUpTo(c.seconds, c.fps), c.lastUpTo) << c.seconds << " s at " << c.fps;
+    }
 }
 
-}  // namespace
-
-TEST(CapturePlan, AStillIsTheFirstFrameWhoseClockReachesItsTime) {
+TEST(CapturePlan, DrawsOnlyWhatIsKeptAndTheSoundSpansTheRangeOrTheStills) {
     setCaptureFrameRate(60);
-    EXPECT_EQ(firstFrameReaching(0.0, 60), 0);
-    EXPECT_EQ(firstFrameReaching(12.0, 60), 720) << "exactly 12 s is frame 720 itself";
-    EXPECT_EQ(firstFrameReaching(12.000001, 60), 721);
-    EXPECT_EQ(firstFrameReaching(11.999999, 60), 720);
-    EXPECT_EQ(lastFrameUpTo(12.0, 60), 720);
-    EXPECT_EQ(lastFrameUpTo(12.016, 60), 720);
-    EXPECT_EQ(lastFrameUpTo(12.017, 60), 721);
-
-    setCaptureFrameRate(7);
-    EXPECT_EQ(firstFrameReaching(1.0 / 7.0, 7), 1) << "a time on a frame is that frame";
-    EXPECT_EQ(firstFrameReaching(2.0 / 7.0 + 1e-9, 7), 3);
-    EXPECT_EQ(lastFrameUpTo(2.0 / 7.0 - 1e-9, 7), 1);
-    setCaptureFrameRate(60);
-}
-
-TEST(CapturePlan, DrawsTheStillsAndARangeOnlyWhenItsPicturesAreKept) {
-    setCaptureFrameRate(60);
-    CaptureOptions options = stillsAt({3.0, 11.0, 20.0});
-    CapturePlan plan = planCapture(options);
+    CaptureOptions o;
+    o.stills = {3.0, 11.0, 20.0};
+    o.outDir = "o";
+    CapturePlan plan = planCapture(o);
     EXPECT_EQ(plan.stillFrames, (std::vector<int64_t>{180, 660, 1200}));
     EXPECT_EQ(plan.lastFrame, 1200);
-    EXPECT_EQ(plan.quitFrame, NO_FRAME);
-    EXPECT_TRUE(isDrawnFrame(plan, 660));
-    EXPECT_FALSE(isDrawnFrame(plan, 659)) << "frames between stills are skipped";
-    EXPECT_FALSE(isDrawnFrame(plan, 0));
-
-    CaptureOptions soundOnly;
-    soundOnly.hasRange = true;
-    soundOnly.from = 11.5;
-    soundOnly.hasTo = true;
-    soundOnly.to = 13.0;
-    soundOnly.wavPath = "s.wav";
-    plan = planCapture(soundOnly);
-    EXPECT_EQ(plan.firstRangeFrame, 690);
-    EXPECT_EQ(plan.lastRangeFrame, 780);
-    EXPECT_TRUE(inRange(plan, 700));
-    EXPECT_FALSE(isDrawnFrame(plan, 700)) << "a range kept only for its sound needs no pictures";
-
-    soundOnly.outDir = "o";
-    EXPECT_TRUE(isDrawnFrame(planCapture(soundOnly), 700));
-}
-
-TEST(CapturePlan, AQuitRunsToTheEndOfTheFadeUnlessTheFramesEndEarlier) {
-    setCaptureFrameRate(60);
-    CaptureOptions options;
-    options.hasRange = true;
-    options.from = 4.5;
-    options.hasQuit = true;
-    options.quitAt = 5.0;
-    options.outDir = "o";
-    CapturePlan plan = planCapture(options);
-    EXPECT_EQ(plan.quitFrame, 300);
-    EXPECT_EQ(plan.lastRangeFrame, NO_FRAME);
-    EXPECT_EQ(plan.lastFrame, NO_FRAME) << "an open range ends with the fade";
-    EXPECT_TRUE(isDrawnFrame(plan, 100000));
-
-    options.hasTo = true;
-    options.to = 5.5;
-    plan = planCapture(options);
-    EXPECT_EQ(plan.lastFrame, 330);
-}
-
-TEST(CapturePlan, SoundSpansTheRangeOrTheStillsUpToTheLastFramePlayed) {
-    setCaptureFrameRate(60);
+    EXPECT_TRUE(isDrawnFrame(plan, 660) && !isDrawnFrame(plan, 659) && !isDrawnFrame(plan, 0));
     int64_t first = 0, last = 0;
-    soundSpan(planCapture(stillsAt({3.0, 20.0})), 1200, &first, &last);
-    EXPECT_EQ(first, 180);
-    EXPECT_EQ(last, 1200);
+    soundSpan(plan, 1200, &first, &last);
+    EXPECT_EQ(first * 10000 + last, 180 * 10000 + 1200);
 
-    CaptureOptions options = stillsAt({30.0});
-    options.hasRange = true;
-    options.from = 0.0;
-    options.hasQuit = true;
-    options.quitAt = 5.0;
-    soundSpan(planCapture(options), 360, &first, &last);
-    EXPECT_EQ(first, 0) << "with a range the sound is the range's, whatever the stills";
-    EXPECT_EQ(last, 360) << "an open range ends with the last frame played";
+    o.hasRange = o.hasQuit = true;  // frames from 4.5 s to the fade's end, a quit at 5 s
+    o.from = 4.5;
+    o.quitAt = 5.0;
+    plan = planCapture(o);
+    EXPECT_EQ(plan.quitFrame, 300);
+    EXPECT_EQ(plan.lastFrame, NO_FRAME) << "an open range ends with the fade";
+    soundSpan(plan, 360, &first, &last);
+    EXPECT_EQ(first * 10000 + last, 270 * 10000 + 360) << "the range's sound, whatever the stills";
+
+    o.stills.clear();
+    o.outDir.clear();
+    o.hasTo = true;
+    o.to = 5.5;
+    plan = planCapture(o);
+    EXPECT_EQ(plan.lastFrame, 330);
+    EXPECT_TRUE(inRange(plan, 300) && !isDrawnFrame(plan, 300)) << "a range kept for its sound draws nothing";
+}
+
+TEST(CaptureClock, WholeSecondsAreExactAndTheSoundIsEachFramesShare) {
+    // The music starts in the first frame past 12 s: a clock a hair off at a
+    // whole second would start it a frame early or late.
+    for (int fps : {1, 7, 24, 30, 60, 144, 1000}) {
+        setCaptureFrameRate(fps);
+        for (int64_t second : {1, 12, 171, 7999}) {
+            EXPECT_EQ(captureDemoTime(second * fps), static_cast<double>(second)) << fps << " fps, " << second << " s";
+        }
+        EXPECT_GT(captureDemoTime(12 * fps + 1), 12.0) << fps << " fps";
+        for (int64_t frames : {1, 2, 3, 61, 443000}) {
+            EXPECT_EQ(soundFramesBetween(captureCounterAt(721), captureCounterAt(721 + frames)), frames * 44100 / fps)
+                << fps << " fps, " << frames << " frames";
+        }
+    }
 }
