@@ -4,12 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
+#include <cstdio>
 #include <string>
 
 namespace {
-
-const char SMALL[] = "128x80";
 
 std::string pngName(long frame) {
     char name[32];
@@ -24,14 +22,13 @@ TEST(CaptureFrames, SameFrameCapturedTwiceIsTheSameBytes) {
     // not make two runs differ.
     ScratchFolder scratch;
     for (const char* run : {"first", "second"}) {
-        const CaptureRun capture = runCapture({"--size", SMALL, "--at", "13,30", "--out", scratch / run});
-        ASSERT_EQ(capture.exitCode, 0) << capture.err;
+        const CaptureRun capture = runCapture({"--size", "128x80", "--at", "13,30", "--out", scratch / run});
+        ASSERT_EQ(capture.exitCode, 0) << capture.out;
         ASSERT_EQ(folderEntries(scratch / run), (std::vector<std::string>{pngName(780), pngName(1800)}));
     }
     for (long frame : {780, 1800}) {
-        EXPECT_FALSE(fileBytes(scratch / "first/" + pngName(frame)).empty());
-        EXPECT_TRUE(fileBytes(scratch / "first/" + pngName(frame)) == fileBytes(scratch / "second/" + pngName(frame)))
-            << pngName(frame) << " differs between two runs";
+        const std::vector<unsigned char> first = fileBytes(scratch / "first/" + pngName(frame));
+        EXPECT_TRUE(!first.empty() && first == fileBytes(scratch / "second/" + pngName(frame))) << frame << " differs";
     }
 }
 
@@ -41,15 +38,14 @@ TEST(CaptureFrames, StillsAfterSkippingEqualTheFramesOfARunThatDrawsEveryFrame) 
     // later frames build on. One run skips straight to 30 s, one stops at the
     // logo, the transition and the opening first.
     ScratchFolder scratch;
-    const CaptureRun every = runCapture({"--size", SMALL, "--from", "0", "--to", "30", "--out", scratch / "every"});
-    ASSERT_EQ(every.exitCode, 0) << every.err;
+    const CaptureRun every = runCapture({"--size", "128x80", "--to", "30", "--out", scratch / "every"});
+    ASSERT_EQ(every.exitCode, 0) << every.out;
     ASSERT_EQ(folderEntries(scratch / "every").size(), 1801u);
     for (const char* stills : {"30", "5,10,10.5,11,13,14,20,30"}) {
-        const CaptureRun run = runCapture({"--size", SMALL, "--at", stills, "--out", scratch / stills});
-        ASSERT_EQ(run.exitCode, 0) << run.err;
+        const CaptureRun run = runCapture({"--size", "128x80", "--at", stills, "--out", scratch / stills});
+        ASSERT_EQ(run.exitCode, 0) << run.out;
         const std::vector<std::string> names = folderEntries(scratch / stills);
-        ASSERT_FALSE(names.empty());
-        EXPECT_EQ(names.back(), pngName(1800));
+        ASSERT_TRUE(!names.empty() && names.back() == pngName(1800)) << stills;
         for (const std::string& name : names) {
             EXPECT_TRUE(fileBytes(scratch / stills + "/" + name) == fileBytes(scratch / "every/" + name))
                 << stills << ": " << name << " differs from the frame of the run that draws every frame";
@@ -58,17 +54,11 @@ TEST(CaptureFrames, StillsAfterSkippingEqualTheFramesOfARunThatDrawsEveryFrame) 
 }
 
 TEST(CaptureFrames, QuitAtRunsToTheFrameInWhichTheClosingFadeEnds) {
+    // The quit in frame 300; the fade ends about a second later, in frame 360.
     ScratchFolder scratch;
     const CaptureRun run = runCapture({"--size", "32x20", "--from", "4.95", "--quit-at", "5", "--out", scratch / "fade"});
-    ASSERT_EQ(run.exitCode, 0) << run.err;
-    const std::string marker = "the closing fade ended in frame ";
-    const size_t at = run.out.find(marker);
-    ASSERT_NE(at, std::string::npos) << run.out;
-    const long end = std::strtol(run.out.c_str() + at + marker.size(), nullptr, 10);
-    EXPECT_GE(end - 300, 57) << "the fade after the quit in frame 300 should last about a second";
-    EXPECT_LE(end - 300, 63) << "the fade after the quit in frame 300 should last about a second";
+    ASSERT_EQ(run.exitCode, 0) << run.out;
+    EXPECT_NE(run.out.find("the closing fade ended in frame 360 "), std::string::npos) << run.out;
     const std::vector<std::string> frames = folderEntries(scratch / "fade");
-    ASSERT_EQ(frames.size(), static_cast<size_t>(end - 297 + 1));
-    EXPECT_EQ(frames.front(), pngName(297));
-    EXPECT_EQ(frames.back(), pngName(end)) << "the run ends with the frame in which the fade ends";
+    EXPECT_TRUE(frames.size() == 64 && frames.front() == pngName(297) && frames.back() == pngName(360));
 }

@@ -6,14 +6,11 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 TEST(CaptureRefusals, EachGivesItsReasonAndLeavesNothingBehind) {
-    const struct {
-        std::vector<std::string> arguments;
-        const char* prefix;
-        const char* reason;
-        int exitCode;
-    } cases[] = {
+    // The arguments, the shell's settings before the run, the reason, the exit code.
+    const std::tuple<std::vector<std::string>, const char*, const char*, int> cases[] = {
         {{"--shots", "3"}, "", "unknown option '--shots'", 2},
         {{"--size", "100000x100", "--at", "1"}, "", "is beyond what this OpenGL draws", 2},
         {{"--from", "0.001", "--to", "0.002"}, "", "no frame lies between", 2},
@@ -23,13 +20,12 @@ TEST(CaptureRefusals, EachGivesItsReasonAndLeavesNothingBehind) {
         // The first still is staged before the fade ends the demo short of the second.
         {{"--size", "32x20", "--at", "4.9,7", "--quit-at", "5"}, "", "the closing fade ended the demo in frame 360", 1},
     };
-    for (const auto& c : cases) {
+    for (auto [arguments, prefix, reason, exitCode] : cases) {
         ScratchFolder scratch;
-        std::vector<std::string> arguments = c.arguments;
         arguments.insert(arguments.end(), {"--out", scratch / "stills", "--wav", scratch / "sound.wav"});
-        const CaptureRun run = runCapture(arguments, c.prefix);
-        EXPECT_EQ(run.exitCode, c.exitCode) << c.reason << ": " << run.err;
-        EXPECT_NE(run.err.find(c.reason), std::string::npos) << c.reason << ": said " << run.err;
-        EXPECT_TRUE(folderEntries(scratch.path).empty()) << c.reason << ": left files behind";
+        const CaptureRun run = runCapture(arguments, prefix);
+        EXPECT_EQ(run.exitCode, exitCode) << reason << ": " << run.out;
+        EXPECT_NE(run.out.find(reason), std::string::npos) << reason << ": said " << run.out;
+        EXPECT_TRUE(folderEntries(scratch.path).empty()) << reason << ": left files behind";
     }
 }

@@ -7,8 +7,11 @@
 
 struct CaptureRun {
     int exitCode = -1;
-    std::string out, err;  // standard output and error
+    std::string out;  // standard output and error
 };
+
+// A shell command's exit code and output.
+CaptureRun shell(const std::string& command);
 
 // quorvel-capture with the arguments, run by the shell after `prefix`
 // (variables such as "PATH=/x", or limits such as "ulimit -v 3000000;").
@@ -17,7 +20,7 @@ CaptureRun runCapture(const std::vector<std::string>& arguments, const std::stri
 // A program of the build folder, by name.
 std::string buildProgram(const char* name);
 
-// A fresh empty folder, removed with its contents when the object goes.
+// A fresh empty folder (under TMPDIR), removed with its contents when the object goes.
 struct ScratchFolder {
     ScratchFolder();
     ~ScratchFolder();
@@ -30,5 +33,3 @@ std::vector<std::string> folderEntries(const std::string& path);
 std::vector<unsigned char> fileBytes(const std::string& path);
 // A PNG's pixels as RGB, top row first; empty when it cannot be decoded.
 std::vector<unsigned char> pngPixels(const std::string& path);
-// The samples of a 32-bit float stereo 44.1 kHz WAV; empty (with a reason) when it is not one.
-std::vector<float> wavSamples(const std::string& path, std::string* why);

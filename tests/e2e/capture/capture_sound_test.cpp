@@ -1,23 +1,24 @@
 // The capture's sound: silence until the frame in which the music starts (the
 // first past 12 s), then the offline render of the song sample for sample.
 #include "tests/e2e/capture/capture_runner.h"
+#include "tests/e2e/support/float_wav_reader.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <string>
+#include <tuple>
 
 TEST(CaptureSound, SilenceUntilTheMusicsFrameThenTheOfflineRender) {
     ScratchFolder scratch;
     const std::string render = buildProgram("quorvel-render-song") + " '" + (scratch / "song.wav") + "' >/dev/null";
     ASSERT_EQ(std::system(render.c_str()), 0);
     std::string why;
-    const std::vector<float> song = wavSamples(scratch / "song.wav", &why);
+    const std::vector<float> song = floatWavSamples(fileBytes(scratch / "song.wav"), &why);
     ASSERT_FALSE(song.empty()) << why;
-    const struct {
-        std::vector<std::string> arguments;
-        size_t silentFrames, totalFrames, songFrom;  // stereo frames of 44.1 kHz
-    } cases[] = {
+    // The arguments; the silence, the whole and where in the song the sound
+    // starts, in stereo frames of 44.1 kHz.
+    const std::tuple<std::vector<std::string>, size_t, size_t, size_t> cases[] = {
         // At 30 fps frame 360 is exactly 12 s and starts nothing; frame 361 does.
         {{"--fps", "30", "--to", "14"}, 361 * 1470, 421 * 1470, 0},
         // Frames 690 to 780 at 60 fps; the music starts in frame 721.
@@ -26,16 +27,16 @@ TEST(CaptureSound, SilenceUntilTheMusicsFrameThenTheOfflineRender) {
         // is 479 frames after the music's.
         {{"--from", "20", "--to", "20.5"}, 0, 31 * 735, 479 * 735},
     };
-    for (const auto& c : cases) {
-        std::vector<std::string> arguments = c.arguments;
+    for (auto [arguments, silentFrames, totalFrames, songFrom] : cases) {
+        const std::string shown = arguments[1] + " " + arguments[3];
         arguments.insert(arguments.end(), {"--size", "32x20", "--wav", scratch / "s.wav"});
         const CaptureRun run = runCapture(arguments);
-        ASSERT_EQ(run.exitCode, 0) << run.err;
-        const std::vector<float> wav = wavSamples(scratch / "s.wav", &why);
-        ASSERT_EQ(wav.size(), c.totalFrames * 2) << c.arguments[1] << ": the sound lasts as long as the frames " << why;
-        std::vector<float> expected(c.silentFrames * 2, 0.0f);
-        const auto from = song.begin() + static_cast<long>(c.songFrom * 2);
-        expected.insert(expected.end(), from, from + static_cast<long>((c.totalFrames - c.silentFrames) * 2));
-        EXPECT_TRUE(wav == expected) << c.arguments[1] << " " << c.arguments[3] << ": not silence, then the render";
+        ASSERT_EQ(run.exitCode, 0) << run.out;
+        const std::vector<float> wav = floatWavSamples(fileBytes(scratch / "s.wav"), &why);
+        ASSERT_EQ(wav.size(), totalFrames * 2) << shown << ": the sound lasts as long as the frames " << why;
+        std::vector<float> expected(silentFrames * 2, 0.0f);
+        const auto from = song.begin() + static_cast<long>(songFrom * 2);
+        expected.insert(expected.end(), from, from + static_cast<long>((totalFrames - silentFrames) * 2));
+        EXPECT_TRUE(wav == expected) << shown << ": not silence, then the render";
     }
 }

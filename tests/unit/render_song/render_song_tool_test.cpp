@@ -1,52 +1,45 @@
 // quorvel-render-song run as a user would: what it refuses before it renders,
 // and that a write that fails leaves what was there before and nothing else.
+// (A whole render that succeeds is the sanitizer run's and the capture's.)
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <fstream>
-#include <sstream>
+#include <sys/wait.h>
+
+#include <cstdio>
 #include <string>
+#include <tuple>
 
 namespace {
 
-struct Scratch {
-    Scratch() {
-        char pattern[] = "/tmp/render-song-test-XXXXXX";
-        dir = mkdtemp(pattern) ? pattern : "/nonexistent";
-        // An earlier WAV, a pipe and a folder where outputs could be asked for.
-        shell("echo old > old.wav && mkfifo pipe && mkdir folder");
-    }
-    ~Scratch() { std::system(("rm -rf '" + dir + "'").c_str()); }
+// Runs the command in the folder ($TOOL: the tool); its exit code, and its
+// output in `out`.
+int shell(const std::string& folder, const std::string& command, std::string* out) {
+    FILE* pipe = popen(("cd '" + folder + "' && TOOL='" RENDER_SONG_TOOL "' sh -c '" + command + "' 2>&1").c_str(), "r");
+    char buffer[4096];
+    out->clear();
+    while (size_t got = std::fread(buffer, 1, sizeof buffer, pipe)) out->append(buffer, got);
+    const int status = pclose(pipe);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
 
-    // Runs the command in the folder ($TOOL: the tool); its exit code, and its
-    // output in `out`.
-    int shell(const std::string& command) {
-        const std::string line = "cd '" + dir + "' && TOOL='" RENDER_SONG_TOOL "' sh -c '" + command + "' >../" +
-                                 name() + ".log 2>&1";
-        const int status = std::system(line.c_str());
-        std::ifstream in(dir + "/../" + name() + ".log");
-        std::stringstream text;
-        text << in.rdbuf();
-        out = text.str();
-        std::remove((dir + "/../" + name() + ".log").c_str());
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    }
-    std::string name() const { return dir.substr(dir.find_last_of('/') + 1); }
-    // The folder as it was made, with the earlier WAV's bytes.
-    bool untouched() {
-        shell("ls -A | tr \"\\n\" \" \"; cat old.wav");
-        return out == "folder old.wav pipe old\n";
-    }
+// A fresh folder with an earlier WAV, a pipe and a folder where outputs could be asked for.
+std::string scratchFolder() {
+    std::string made;
+    shell("/tmp", "cd $(mktemp -d) && echo old > old.wav && mkfifo pipe && mkdir folder && printf %s \"$PWD\"", &made);
+    return made;
+}
 
-    std::string dir, out;
-};
+// Whether the folder is as it was made, with the earlier WAV's bytes.
+bool untouched(const std::string& folder) {
+    std::string out;
+    return shell(folder, "ls -A | tr \"\\n\" \" \"; cat old.wav", &out) == 0 && out == "folder old.wav pipe old\n";
+}
+
+}  // namespace
 
 TEST(RenderSong, RefusesBadArgumentsAndPlacesBeforeTouchingAnything) {
-    const struct {
-        const char* command;
-        int exitCode;
-        const char* reason;
-    } cases[] = {
+    // The command, its exit code, its reason.
+    const std::tuple<const char*, int, const char*> cases[] = {
         {"$TOOL", 2, "no output file"},
         {"$TOOL --bogus a.wav", 2, "unknown option"},
         {"$TOOL a.wav b.wav", 2, "more than one output file"},
@@ -60,21 +53,23 @@ TEST(RenderSong, RefusesBadArgumentsAndPlacesBeforeTouchingAnything) {
         {"$TOOL pipe", 1, "pipe is a named pipe, not a regular file"},
         {"$TOOL /dev/full", 1, "/dev/full is a character device, not a regular file"},
     };
-    Scratch scratch;
-    for (const auto& c : cases) {
-        EXPECT_EQ(scratch.shell(c.command), c.exitCode) << c.command << ": " << scratch.out;
-        EXPECT_NE(scratch.out.find(c.reason), std::string::npos) << c.command << ": " << scratch.out;
-        EXPECT_EQ(scratch.out.find("rendered"), std::string::npos) << c.command << " rendered the song first";
-        EXPECT_TRUE(scratch.untouched()) << c.command << " left: " << scratch.out;
+    const std::string folder = scratchFolder();
+    std::string out;
+    for (const auto& [command, exitCode, reason] : cases) {
+        EXPECT_EQ(shell(folder, command, &out), exitCode) << command << ": " << out;
+        EXPECT_NE(out.find(reason), std::string::npos) << command << ": " << out;
+        EXPECT_EQ(out.find("rendered"), std::string::npos) << command << " rendered the song first";
+        EXPECT_TRUE(untouched(folder)) << command;
     }
+    shell(folder, "rm -rf \"$PWD\"", &out);
 }
 
 TEST(RenderSong, AFullDiskLeavesTheEarlierWavAndNoPartialFile) {
     // A file size limit stands in for a full disk: the writes fail with a reason.
-    Scratch scratch;
-    EXPECT_EQ(scratch.shell("ulimit -f 1000; $TOOL old.wav --notes notes.csv"), 1) << scratch.out;
-    EXPECT_NE(scratch.out.find("cannot write old.wav: File too large"), std::string::npos) << scratch.out;
-    EXPECT_TRUE(scratch.untouched()) << "left: " << scratch.out;
+    const std::string folder = scratchFolder();
+    std::string out;
+    EXPECT_EQ(shell(folder, "ulimit -f 1000; $TOOL old.wav --notes notes.csv", &out), 1) << out;
+    EXPECT_NE(out.find("cannot write old.wav: File too large"), std::string::npos) << out;
+    EXPECT_TRUE(untouched(folder));
+    shell(folder, "rm -rf \"$PWD\"", &out);
 }
-
-}  // namespace
