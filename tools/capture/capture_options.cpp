@@ -15,7 +15,7 @@ const char USAGE[] =
     "                       [--quit-at T] [--out DIR] [--wav FILE] [--video FILE]\n"
     "\n"
     "Plays the demo off line at a fixed frame rate, exactly as it would run, and keeps\n"
-    "what is asked for. Times are seconds of the demo clock.\n"
+    "what is asked for. Times are seconds of the demo clock, as plain decimals (12.5).\n"
     "\n"
     "  --size WxH      picture size (default 1109x693, the demo's window)\n"
     "  --fps N         frames per second, a whole number from 1 to 1000 (default 60)\n"
