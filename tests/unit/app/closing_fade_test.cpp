@@ -1,57 +1,36 @@
-// The closing fade's timing.
+// The closing fade's timing: squeeze to a line, then to a dot, brightening.
 #include "demo/closing_fade.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-FadeValues fresh() { return FadeValues{1.0f, 1.0f, 0.0f}; }
+struct FadeStep {
+    double earlierQ;  // a frame of an earlier quit first (a second quit restarts the fade), or -1
+    double q;         // seconds since the (latest) quit
+    float scaleY, scaleX, flash;
+    int finished;
+};
 
-TEST(ClosingFade, FirstSqueezesTheHeightAndBrightensKeepingTheWidth) {
-    FadeValues fade = fresh();
-    EXPECT_EQ(stepClosingFade(&fade, 0.3), 0);
-    EXPECT_FLOAT_EQ(fade.scaleY, 0.4f);
-    EXPECT_FLOAT_EQ(fade.flash, 0.6f);
-    EXPECT_FLOAT_EQ(fade.scaleX, 1.0f);
-}
-
-TEST(ClosingFade, BelowAFifthOfTheHeightTheWidthJumpsAndNarrows) {
-    FadeValues fade = fresh();
-    EXPECT_EQ(stepClosingFade(&fade, 0.45), 0);
-    EXPECT_NEAR(fade.scaleY, 0.1f, 1e-6f);
-    EXPECT_NEAR(fade.scaleX, 1.1f, 1e-6f);
-    EXPECT_NEAR(fade.flash, 0.9f, 1e-6f);
-}
-
-TEST(ClosingFade, OnceALineTheHeightStaysAndOnlyTheWidthShrinks) {
-    FadeValues fade = fresh();
-    EXPECT_EQ(stepClosingFade(&fade, 0.6), 0);
-    EXPECT_FLOAT_EQ(fade.scaleY, 0.005f);
-    EXPECT_NEAR(fade.scaleX, 0.8f, 1e-6f);
-    EXPECT_NEAR(fade.flash, 1.2f, 1e-6f);
-}
-
-TEST(ClosingFade, FinishesJustPastNineNineNineFiveThousandths) {
-    FadeValues fade = fresh();
-    EXPECT_EQ(stepClosingFade(&fade, 0.999), 0);
-    EXPECT_GT(fade.scaleX, 0.001f);
-    EXPECT_EQ(stepClosingFade(&fade, 0.9996), 1);
-    EXPECT_FLOAT_EQ(fade.scaleX, 0.001f);
-    EXPECT_FLOAT_EQ(fade.scaleY, 0.005f);
-}
-
-TEST(ClosingFade, SecondQuitRestartsTheHeightWhileTheWidthKeepsItsValue) {
-    FadeValues fade = fresh();
-    stepClosingFade(&fade, 0.7);  // width 0.6, a line
-    ASSERT_NEAR(fade.scaleX, 0.6f, 1e-6f);
-
-    // The second quit: q counts from it again.
-    EXPECT_EQ(stepClosingFade(&fade, 0.1), 0);
-    EXPECT_FLOAT_EQ(fade.scaleY, 0.8f);
-    EXPECT_NEAR(fade.scaleX, 0.6f, 1e-6f);
-    // Until the height drops below 0.21 again, then the width follows 2 - 2q.
-    stepClosingFade(&fade, 0.4);
-    EXPECT_NEAR(fade.scaleX, 1.2f, 1e-6f);
+TEST(ClosingFade, SqueezesToALineThenShrinksToADotFinishingJustPast0_9995Seconds) {
+    const FadeStep rows[] = {
+        {-1, 0.3, 0.4f, 1.0f, 0.6f, 0},       // height first, the width kept
+        {-1, 0.45, 0.1f, 1.1f, 0.9f, 0},      // below 0.21 high the width jumps to 2 - 2q
+        {-1, 0.6, 0.005f, 0.8f, 1.2f, 0},     // a line: the height stays, the width shrinks
+        {-1, 0.999, 0.005f, 0.002f, 1.998f, 0},
+        {-1, 0.9996, 0.005f, 0.001f, 1.9992f, 1},  // a dot, and done
+        {0.7, 0.1, 0.8f, 0.6f, 0.2f, 0},      // a second quit: the height from 1 again, the width kept
+        {0.7, 0.4, 0.2f, 1.2f, 0.8f, 0},      // until the height is below 0.21 again
+    };
+    for (const FadeStep& row : rows) {
+        SCOPED_TRACE(testing::Message() << row.earlierQ << " then " << row.q);
+        FadeValues fade = {1.0f, 1.0f, 0.0f};
+        if (row.earlierQ >= 0) stepClosingFade(&fade, row.earlierQ);
+        EXPECT_EQ(stepClosingFade(&fade, row.q), row.finished);
+        EXPECT_NEAR(fade.scaleY, row.scaleY, 1e-5f);
+        EXPECT_NEAR(fade.scaleX, row.scaleX, 1e-5f);
+        EXPECT_NEAR(fade.flash, row.flash, 1e-5f);
+    }
 }
 
 }  // namespace

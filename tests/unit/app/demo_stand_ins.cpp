@@ -24,7 +24,5 @@ int drawFrame() {
     demoStandIns.frameTimes.push_back(demoTime);
     demoStandIns.frameMusicStarted.push_back(musicStarted);
     if (quitRequested && stepClosingFade(&fade, demoTime - quitTime)) fadeFinished = true;
-    demoStandIns.frameFadeScaleX.push_back(fade.scaleX);
-    demoStandIns.frameFadeScaleY.push_back(fade.scaleY);
     return 0;
 }

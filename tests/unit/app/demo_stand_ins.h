@@ -1,5 +1,6 @@
 // Stand-ins for the demo's startDemo and drawFrame, so that the shell runs
-// against the fake platform without GL. The frame runs the real closing fade.
+// without GL. Each frame records the clock and the music flag and runs the
+// real closing fade.
 #pragma once
 
 #include <vector>
@@ -7,10 +8,8 @@
 struct DemoStandIns {
     bool startDemoFails = false;
     int startDemoCalls = 0;
-    std::vector<double> frameTimes;        // demoTime of each drawFrame
-    std::vector<bool> frameMusicStarted;   // musicStarted as each frame saw it
-    std::vector<float> frameFadeScaleX;    // the fade's width after each frame
-    std::vector<float> frameFadeScaleY;
+    std::vector<double> frameTimes;       // demoTime of each drawFrame
+    std::vector<bool> frameMusicStarted;  // musicStarted as each frame saw it
 };
 
 extern DemoStandIns demoStandIns;

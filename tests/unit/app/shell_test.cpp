@@ -1,0 +1,163 @@
+// The application shell against the fake platform and the demo's stand-ins:
+// start-up and its failure path, the main loop's order, the window procedure.
+#include "app/app_window.h"
+#include "app/entry.h"
+#include "app/main_loop.h"
+#include "synth/music.h"
+#include "tests/fake_platform/fake_platform.h"
+#include "tests/unit/app/demo_stand_ins.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class Shell : public ::testing::Test {
+protected:
+    void SetUp() override {
+        resetFakePlatform();
+        resetDemoStandIns();
+        displayConfig = DisplayConfig();
+        clockStart = demoTime = quitTime = 0.0;
+        quitRequested = fadeFinished = musicStarted = false;
+        platformStartWindowSystem("Quorvel", windowProc);  // dispatched messages reach windowProc
+        fake.calls.clear();
+    }
+
+    // One counter reading a pass, every stepMs from 5 s (0 would mean "no first frame yet").
+    static void clockInSteps(int stepMs, int lastMs) {
+        for (int ms = 0; ms <= lastMs; ms += stepMs) fake.counterReadings.push_back(5000 + ms);
+    }
+};
+
+PlatformMessage message(int type, uintptr_t wParam) { return PlatformMessage{fakeWindow(), type, wParam}; }
+
+TEST_F(Shell, MusicStartsInTheFirstPassStrictlyPastTwelveSecondsAndOnlyOnce) {
+    fake.counterReadings = {5000, 16000, 17000, 17001, 18000};  // 0, 11, 12 exactly, 12.001, 13 s
+    for (int pass = 0; pass < 5; ++pass) runLoopPass();
+    EXPECT_EQ(demoStandIns.frameTimes.front(), 0.0);
+    EXPECT_EQ(demoStandIns.frameMusicStarted, (std::vector<bool>{false, false, false, true, true}));
+    EXPECT_EQ(fake.threadsStarted, 1);
+}
+
+TEST_F(Shell, MainLoopRunsUntilTheFadeFromTheLatestQuitEndsAndSwapsEveryFrameTheLastToo) {
+    clockInSteps(100, 20000);
+    fake.messagesAtPass[115] = {message(MSG_KEYDOWN, KEY_ESCAPE)};  // at 11.5 s
+    fake.messagesAtPass[118] = {message(MSG_CLOSE, 0)};             // at 11.8 s: the fade starts again
+    WindowContext context = {};
+    runMainLoop(&context);
+
+    EXPECT_NEAR(quitTime, 11.8, 1e-9);
+    EXPECT_NEAR(demoStandIns.frameTimes.back(), 12.8, 1e-9) << "the first frame more than 0.9995 s after the latest quit";
+    EXPECT_EQ(fake.swaps, static_cast<int>(demoStandIns.frameTimes.size()));
+    EXPECT_EQ(fake.calls.back(), "swapBuffers");
+    EXPECT_TRUE(musicStarted) << "a quit does not keep the music from starting";
+}
+
+struct Display {
+    int answerYes, screenWidth, screenHeight;
+    int width, height, x, y, outerWidth, outerHeight;
+};
+
+TEST_F(Shell, StartUpAsksFillsTheDisplayAndPlacesTheWindowAndTeardownUndoesItInOrder) {
+    const Display rows[] = {
+        {0, 1920, 1080, 1109, 693, (1920 - 3 - 1112) >> 1, (1080 - 23 - 696) >> 1, 1115, 719},
+        {0, 1000, 600, 1109, 693, -58, -60, 1115, 719},  // rounded towards minus infinity
+        {1, 1920, 1080, 1920, 1080, 0, 0, 1920, 1080},
+    };
+    for (const Display& row : rows) {
+        SCOPED_TRACE(testing::Message() << "answer " << row.answerYes << " on " << row.screenWidth);
+        SetUp();
+        fake.answerYes = row.answerYes;
+        fake.screenWidth = row.screenWidth;
+        fake.screenHeight = row.screenHeight;
+        clockInSteps(50, 2000);
+        fake.messagesAtPass[0] = {message(MSG_KEYDOWN, KEY_ESCAPE)};
+        EXPECT_EQ(runQuorvel(), 0);
+
+        EXPECT_EQ(fake.boxes, std::vector<std::string>{"Run Fullscreen?|Quorvel"});
+        EXPECT_EQ(displayConfig.width, row.width);
+        EXPECT_EQ(displayConfig.height, row.height);
+        EXPECT_EQ(displayConfig.fullscreen, row.answerYes);
+        EXPECT_FLOAT_EQ(displayConfig.aspect, static_cast<float>(row.width) / row.height);
+        ASSERT_EQ(fake.windowRequests.size(), 1u);
+        const PlatformWindowRequest& window = fake.windowRequests[0];
+        EXPECT_STREQ(window.title, "Quorvel");
+        EXPECT_EQ(window.x, row.x);
+        EXPECT_EQ(window.y, row.y);
+        EXPECT_EQ(window.width, row.outerWidth);
+        EXPECT_EQ(window.height, row.outerHeight);
+        EXPECT_EQ(window.fullscreen, row.answerYes);
+        EXPECT_EQ(window.topmost, 1 - row.answerYes);
+        EXPECT_EQ(window.pixelFormat.depthBits, 32);
+        EXPECT_EQ(window.pixelFormat.doubleBuffer, 1);
+
+        std::vector<const char*> order = {"makeNoneCurrent", "deleteGlContext", "releaseSurface", "destroyWindow",
+                                          "stopWindowSystem"};
+        if (row.answerYes) {
+            EXPECT_LT(fake.indexOf("changeDisplayMode"), fake.indexOf("createWindow"));
+            EXPECT_LT(fake.indexOf("hideCursor"), fake.indexOf("createWindow"));
+            order.insert(order.end(), {"restoreDisplayMode", "showCursor"});
+        }
+        for (const char* step : {"changeDisplayMode", "hideCursor", "restoreDisplayMode", "showCursor"})
+            EXPECT_EQ(fake.count(step), row.answerYes) << step;
+        for (size_t i = 1; i < order.size(); ++i) EXPECT_LT(fake.indexOf(order[i - 1]), fake.indexOf(order[i])) << order[i];
+    }
+}
+
+struct Failure {
+    const char* failing;     // the step that fails
+    const char* neverCalled;  // the step after it, which must not run
+};
+
+TEST_F(Shell, AnyStartUpFailureTearsDownShowsOneBoxAndExitsWithZeroWithoutTheLaterSteps) {
+    const Failure rows[] = {
+        {"startWindowSystem", "createWindow"}, {"changeDisplayMode", "createWindow"},
+        {"createWindow", "getSurface"},        {"getSurface", "checkPixelFormat"},
+        {"checkPixelFormat", "createGlContext"}, {"createGlContext", "makeCurrent"},
+        {"makeCurrent", "bringToFront"},       {"glGetUniformBlockIndex", "startDemo"},
+        {"startDemo", "swapBuffers"},
+    };
+    for (const Failure& row : rows) {
+        SCOPED_TRACE(row.failing);
+        SetUp();
+        fake.answerYes = 1;  // full screen, so that the mode change takes part
+        fake.failing = {row.failing};
+        fake.missingGlNames = {row.failing};
+        demoStandIns.startDemoFails = std::string(row.failing) == "startDemo";
+        EXPECT_EQ(runQuorvel(), 0);
+
+        const bool demoStep = std::string(row.neverCalled) == "startDemo";
+        EXPECT_EQ(demoStep ? demoStandIns.startDemoCalls : fake.count(row.neverCalled), 0);
+        EXPECT_TRUE(demoStandIns.frameTimes.empty());
+        EXPECT_EQ(fake.boxes.back(), "Something went bang...|");
+        EXPECT_EQ(fake.count("warningBox"), 1);
+        // destroyAppWindow (which always stops the window system) ran before the box.
+        EXPECT_LT(fake.indexOf("stopWindowSystem"), fake.indexOf("warningBox"));
+        EXPECT_EQ(fake.count("restoreDisplayMode"), 1);
+    }
+}
+
+struct WindowMessage {
+    int type;
+    uintptr_t wParam;
+    intptr_t result;  // 7: the default procedure's
+    int quitPosts;
+};
+
+TEST_F(Shell, WindowProcedureQuitsOnEscapeAndCloseRefusesScreenSaverAndPassesTheRestOn) {
+    const WindowMessage rows[] = {
+        {MSG_SYSCOMMAND, SYSCOMMAND_SCREENSAVE, 0, 0}, {MSG_SYSCOMMAND, SYSCOMMAND_MONITORPOWER, 0, 0},
+        {MSG_SYSCOMMAND, 0xF141, 7, 0},  // the whole value is compared
+        {MSG_SYSCOMMAND, SYSCOMMAND_CLOSE, 7, 0}, {MSG_CLOSE, 0, 0, 1},
+        {MSG_KEYDOWN, KEY_ESCAPE, 0, 1},         {MSG_KEYDOWN, 'A', 7, 0},
+        {MSG_OTHER, 0, 7, 0},
+    };
+    for (const WindowMessage& row : rows) {
+        resetFakePlatform();
+        EXPECT_EQ(windowProc(fakeWindow(), message(row.type, row.wParam)), row.result) << row.type << " " << row.wParam;
+        EXPECT_EQ(fake.quitPosts, row.quitPosts) << row.type << " " << row.wParam;
+        EXPECT_EQ(fake.count("destroyWindow"), 0);
+    }
+}
+
+}  // namespace
