@@ -47,7 +47,7 @@ TEST_F(Shell, MainLoopRunsUntilTheFadeFromTheLatestQuitEndsAndSwapsEveryFrameThe
     runMainLoop(&context);
 
     EXPECT_NEAR(quitTime, 11.8, 1e-9);
-    EXPECT_NEAR(demoStandIns.frameTimes.back(), 12.8, 1e-9) << "the first frame more than 0.9995 s after the latest quit";
+    EXPECT_NEAR(demoStandIns.frameTimes.back(), 12.8, 1e-9) << "the first frame over 0.9995 s past the latest quit";
     EXPECT_EQ(fake.swaps, static_cast<int>(demoStandIns.frameTimes.size()));
     EXPECT_EQ(fake.calls.back(), "swapBuffers");
     EXPECT_TRUE(musicStarted) << "a quit does not keep the music from starting";
@@ -100,7 +100,8 @@ TEST_F(Shell, StartUpAsksFillsTheDisplayAndPlacesTheWindowAndTeardownUndoesItInO
         }
         for (const char* step : {"changeDisplayMode", "hideCursor", "restoreDisplayMode", "showCursor"})
             EXPECT_EQ(fake.count(step), row.answerYes) << step;
-        for (size_t i = 1; i < order.size(); ++i) EXPECT_LT(fake.indexOf(order[i - 1]), fake.indexOf(order[i])) << order[i];
+        for (size_t i = 1; i < order.size(); ++i)
+            EXPECT_LT(fake.indexOf(order[i - 1]), fake.indexOf(order[i])) << order[i];
     }
 }
 
