@@ -1,67 +1,58 @@
-// Where each character of the scroll text sits and which cell it shows.
+// The scroll text: where each character sits at a clock, which cell of the
+// sheet it shows, and the blank runs of the text that set when words show.
 #include "demo/scroll_layout.h"
+#include "demo/scroll_message.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
+#include <map>
 
 namespace {
 
-TEST(ScrollPosition, CharacterZeroHasItsLeftEdgeAtTheCentreAt3s) {
-    EXPECT_EQ(scrollGlyphLeft(3.0, 0), 0.0);
-    EXPECT_NEAR(scrollGlyphLeft(0.0, 0), 0.6, 1e-12);
-    EXPECT_NEAR(scrollGlyphLeft(8.0, 0), -1.0, 1e-12);
-}
-
-TEST(ScrollPosition, NeighboursTouchWithoutGapOrOverlap) {
-    GlyphQuad quad = layOutGlyph('A', 0.0f, 0.0f, 0.0f, scrollGlyphSize);
-    double width = quad.x[2] - quad.x[0];
-    EXPECT_NEAR(width, 0.0140625, 1e-7);
-    EXPECT_NEAR(scrollGlyphLeft(20.0, 101) - scrollGlyphLeft(20.0, 100), width, 1e-7);
-}
-
-TEST(ScrollPosition, ALeftEdgeOfExactly1_1EitherSideIsNotDrawn) {
+TEST(ScrollText, StartsAtTheCentreAt3sMovesLeftAFifthAUnitASecondAndDrawsStrictlyInside1_1) {
+    const struct {
+        double t;
+        int position;
+        double left;
+    } rows[] = {{3.0, 0, 0.0}, {0.0, 0, 0.6}, {8.0, 0, -1.0}, {20.0, 100, -3.4 + 100 * 0.0140625}};
+    for (const auto& row : rows) EXPECT_NEAR(scrollGlyphLeft(row.t, row.position), row.left, 1e-9) << row.t;
     EXPECT_FALSE(scrollGlyphOnLine(1.1));
     EXPECT_FALSE(scrollGlyphOnLine(-1.1));
     EXPECT_TRUE(scrollGlyphOnLine(std::nextafter(1.1, 0.0)));
     EXPECT_TRUE(scrollGlyphOnLine(std::nextafter(-1.1, 0.0)));
-    EXPECT_TRUE(scrollGlyphOnLine(0.0));
 }
 
-TEST(GlyphCells, SpaceIsTheTopLeftCellAndBangTheNextOne) {
-    GlyphQuad space = layOutGlyph(' ', 0, 0, 0, 1);
-    GlyphQuad bang = layOutGlyph('!', 0, 0, 0, 1);
-    EXPECT_EQ(space.u[0], 0.0f);
-    EXPECT_EQ(space.v[1], 2.0f / 256.0f);
-    EXPECT_FLOAT_EQ(bang.u[0], 10.0f / 256.0f);
-    EXPECT_EQ(bang.v[1], 2.0f / 256.0f);
-}
-
-TEST(GlyphCells, EveryCodeReadsItsOwnNineTexelCellOfTheGrid) {
+TEST(ScrollText, EveryCodeShowsItsOwnNineTexelCellUprightOnAQuadAsWideAsTheAdvance) {
     for (int code = 32; code <= 122; ++code) {
-        GlyphQuad quad = layOutGlyph(static_cast<signed char>(code), 0, 0, 0, 1);
-        int column = (code - 32) % 16, row = (code - 32) / 16;
-        float left = quad.u[0] * 256.0f, top = quad.v[1] * 256.0f;
-        EXPECT_NEAR(left, 10.0f * column, 1e-3f) << code;
-        EXPECT_NEAR(top, 10.0f * row + 2.0f, 1e-3f) << code;
-        EXPECT_NEAR((quad.u[2] - quad.u[1]) * 256.0f, 9.0f, 1e-3f) << code;
-        EXPECT_NEAR((quad.v[0] - quad.v[1]) * 256.0f, 9.0f, 1e-3f) << code;
+        SCOPED_TRACE(code);
+        GlyphQuad quad = layOutGlyph(static_cast<signed char>(code), 0.25f, -0.295f, 0.5f, scrollGlyphSize);
+        const int column = (code - 32) % 16, row = (code - 32) / 16;
+        EXPECT_NEAR(quad.u[0] * 256, 10 * column, 1e-3);
+        EXPECT_NEAR(quad.u[2] * 256, 10 * column + 9, 1e-3);
+        EXPECT_NEAR(quad.v[1] * 256, 10 * row + 2, 1e-3) << "the image's top row at the quad's top";
+        EXPECT_NEAR(quad.v[0] * 256, 10 * row + 11, 1e-3);
+        EXPECT_EQ(quad.y[0], -0.295f);
+        EXPECT_GT(quad.y[1], quad.y[0]);
+        EXPECT_NEAR(quad.x[2] - quad.x[0], 0.0140625, 1e-7);
     }
 }
 
-TEST(GlyphCells, GlyphStandsUprightWithTheImagesTopRowAtTheQuadsTop) {
-    GlyphQuad quad = layOutGlyph('Q', 0.25f, -0.295f, 0.5f, scrollGlyphSize);
-    // Lower left, upper left, upper right, lower right.
-    const float extent = glyphCell * scrollGlyphSize;
-    const float xs[4] = {0.25f, 0.25f, 0.25f + extent, 0.25f + extent};
-    const float ys[4] = {-0.295f, -0.295f + extent, -0.295f + extent, -0.295f};
-    for (int corner = 0; corner < 4; ++corner) {
-        EXPECT_EQ(quad.x[corner], xs[corner]) << corner;
-        EXPECT_EQ(quad.y[corner], ys[corner]) << corner;
-        bool top = corner == 1 || corner == 2;
-        EXPECT_EQ(quad.v[corner], top ? quad.v[1] : quad.v[1] + glyphCell) << corner;
+TEST(ScrollText, TextHasItsLengthPrintableCodesAndTheBlankRunsThatTimeIt) {
+    ASSERT_EQ(std::strlen(scrollTextString), static_cast<size_t>(SCROLL_TEXT_LENGTH));
+    std::map<int, int> longRuns;  // start -> length, for runs of 20 blanks or more
+    for (int i = 0, run = 0; i <= SCROLL_TEXT_LENGTH; ++i) {
+        const char c = scrollTextString[i];
+        if (c == ' ') {
+            ++run;
+            continue;
+        }
+        if (run >= 20) longRuns[i - run] = run;
+        run = 0;
+        EXPECT_TRUE(c == '\0' || (c > 32 && c <= 122)) << "position " << i;
     }
-    EXPECT_EQ(quad.z, 0.5f);
+    EXPECT_EQ(longRuns, (std::map<int, int>{{0, 180}, {1433, 20}, {2204, 500}, {2829, 375}, {3230, 33}}));
 }
 
 }  // namespace
