@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
-# Answer No: a 1109 x 693 window centred on the screen; Escape ends it about a second later.
+# Answer No: a 1109 x 693 window centred on the screen; Escape ends it with exit
+# code 0 and nothing on standard error.
 source "$(dirname "$0")/../support/e2e.sh"
 
 start_demo
 answer_question Escape
-
 window=$(wait_for_window Quorvel app) || fail "no demo window after answering No"
 read -r width height x y < <(window_geometry "$window")
 read -r screen_width screen_height < <(screen_size)
@@ -12,13 +12,9 @@ read -r screen_width screen_height < <(screen_size)
 [ "$x" -eq $(( (screen_width - 1109) >> 1 )) ] && [ "$y" -eq $(( (screen_height - 693) >> 1 )) ] ||
   fail "window at $x,$y is not centred on ${screen_width}x${screen_height}"
 
-sleep 1
-pressed=$(now)
+wait_for_picture "$window"
 press "$window" Escape
 wait_for_exit 10
 [ "$DEMO_EXIT" -eq 0 ] || fail "exit code $DEMO_EXIT"
-took=$(echo "$DEMO_ENDED - $pressed" | bc)
-# The fade lasts one second; allow for a slow software renderer.
-(( $(echo "$took >= 0.9 && $took < 3.0" | bc) )) || fail "ended $took s after Escape, expected about 1 s"
 [ ! -s "$DEMO_LOG" ] || fail "the demo wrote to standard error: $(cat "$DEMO_LOG")"
-echo "windowed run: ${width}x${height} at $x,$y, ended $took s after Escape"
+echo "windowed run: ${width}x${height} at $x,$y"

@@ -1,5 +1,6 @@
 # Helpers for end-to-end tests: the real binary on the X server in $DISPLAY,
-# driven with xdotool, measured with xwininfo. Source this file.
+# driven with xdotool, measured with xwininfo. Every wait is on a condition
+# with a deadline. Source this file.
 set -euo pipefail
 
 fail() {
@@ -9,27 +10,39 @@ fail() {
 
 now() { date +%s.%N; }
 
-# Lists top-level windows as "id name class" lines (class empty for boxes).
+# wait_until SECONDS COMMAND...: runs COMMAND every 50 ms until it succeeds;
+# returns 1 if it has not by the deadline.
+wait_until() {
+  local deadline=$(( ${EPOCHREALTIME/./} + ${1%.*} * 1000000 ))
+  shift
+  until "$@"; do
+    (( ${EPOCHREALTIME/./} < deadline )) || return 1
+    sleep 0.05
+  done
+}
+
+# Lists top-level windows as "id|name|class" lines (class empty for boxes).
 list_windows() {
   xwininfo -root -children 2>/dev/null | sed -n 's/^ *\(0x[0-9a-f]*\) "\([^"]*\)": (\([^)]*\)).*/\1|\2|\3/p'
 }
 
-# wait_for_window NAME KIND [SECONDS]: prints the id of a window titled NAME;
-# KIND is "box" (an SDL message box, no class) or "app" (the demo's window).
-wait_for_window() {
-  local name=$1 kind=$2 seconds=${3:-20} id deadline
-  deadline=$(echo "$(now) + $seconds" | bc)
-  while (( $(echo "$(now) < $deadline" | bc) )); do
-    for id in $(list_windows | awk -F'|' -v n="$name" -v k="$kind" \
-                  '$2 == n && ((k == "box" && $3 == "") || (k == "app" && $3 != "")) {print $1}'); do
-      if xwininfo -id "$id" 2>/dev/null | grep -q 'Map State: IsViewable'; then
-        echo "$id"
-        return 0
-      fi
-    done
-    sleep 0.1
+# (Output is taken whole, not piped into grep -q, which could cut xwininfo off.)
+viewable() { [[ $(xwininfo -id "$1" 2>/dev/null) == *"Map State: IsViewable"* ]]; }
+
+# Prints the ids of the viewable windows titled NAME of KIND: "box" (an SDL
+# message box, no class) or "app" (the demo's window); fails if there are none.
+viewable_windows() {
+  local id found=1
+  for id in $(list_windows | awk -F'|' -v n="$1" -v k="$2" '$2 == n && (k == "box") == ($3 == "") {print $1}'); do
+    viewable "$id" && echo "$id" && found=0
   done
-  return 1
+  return $found
+}
+
+# wait_for_window NAME KIND [SECONDS]: prints the id of such a window once one is shown.
+wait_for_window() {
+  wait_until "${3:-20}" viewable_windows "$1" "$2" >/dev/null || return 1
+  viewable_windows "$1" "$2" | head -n 1
 }
 
 # press WINDOW KEY: gives the window the keyboard and presses the key.
@@ -38,18 +51,21 @@ press() {
   xdotool key --clearmodifiers "$2"
 }
 
+# box_gone BOX NAME: the box is gone (its id may already belong to the next box).
+box_gone() {
+  local info
+  info=$(xwininfo -id "$1" 2>/dev/null) || return 0
+  [[ $info != *"Window id: $1 \"$2\""* || $info != *"Map State: IsViewable"* ]]
+}
+
 # answer_box NAME KEY [SECONDS]: waits for the message box titled NAME and
-# presses KEY on it until it is gone (a box that has only just been mapped may
-# not take keys yet).
+# presses KEY on it until it is gone (a box just mapped may not take keys yet).
 answer_box() {
-  local name=$1 key=$2 seconds=${3:-30} box tries
+  local name=$1 key=$2 seconds=${3:-30} box _
   box=$(wait_for_window "$name" box "$seconds") || fail "no \"$name\" box within $seconds s"
-  for tries in $(seq 20); do
+  for _ in $(seq 20); do
     press "$box" "$key" || true
-    sleep 0.5
-    # Gone, or its id already reused by the next box (window ids come back).
-    xwininfo -id "$box" 2>/dev/null | grep -q "^xwininfo: Window id: $box \"$name\"" || return 0
-    xwininfo -id "$box" 2>/dev/null | grep -q 'Map State: IsViewable' || return 0
+    wait_until 1 box_gone "$box" "$name" && return 0
   done
   fail "the \"$name\" box did not take $key"
 }
@@ -63,6 +79,18 @@ window_geometry() {
                            /^  Width:/ {w=$NF} /^  Height:/ {h=$NF} END {print w, h, x, y}'
 }
 
+screen_size() { xdpyinfo | awk '/dimensions:/ {split($2, s, "x"); print s[1], s[2]; exit}'; }
+
+# wait_for_picture WINDOW [SECONDS]: waits until the demo draws: something in
+# the window is lit (needs the lit_region helper in $LIT_REGION).
+wait_for_picture() {
+  lit() {
+    local width height region
+    read -r width height region < <("$LIT_REGION" "$1" 16) && [ "${region:-none}" != none ]
+  }
+  wait_until "${2:-30}" lit "$1" || fail "nothing drawn in the demo window within ${2:-30} s"
+}
+
 # start_demo [ENV...]: starts build/quorvel in the background with the given
 # environment; sets DEMO_PID and DEMO_LOG (its standard error).
 start_demo() {
@@ -74,17 +102,11 @@ start_demo() {
 
 # wait_for_exit SECONDS: waits for the demo to end; sets DEMO_EXIT and DEMO_ENDED (a time).
 wait_for_exit() {
-  local seconds=$1 deadline
-  deadline=$(echo "$(now) + $seconds" | bc)
-  while kill -0 "$DEMO_PID" 2>/dev/null; do
-    (( $(echo "$(now) < $deadline" | bc) )) || fail "the demo did not end within $seconds s"
-    sleep 0.02
-  done
+  demo_gone() { ! kill -0 "$DEMO_PID" 2>/dev/null; }
+  wait_until "$1" demo_gone || fail "the demo did not end within $1 s"
   DEMO_ENDED=$(now)
   set +e
   wait "$DEMO_PID"
   DEMO_EXIT=$?
   set -e
 }
-
-screen_size() { xdpyinfo | awk '/dimensions:/ {split($2, s, "x"); print s[1], s[2]; exit}'; }
