@@ -1,99 +1,78 @@
 #include "tests/fake_platform/fake_platform.h"
 
 #include <algorithm>
-#include <cstdlib>
 
 FakePlatform fake;
 
 namespace {
 
-char instanceToken, windowToken, surfaceToken, contextToken, entryPointToken;  // never dereferenced
+char instance, window, surface, context, entryPoint;  // handles the fake hands out; never dereferenced
 
 // Logs the call; true when the test made this step fail.
-bool log(const std::string& call) {
-    fake.calls.push_back(call);
-    return fake.failing.count(call) != 0;
-}
+bool log(const std::string& call) { return fake.calls.push_back(call), fake.failing.count(call) != 0; }
 
 template <typename T>
-T* handle(const char* call, char* token) {
-    return log(call) ? nullptr : reinterpret_cast<T*>(token);
+T* handle(const char* call, char* token) { return log(call) ? nullptr : reinterpret_cast<T*>(token); }
+
+void box(const char* call, const char* text, const char* caption) {
+    log(call);
+    fake.boxes.push_back(std::string(text) + "|" + caption);
 }
 
 }  // namespace
 
-int FakePlatform::count(const std::string& name) const {
-    return static_cast<int>(std::count(calls.begin(), calls.end(), name));
-}
+int FakePlatform::count(const std::string& name) const { return int(std::count(calls.begin(), calls.end(), name)); }
 int FakePlatform::indexOf(const std::string& name) const {
     auto it = std::find(calls.begin(), calls.end(), name);
-    return it == calls.end() ? -1 : static_cast<int>(it - calls.begin());
+    return it == calls.end() ? -1 : int(it - calls.begin());
 }
 void resetFakePlatform() { fake = FakePlatform(); }
-PlatformWindow* fakeWindow() { return reinterpret_cast<PlatformWindow*>(&windowToken); }
+PlatformWindow* fakeWindow() { return reinterpret_cast<PlatformWindow*>(&window); }
 
-int platformAskYesNo(const char* text, const char* caption) {
-    log("askYesNo");
-    fake.boxes.push_back(std::string(text) + "|" + caption);
-    return fake.answerYes;
-}
-void platformShowWarningBox(const char* text) { log("warningBox"); fake.boxes.push_back(std::string(text) + "|"); }
-void platformShowErrorBox(const char* text) { log("errorBox"); fake.boxes.push_back(std::string(text) + "|"); }
-void platformPrimaryScreenSize(int* width, int* height) { *width = fake.screenWidth; *height = fake.screenHeight; }
+int platformAskYesNo(const char* text, const char* caption) { return box("askYesNo", text, caption), fake.answerYes; }
+void platformShowWarningBox(const char* text) { box("warningBox", text, ""); }
+void platformShowErrorBox(const char* text) { box("errorBox", text, ""); }
+void platformPrimaryScreenSize(int* width, int* height) { *width = fake.screenWidth, *height = fake.screenHeight; }
 PlatformInstance* platformStartWindowSystem(const char*, PlatformWindowProc proc) {
     fake.windowProc = proc;
-    return handle<PlatformInstance>("startWindowSystem", &instanceToken);
+    return handle<PlatformInstance>("startWindowSystem", &instance);
 }
 void platformStopWindowSystem(PlatformInstance*) { log("stopWindowSystem"); }
 int platformChangeDisplayMode(int, int, int) { return !log("changeDisplayMode"); }
 void platformRestoreDisplayMode() { log("restoreDisplayMode"); }
 void platformShowCursor(int visible) { log(visible ? "showCursor" : "hideCursor"); }
-void platformAdjustWindowRect(PlatformRect* rect, int fullscreen) {
+void platformAdjustWindowRect(PlatformRect* r, int fullscreen) {
     // A desktop-like frame: 3-pixel borders and a 20-pixel caption; none full screen.
-    if (!fullscreen) *rect = PlatformRect{rect->left - 3, rect->top - 23, rect->right + 3, rect->bottom + 3};
+    if (!fullscreen) *r = PlatformRect{r->left - 3, r->top - 23, r->right + 3, r->bottom + 3};
 }
 PlatformWindow* platformCreateWindow(const PlatformWindowRequest& request) {
     fake.windowRequests.push_back(request);
-    return handle<PlatformWindow>("createWindow", &windowToken);
+    return handle<PlatformWindow>("createWindow", &window);
 }
 void platformDestroyWindow(PlatformWindow*) { log("destroyWindow"); }
-PlatformSurface* platformGetSurface(PlatformWindow*) { return handle<PlatformSurface>("getSurface", &surfaceToken); }
+PlatformSurface* platformGetSurface(PlatformWindow*) { return handle<PlatformSurface>("getSurface", &surface); }
 void platformReleaseSurface(PlatformWindow*, PlatformSurface*) { log("releaseSurface"); }
 int platformCheckPixelFormat(PlatformSurface*, const PixelFormatRequest& request, PixelFormatInfo* info) {
     *info = PixelFormatInfo{request.colorBits, 24, request.doubleBuffer};
     return !log("checkPixelFormat");
 }
 PlatformGlContext* platformCreateGlContext(PlatformSurface*) {
-    return handle<PlatformGlContext>("createGlContext", &contextToken);
+    return handle<PlatformGlContext>("createGlContext", &context);
 }
-int platformMakeCurrent(PlatformSurface* surface, PlatformGlContext* context) {
-    return !log(surface || context ? "makeCurrent" : "makeNoneCurrent");
-}
+int platformMakeCurrent(PlatformSurface* s, PlatformGlContext*) { return !log(s ? "makeCurrent" : "makeNoneCurrent"); }
 void platformDeleteGlContext(PlatformGlContext*) { log("deleteGlContext"); }
-void platformSwapBuffers(PlatformSurface*) { log("swapBuffers"); ++fake.swaps; }
+void platformSwapBuffers(PlatformSurface*) { ++fake.swaps, log("swapBuffers"); }
 void platformBringToFront(PlatformWindow*) { log("bringToFront"); }
-void platformClientSize(PlatformWindow*, int* width, int* height) { *width = *height = 0; }
-void* platformGetGlProcAddress(const char* name) {
-    return fake.missingGlNames.count(name) ? nullptr : &entryPointToken;
-}
+void* platformGetGlProcAddress(const char* name) { return fake.missingGlNames.count(name) ? nullptr : &entryPoint; }
 int platformPeekMessage(PlatformMessage* message) {
     if (fake.queue.empty()) return 0;
     *message = fake.queue.front();
     fake.queue.pop_front();
     return 1;
 }
-intptr_t platformDispatchMessage(const PlatformMessage& message) {
-    return message.window && fake.windowProc ? fake.windowProc(message.window, message) : 0;
-}
-intptr_t platformDefaultWindowProc(PlatformWindow*, const PlatformMessage&) {
-    log("defaultWindowProc");
-    return 7;  // a value no handled message returns
-}
-void platformPostQuitMessage(int) {
-    log("postQuit");
-    ++fake.quitPosts;
-    fake.queue.push_back(PlatformMessage{nullptr, MSG_QUIT, 0});
-}
+intptr_t platformDispatchMessage(const PlatformMessage& m) { return m.window ? fake.windowProc(m.window, m) : 0; }
+intptr_t platformDefaultWindowProc(PlatformWindow*, const PlatformMessage&) { return log("defaultWindowProc"), 7; }
+void platformPostQuitMessage(int) { ++fake.quitPosts, fake.queue.push_back(PlatformMessage{nullptr, MSG_QUIT, 0}); }
 int64_t platformPerformanceCounter() {
     // Messages scripted for this pass arrive with its clock reading.
     for (const PlatformMessage& m : fake.messagesAtPass[fake.passes++]) fake.queue.push_back(m);
@@ -101,12 +80,12 @@ int64_t platformPerformanceCounter() {
     if (fake.counterReadings.size() > 1) fake.counterReadings.pop_front();
     return value;
 }
-int64_t platformPerformanceFrequency() { return fake.frequency; }
-int platformOpenWaveOutput() { return !log("openWaveOutput") && fake.waveOpens; }
-void platformPlayWaveBuffer(const std::atomic<float>* samples, uint32_t frameCount) {
+int64_t platformPerformanceFrequency() { return 1000; }
+int platformOpenWaveOutput() { return log("openWaveOutput"), fake.waveOpens; }
+void platformPlayWaveBuffer(const std::atomic<float>* samples, uint32_t frames) {
     log("playWaveBuffer");
     fake.playedBuffer = samples;
-    fake.playedFrames = frameCount;
+    fake.playedFrames = frames;
 }
 uint32_t platformWavePosition() { return fake.wavePosition; }
 int platformStartThread(void (*routine)(void*), void* argument) {
@@ -117,4 +96,3 @@ int platformStartThread(void (*routine)(void*), void* argument) {
     return 1;
 }
 int platformFindResource(const char*, int, const unsigned char**, size_t*) { return 0; }
-void platformExitProcess(int exitCode) { std::exit(exitCode); }

@@ -15,8 +15,7 @@ struct FakePlatform {
     int screenWidth = 1920, screenHeight = 1080;
     std::set<std::string> failing;         // steps that fail, by their logged name
     std::set<std::string> missingGlNames;  // names the "context" does not provide
-    std::deque<int64_t> counterReadings;   // one per pass; the last one repeats
-    int64_t frequency = 1000;
+    std::deque<int64_t> counterReadings;   // milliseconds, one per pass; the last one repeats
     std::map<int, std::vector<PlatformMessage>> messagesAtPass;  // queued before pass n
     bool waveOpens = true;
     uint32_t wavePosition = 0;

@@ -10,18 +10,13 @@ answer_question Escape
 window=$(wait_for_window Quorvel app) || fail "no demo window"
 
 # The logo is up: lit over more than half the window's height.
-picture_up() {
-  local width height region top bottom
-  read -r width height region < <("$LIT_REGION" "$window" 16) && [ "${region:-none}" != none ] || return 1
-  read -r _ top _ bottom <<<"$region"
-  (( bottom - top > height / 2 ))
-}
-wait_until 30 picture_up || fail "the picture never filled half the window: $("$LIT_REGION" "$window" 16)"
+picture_up() { read -r _ height _ top _ bottom < <(lit_region "$window") && (( bottom - top > height / 2 )); }
+wait_until 30 picture_up || fail "the picture never filled half the window: $(lit_region "$window")"
 
 samples=$(mktemp)
 "$LIT_REGION" "$window" 32 --until-gone >"$samples" &
 sampler=$!
-read -r width height _ < <("$LIT_REGION" "$window" 16)
+read -r width height _ < <(lit_region "$window")
 pressed=$(now)
 press "$window" Escape
 wait_for_exit 10

@@ -3,20 +3,17 @@
 # with a deadline. Source this file.
 set -euo pipefail
 
-fail() {
-  echo "FAIL: $*" >&2
-  exit 1
-}
+fail() { echo "FAIL: $*" >&2; exit 1; }
 
 now() { date +%s.%N; }
 
 # wait_until SECONDS COMMAND...: runs COMMAND every 50 ms until it succeeds;
 # returns 1 if it has not by the deadline.
 wait_until() {
-  local deadline=$(( ${EPOCHREALTIME/./} + ${1%.*} * 1000000 ))
+  local deadline=$(( ${EPOCHREALTIME//[!0-9]/} + $1 * 1000000 ))
   shift
   until "$@"; do
-    (( ${EPOCHREALTIME/./} < deadline )) || return 1
+    (( ${EPOCHREALTIME//[!0-9]/} < deadline )) || return 1
     sleep 0.05
   done
 }
@@ -81,15 +78,13 @@ window_geometry() {
 
 screen_size() { xdpyinfo | awk '/dimensions:/ {split($2, s, "x"); print s[1], s[2]; exit}'; }
 
-# wait_for_picture WINDOW [SECONDS]: waits until the demo draws: something in
-# the window is lit (needs the lit_region helper in $LIT_REGION).
-wait_for_picture() {
-  lit() {
-    local width height region
-    read -r width height region < <("$LIT_REGION" "$1" 16) && [ "${region:-none}" != none ]
-  }
-  wait_until "${2:-30}" lit "$1" || fail "nothing drawn in the demo window within ${2:-30} s"
-}
+# lit_region WINDOW: "WIDTH HEIGHT X0 Y0 X1 Y1" of the lit part of the window,
+# or "WIDTH HEIGHT none" (needs the lit_region helper in $LIT_REGION).
+lit_region() { "$LIT_REGION" "$1" 16; }
+lit() { local region; read -r _ _ region < <(lit_region "$1") && [ "${region:-none}" != none ]; }
+
+# wait_for_picture WINDOW: waits until the demo draws: something in the window is lit.
+wait_for_picture() { wait_until 30 lit "$1" || fail "nothing drawn in the demo window within 30 s"; }
 
 # start_demo [ENV...]: starts build/quorvel in the background with the given
 # environment; sets DEMO_PID and DEMO_LOG (its standard error).
@@ -100,13 +95,10 @@ start_demo() {
   trap 'kill -9 "$DEMO_PID" 2>/dev/null || true' EXIT
 }
 
-# wait_for_exit SECONDS: waits for the demo to end; sets DEMO_EXIT and DEMO_ENDED (a time).
+# wait_for_exit SECONDS: waits for the demo to end; sets DEMO_EXIT.
 wait_for_exit() {
   demo_gone() { ! kill -0 "$DEMO_PID" 2>/dev/null; }
   wait_until "$1" demo_gone || fail "the demo did not end within $1 s"
-  DEMO_ENDED=$(now)
-  set +e
-  wait "$DEMO_PID"
-  DEMO_EXIT=$?
-  set -e
+  DEMO_EXIT=0
+  wait "$DEMO_PID" || DEMO_EXIT=$?
 }

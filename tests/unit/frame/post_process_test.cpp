@@ -25,20 +25,13 @@ void runFrames(std::initializer_list<PassFrame> frames) {
 
 TEST(PostProcess, LensSettlesFromTheLastFrameClockAndTheFlashRisesAndDropsAroundTheSwitch) {
     runFrames({
-        {0.0, -1, 0, 5.0f},  // the lens follows the previous frame's clock
-        {0.016, -1, 0, 4.5f},
-        {0.5, -1, 0, 4.5f - 6.1f * 0.016f},
-        {0.737, -1, 0, 4.5f - 6.1f * 0.5f},
-        {0.75, -1, 0, 4.5f - 6.1f * 0.737f},  // close to 0, then it rests at a half
-        {1.0, -1, 0, 0.5f},
-        {9.9, -1, 0, 0.5f},  // 9.9 itself is outside the rise
-        {9.95, -1, 1, 0.5f},
-        {10.0, -1, 2, 0.5f},  // 10 itself still rises
-        {10.0001, -1, 6, 0.5f},  // then it jumps to 6 and drops
-        {10.15, -1, 3, 0.5f},
-        {10.2999, -1, 0.002f, 0.5f},
-        {10.3, -1, 0, 0.5f},  // and settles at 0, whatever the last frame of the drop left
-        {60.0, -1, 0, 0.5f},
+        // The lens follows the previous frame's clock: close to 0 at 0.75 s, then it rests at a half.
+        {0.0, -1, 0, 5.0f}, {0.016, -1, 0, 4.5f}, {0.5, -1, 0, 4.5f - 6.1f * 0.016f},
+        {0.737, -1, 0, 4.5f - 6.1f * 0.5f}, {0.75, -1, 0, 4.5f - 6.1f * 0.737f}, {1.0, -1, 0, 0.5f},
+        // The flash: 9.9 itself is outside the rise, 10 still in it; then it jumps to 6 and drops, and
+        // settles at 0 whatever the last frame of the drop left.
+        {9.9, -1, 0, 0.5f}, {9.95, -1, 1, 0.5f}, {10.0, -1, 2, 0.5f}, {10.0001, -1, 6, 0.5f},
+        {10.15, -1, 3, 0.5f}, {10.2999, -1, 0.002f, 0.5f}, {10.3, -1, 0, 0.5f}, {60.0, -1, 0, 0.5f},
     });
 }
 

@@ -29,14 +29,12 @@ struct OverlayAt {
 TEST(TransitionOverlay, BlackThenAFallingDotALineAndBarsOpeningIntoTheLetterbox) {
     const OverlayAt rows[] = {
         {9.999, {}},
-        {10.0, {BLACK, dot(0.5f)}},
-        {10.5, {BLACK, dot(0.25f)}},
+        {10.0, {BLACK, dot(0.5f)}},  // the dot starts at the top edge and falls
         {11.0, {BLACK, dot(0.0f), BLACK, line(true, 0, 0, 0)}},
         {11.5, {BLACK, line(true, -0.25f, 0.25f, 0)}},
         {12.0, {BLACK, line(true, -0.5f, 0.5f, 0), bottomBar(0), topBar(0), line(true, -1, 1, 0),
                 line(true, -1, 1, 0)}},
         {13.0, {bottomBar(-0.1f), topBar(0.068125f), line(true, -1, 1, -0.1f), line(true, -1, 1, 0.068125f)}},
-        {14.0, {bottomBar(-0.2f), topBar(0.13625f), line(true, -1, 1, -0.2f), line(true, -1, 1, 0.13625f)}},
         // The letterbox: the top bar stops short of its line, and the lines lie over everything.
         {1000.0, {bottomBar(-0.2f), topBar(0.15f), line(false, -1, 1, -0.2f), line(false, -1, 1, 0.13625f)}},
     };
