@@ -11,7 +11,7 @@ read -r screen_width screen_height < <(screen_size)
 [ "$width" -eq "$screen_width" ] && [ "$height" -eq "$screen_height" ] && [ "$x" -eq 0 ] && [ "$y" -eq 0 ] ||
   fail "window ${width}x${height} at $x,$y does not cover the ${screen_width}x${screen_height} screen"
 
-sleep 1
+wait_for_picture "$window"
 press "$window" Escape
 wait_for_exit 10
 [ "$DEMO_EXIT" -eq 0 ] || fail "exit code $DEMO_EXIT"

@@ -38,8 +38,11 @@ viewable_windows() {
 
 # wait_for_window NAME KIND [SECONDS]: prints the id of such a window once one is shown.
 wait_for_window() {
+  local ids
   wait_until "${3:-20}" viewable_windows "$1" "$2" >/dev/null || return 1
-  viewable_windows "$1" "$2" | head -n 1
+  # Not through head: under pipefail, a second id would end the list with SIGPIPE.
+  ids=$(viewable_windows "$1" "$2") || return 1
+  echo "${ids%%$'\n'*}"
 }
 
 # press WINDOW KEY: gives the window the keyboard and presses the key.
