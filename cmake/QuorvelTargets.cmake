@@ -22,5 +22,7 @@ function(quorvel_product_executable name)
   target_compile_options(${name} PRIVATE ${QUORVEL_PRODUCT_FLAGS})
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
   target_link_libraries(${name} PRIVATE ${ARG_LINKS})
+  # The one version of the project, for the tools' --version.
+  target_compile_definitions(${name} PRIVATE QUORVEL_VERSION="${PROJECT_VERSION}")
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR})
 endfunction()

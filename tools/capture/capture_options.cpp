@@ -30,6 +30,7 @@ const char USAGE[] =
     "  --wav FILE      the sound of the range (or from the first still to the last):\n"
     "                  32-bit float stereo 44.1 kHz, aligned with the frames\n"
     "  --video FILE    the range, frames and sound, encoded by ffmpeg\n"
+    "  --version       prints the version\n"
     "\n"
     "Frames before the first one kept only advance the demo, which is quick. Nothing\n"
     "is written unless the whole capture succeeds.\n";
@@ -141,6 +142,10 @@ bool readOption(Parser* p, CaptureOptions* options) {
         options->showHelp = true;
         return true;
     }
+    if (std::strcmp(name, "--version") == 0) {
+        options->showVersion = true;
+        return true;
+    }
     if (std::strcmp(name, "--size") == 0) return p->value(name, &text) && readSize(text, options, p->error);
     if (std::strcmp(name, "--fps") == 0) {
         if (!p->value(name, &text)) return false;
@@ -218,7 +223,7 @@ int parseCaptureOptions(int argc, const char* const* argv, CaptureOptions* optio
     Parser parser{argc, argv, 1, error};
     for (; parser.at < argc; ++parser.at) {
         if (!readOption(&parser, options)) return 0;
-        if (options->showHelp) return 1;
+        if (options->showHelp || options->showVersion) return 1;
     }
     return checkCombination(*options, error) ? 1 : 0;
 }

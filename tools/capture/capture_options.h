@@ -26,6 +26,7 @@ struct CaptureOptions {
     std::string videoPath;  // frames and sound through ffmpeg
 
     bool showHelp = false;
+    bool showVersion = false;
 };
 
 // Reads argv[1..argc-1]. Returns 1, or 0 with a one-line reason in *error.

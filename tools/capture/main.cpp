@@ -106,6 +106,10 @@ int main(int argc, char** argv) {
         std::fputs(captureUsage(), stdout);
         return 0;
     }
+    if (options.showVersion) {
+        std::printf("quorvel-capture %s\n", QUORVEL_VERSION);
+        return 0;
+    }
     setCaptureFrameRate(options.framesPerSecond);
     const CapturePlan plan = planCapture(options);
     if (!checkPlan(options, plan, &error) || !checkOutputPaths(options, &error)) return complain(error, BAD_ARGUMENTS);

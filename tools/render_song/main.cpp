@@ -3,6 +3,7 @@
 // its own, into musicBuffer and noteTrace), and writes it as a 32-bit float
 // stereo WAV; optionally the note events as CSV. Prints the render time, the
 // real-time factor, peak and RMS per channel and the clamped samples.
+// --version prints the version.
 #include "synth/song_render.h"
 #include "tools/render_song/note_events.h"
 #include "tools/render_song/sample_stats.h"
@@ -25,16 +26,21 @@ namespace {
 struct Arguments {
     const char* wavPath = nullptr;
     const char* notesPath = nullptr;
+    bool showVersion = false;
 };
 
 int usage(const char* problem) {
-    std::fprintf(stderr, "quorvel-render-song: %s\nusage: quorvel-render-song OUT.wav [--notes NOTES.csv]\n", problem);
+    std::fprintf(stderr, "quorvel-render-song: %s\nusage: quorvel-render-song OUT.wav [--notes NOTES.csv]\n       quorvel-render-song --version\n", problem);
     return 2;
 }
 
 // 1 when the arguments name a WAV file and at most one notes file.
 int parseArguments(int argc, char** argv, Arguments& args, const char*& problem) {
     for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--version") == 0) {
+            args.showVersion = true;
+            return 1;
+        }
         if (std::strcmp(argv[i], "--notes") == 0) {
             if (args.notesPath) return problem = "--notes given twice", 0;
             if (i + 1 >= argc) return problem = "--notes needs a file name", 0;
@@ -150,6 +156,10 @@ int main(int argc, char** argv) {
     Arguments args;
     const char* problem = nullptr;
     if (!parseArguments(argc, argv, args, problem)) return usage(problem);
+    if (args.showVersion) {
+        std::printf("quorvel-render-song %s\n", QUORVEL_VERSION);
+        return 0;
+    }
 
     SongFault fault{};
     if (!validateSong(demoSong, &fault)) {
