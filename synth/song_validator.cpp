@@ -9,14 +9,13 @@ namespace {
 struct Walk {
     const Song& song;
     SongFault* fault;
+    SongWarnings* warnings;
     int32_t instrument = -1;
     int32_t unit = -1;
     uint8_t opcode = OP_END;
 };
 
-__attribute__((format(printf, 2, 3))) int reject(const Walk& walk, const char* format, ...) {
-    if (!walk.fault) return 0;
-    SongFault& fault = *walk.fault;
+void describe(const Walk& walk, SongFault& fault, const char* format, va_list args) {
     fault.instrument = walk.instrument;
     fault.unit = walk.unit;
     // "instrument 3, unit 5 (OP_STACK): " or "master instrument: ", then the fault.
@@ -32,11 +31,29 @@ __attribute__((format(printf, 2, 3))) int reject(const Walk& walk, const char* f
         used += std::snprintf(message + used, size - used, ", unit %d (%s)", walk.unit, unitName(walk.opcode));
     }
     if (walk.instrument >= 0) used += std::snprintf(message + used, size - used, ": ");
+    std::vsnprintf(message + used, size - used, format, args);
+}
+
+__attribute__((format(printf, 2, 3))) int reject(const Walk& walk, const char* format, ...) {
+    if (!walk.fault) return 0;
     va_list args;
     va_start(args, format);
-    std::vsnprintf(message + used, size - used, format, args);
+    describe(walk, *walk.fault, format, args);
     va_end(args);
     return 0;
+}
+
+// Notes a legal but unusual value; the walk goes on.
+__attribute__((format(printf, 2, 3))) void warn(const Walk& walk, const char* format, ...) {
+    if (!walk.warnings) return;
+    SongWarnings& warnings = *walk.warnings;
+    if (warnings.count < MAX_SONG_WARNINGS) {
+        va_list args;
+        va_start(args, format);
+        describe(walk, warnings.first[warnings.count], format, args);
+        va_end(args);
+    }
+    ++warnings.count;
 }
 
 int checkOrderLists(const Walk& walk) {
@@ -79,30 +96,32 @@ StackEffect stackEffect(uint8_t opcode, const uint8_t* bytes) {
     }
 }
 
-int checkShapeDrive(const Walk& walk, uint8_t byte, const char* what) {
-    // At 0 the curve is 0/0 for a full-scale input, at 128 it divides by zero,
-    // and above 128 it passes through a pole.
-    if (byte == 0 || byte >= 128) return reject(walk, "%s byte %d lies outside 1 to 127", what, byte);
-    return 1;
+void checkShapeDrive(const Walk& walk, uint8_t byte, const char* what) {
+    // Only 1 to 127 give a smooth curve: 0 flattens it to nothing (and to
+    // NaN at full scale), 128 divides by zero, and above 128 it has a pole.
+    if (byte == 0 || byte >= 128) warn(walk, "%s byte %d lies outside 1 to 127, where the curve is smooth", what, byte);
 }
 
 int checkOscillator(const Walk& walk, const uint8_t* bytes) {
     const uint8_t flags = bytes[6];
-    if (flags & ~(OSC_WAVEFORMS | OSC_LFO)) return reject(walk, "flags 0x%02X have unknown bits", flags);
     const uint8_t waveform = flags & OSC_WAVEFORMS;
     if (waveform != OSC_SINE && waveform != OSC_TRIANGLE && waveform != OSC_PULSE && waveform != OSC_NOISE) {
         return reject(walk, "flags 0x%02X must name exactly one waveform", flags);
     }
-    if (waveform == OSC_TRIANGLE && (bytes[3] == 0 || bytes[3] == 128)) {
-        return reject(walk, "triangle width byte %d divides by zero (the width must lie strictly between 0 and 1)",
-                      bytes[3]);
+    if (flags & ~(OSC_WAVEFORMS | OSC_LFO)) warn(walk, "flags 0x%02X have bits the oscillator ignores", flags);
+    if (waveform == OSC_TRIANGLE && (bytes[3] == 0 || bytes[3] >= 128)) {
+        warn(walk, "triangle width byte %d makes the triangle a saw", bytes[3]);
     }
-    return checkShapeDrive(walk, bytes[4], "shape");
+    checkShapeDrive(walk, bytes[4], "shape");
+    return 1;
 }
 
 int checkDelay(const Walk& walk, const uint8_t* bytes, int32_t& poolLines) {
     const int32_t first = bytes[4];
     const int32_t lines = bytes[5];
+    // A bank of no lines is no delay the format knows; indices beyond the
+    // table, a line of 0 frames (its write position never wraps) and lines
+    // beyond the pool all reach past the engine's memory.
     if (lines == 0) return reject(walk, "line count 0");
     if (first + lines > DELAY_LENGTH_COUNT) {
         return reject(walk, "length indices %d to %d go beyond the %d delay lengths", first, first + lines - 1,
@@ -124,14 +143,16 @@ int checkStoreRemote(const Walk& walk, const uint8_t* bytes) {
     if (offset >= static_cast<uint32_t>(VOICE_AREA_BYTES)) {
         return reject(walk, "byte offset %u lies outside the voice area (%d bytes)", offset, VOICE_AREA_BYTES);
     }
-    if (offset % 4 != 0) return reject(walk, "byte offset %u is not on a word boundary", offset);
+    if (offset % 4 != 0) {
+        warn(walk, "byte offset %u is not on a word boundary: the store writes the word at %u", offset, offset & ~3u);
+    }
     return 1;
 }
 
 int checkUnitParameters(const Walk& walk, const uint8_t* bytes, int32_t& poolLines) {
     switch (walk.opcode) {
     case OP_OSCILLATOR: return checkOscillator(walk, bytes);
-    case OP_SHAPER: return checkShapeDrive(walk, bytes[0], "drive");
+    case OP_SHAPER: checkShapeDrive(walk, bytes[0], "drive"); return 1;
     case OP_DELAY: return checkDelay(walk, bytes, poolLines);
     case OP_STACK:
         if (bytes[0] < STACK_POP || bytes[0] > STACK_ADD_PAIRS) {
@@ -171,6 +192,8 @@ int checkInstruments(Walk& walk) {
             const uint8_t* bytes = song.paramStream + paramAt;
             paramAt += count;
             if (!checkUnitParameters(walk, bytes, poolLines)) return 0;
+            // Taking more than the stack holds, or pushing past its room,
+            // reaches outside it.
             const StackEffect effect = stackEffect(walk.opcode, bytes);
             if (depth < effect.needs) {
                 return reject(walk, "needs %d values on the stack, it holds %d", effect.needs, depth);
@@ -178,9 +201,12 @@ int checkInstruments(Walk& walk) {
             depth += effect.change;
             if (depth > STACK_DEPTH) return reject(walk, "the stack grows to %d values, it holds %d", depth, STACK_DEPTH);
         }
-        if (depth != 0) {
-            walk.unit = -1;
-            return reject(walk, "leaves %d values on the stack at the end of its list", depth);
+        const int32_t units = walk.unit;
+        walk.unit = -1;
+        if (depth != 0) warn(walk, "leaves %d values on the stack at the end of its list (they are dropped)", depth);
+        // A track voice falls silent when the envelope in its first slot is done.
+        if (walk.instrument < TRACK_COUNT && units > 0 && song.unitStream[opcodeAt - units - 1] != OP_ENVELOPE) {
+            warn(walk, "does not begin with an envelope, so its notes never end by themselves");
         }
     }
     walk.instrument = -1;
@@ -205,8 +231,9 @@ const char* unitName(uint8_t opcode) {
     return opcode < OP_COUNT ? names[opcode] : "opcode?";
 }
 
-int validateSong(const Song& song, SongFault* fault) {
-    Walk walk{song, fault};
+int validateSong(const Song& song, SongFault* fault, SongWarnings* warnings) {
+    if (warnings) warnings->count = 0;
+    Walk walk{song, fault, warnings};
     if (!song.patterns || !song.orderList || !song.unitStream || !song.delayLengths ||
         (!song.paramStream && song.paramStreamSize > 0)) {
         return reject(walk, "the song lacks one of its five tables");

@@ -1,6 +1,7 @@
 // quorvel-song-compiler SOURCE OUT.cpp: compiles the readable song into the
 // C++ source of demoSong. Runs at build time; faults are reported as
-// "SOURCE:LINE: message" and fail the build.
+// "SOURCE:LINE: message" and fail the build, warnings as
+// "SOURCE:LINE: warning: message" and do not.
 #include "tools/song_compiler/song_compiler.h"
 
 #include <cstdio>
@@ -39,7 +40,9 @@ int main(int argc, char** argv) {
         return 1;
     }
     CompiledSong song;
-    if (!compileSongSource(text, argv[1], &song, &errors)) {
+    const bool compiled = compileSongSource(text, argv[1], &song, &errors);
+    std::fputs(song.warnings.c_str(), stderr);
+    if (!compiled) {
         std::fputs(errors.c_str(), stderr);
         return 1;
     }

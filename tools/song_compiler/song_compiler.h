@@ -46,11 +46,13 @@ struct CompiledSong {
     std::vector<std::string> patternNames;     // by pattern number
     std::vector<std::string> instrumentNames;  // tracks 0..11, then the master
     std::vector<SongSection> sections;         // in song order
+    std::string warnings;  // "sourceName:line: warning: message" lines: legal but unusual values
 };
 
 // Compiles source text. On success returns true and fills song; otherwise
 // returns false and appends one "sourceName:line: message" line per fault to
-// errors.
+// errors. The tables are checked with the song validator: its fault fails
+// the compile, its warnings go to song->warnings.
 bool compileSongSource(const std::string& text, const std::string& sourceName, CompiledSong* song,
                  std::string* errors);
 

@@ -1,10 +1,13 @@
 // Reading the song source: instruments, pattern blocks and the order list,
-// then the cross-references between them (store targets, pattern names).
+// then the cross-references between them (store targets, pattern names), and
+// last the song validator on the bytes, its faults and warnings given at the
+// lines that made them.
 #include "tools/song_compiler/note_names.h"
 #include "tools/song_compiler/song_compiler.h"
 #include "tools/song_compiler/unit_catalogue.h"
 
 #include "synth/song.h"
+#include "synth/song_validator.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -149,12 +152,6 @@ void parseParam(Parser& p, ParsedInstrument& inst, int instrument, const ParamSp
                 if (!known || (flags & flag)) p.fail(line, "unknown or repeated flag '" + name + "'");
                 flags |= flag;
             }
-            if (param.kind == PARAM_OSC_FLAGS) {
-                uint8_t waveform = flags & OSC_WAVEFORMS;
-                if (waveform == 0 || (waveform & (waveform - 1)) != 0) {
-                    p.fail(line, "an oscillator takes exactly one of sine, triangle, pulse, noise");
-                }
-            }
             inst.params.push_back(flags);
             return;
         }
@@ -224,39 +221,6 @@ void parseUnit(Parser& p, ParsedInstrument& inst, int instrument, const SourceLi
             p.fail(line.number, std::string(kind->name) + " needs parameter '" + kind->params[i].name + "'");
         }
     }
-    if (kind->opcode == OP_DELAY && p.ok) {
-        // The last two bytes: the first delay length and the number of lines.
-        int first = inst.params[inst.params.size() - 2], lines = inst.params.back();
-        if (lines < 1 || first + lines > DELAY_LENGTH_COUNT) {
-            p.fail(line.number, "delay lines must lie within the " + std::to_string(DELAY_LENGTH_COUNT) +
-                                    " delay lengths, at least one");
-        }
-    }
-}
-
-// Follows the units' stack effects: none may read values that are not there,
-// none may overfill the stack, and the instrument must leave it empty.
-void checkStack(Parser& p, const ParsedInstrument& inst) {
-    int depth = 0;
-    size_t paramAt = 0;
-    for (const ParsedUnit& unit : inst.units) {
-        int needs = unit.kind->needs, change = unit.kind->change;
-        if (unit.kind->opcode == OP_STACK && !stackOpEffect(inst.params[paramAt], &needs, &change)) return;
-        if (depth < needs) {
-            p.fail(unit.line, std::string(unit.kind->name) + " needs " + std::to_string(needs) +
-                                  " values on the stack, it holds " + std::to_string(depth));
-            return;
-        }
-        depth += change;
-        if (depth > STACK_DEPTH) {
-            p.fail(unit.line, "the stack overflows its " + std::to_string(STACK_DEPTH) + " values");
-            return;
-        }
-        paramAt += UNIT_PARAM_BYTES[unit.kind->opcode];
-    }
-    if (depth != 0) {
-        p.fail(inst.line, "instrument '" + inst.name + "' leaves " + std::to_string(depth) + " values on the stack");
-    }
 }
 
 // "instrument N name" or "master", then units up to "end".
@@ -294,19 +258,6 @@ void parseInstrument(Parser& p, const SourceLine& header) {
         parseUnit(p, inst, instrument, line);
     }
     if (!ended) p.fail(header.number, "instrument '" + name + "' has no 'end'");
-    if (inst.units.empty()) {
-        p.fail(header.number, "instrument '" + name + "' has no units");
-    } else if (p.ok) {
-        checkStack(p, inst);
-    }
-    if (inst.units.size() > MAX_UNITS) {
-        p.fail(header.number, "instrument '" + name + "' has " + std::to_string(inst.units.size()) +
-                                  " units, at most " + std::to_string(MAX_UNITS) + " fit a voice");
-    }
-    bool track = instrument >= 0 && instrument < TRACK_COUNT;
-    if (track && !inst.units.empty() && inst.units[0].kind->opcode != OP_ENVELOPE) {
-        p.fail(inst.units[0].line, "a track instrument begins with an envelope (its end marks the note's end)");
-    }
     if (instrument >= 0) p.instruments[instrument] = inst;
 }
 
@@ -475,6 +426,43 @@ void resolveOrder(Parser& p, CompiledSong* song) {
     }
 }
 
+// ---- The engine's rules ---------------------------------------------------------
+
+// The source line that made the bytes a fault or warning is about: the unit's
+// line, the instrument's header for the list as a whole, the order list for
+// the rest.
+std::string located(const Parser& p, const SongFault& fault, const char* kind) {
+    int line = p.orderLine;
+    if (fault.instrument >= 0 && fault.instrument < INSTRUMENT_COUNT) {
+        const ParsedInstrument& inst = p.instruments[fault.instrument];
+        const bool inUnit = fault.unit >= 0 && static_cast<size_t>(fault.unit) < inst.units.size();
+        line = inUnit ? inst.units[fault.unit].line : inst.line;
+    }
+    return p.sourceName + ":" + std::to_string(line) + ": " + kind + fault.message + "\n";
+}
+
+// Runs the song validator on the compiled tables, as the engine will before
+// it plays them.
+bool checkBytes(Parser& p, CompiledSong* song) {
+    const Song tables{song->patterns.data(),  static_cast<int32_t>(song->patterns.size() / ROWS_PER_PATTERN),
+                      song->orderList.data(), song->unitStream.data(),
+                      static_cast<int32_t>(song->unitStream.size()), song->paramStream.data(),
+                      static_cast<int32_t>(song->paramStream.size()), delayLengths};
+    SongFault fault{};
+    SongWarnings warnings{};
+    const int accepted = validateSong(tables, &fault, &warnings);
+    song->warnings.clear();
+    for (int32_t i = 0; i < warnings.count && i < MAX_SONG_WARNINGS; ++i) {
+        song->warnings += located(p, warnings.first[i], "warning: ");
+    }
+    if (warnings.count > MAX_SONG_WARNINGS) {
+        song->warnings += p.sourceName + ": " + std::to_string(warnings.count - MAX_SONG_WARNINGS) +
+                          " more warnings\n";
+    }
+    if (!accepted) *p.errors += located(p, fault, "");
+    return accepted;
+}
+
 }  // namespace
 
 bool compileSongSource(const std::string& text, const std::string& sourceName, CompiledSong* song, std::string* errors) {
@@ -526,5 +514,5 @@ bool compileSongSource(const std::string& text, const std::string& sourceName, C
         song->paramStream.insert(song->paramStream.end(), inst.params.begin(), inst.params.end());
         song->instrumentNames.push_back(inst.name);
     }
-    return true;
+    return checkBytes(p, song);
 }

@@ -10,25 +10,25 @@ const UnitKind units[] = {
     {"envelope", OP_ENVELOPE, 5,
      {{"attack", PARAM_BYTE}, {"decay", PARAM_BYTE}, {"sustain", PARAM_BYTE}, {"release", PARAM_BYTE},
       {"gain", PARAM_BYTE}},
-     {"stage", "level", "gain"}, 0, +1},
+     {"stage", "level", "gain"}},
     {"oscillator", OP_OSCILLATOR, 7,
      {{"transpose", PARAM_BYTE}, {"detune", PARAM_BYTE}, {"phase", PARAM_BYTE}, {"width", PARAM_BYTE},
       {"shape", PARAM_BYTE}, {"gain", PARAM_BYTE}, {"flags", PARAM_OSC_FLAGS}},
-     {"phase", "transpose", "detune", nullptr, nullptr, "width"}, 0, +1},
+     {"phase", "transpose", "detune", nullptr, nullptr, "width"}},
     {"filter", OP_FILTER, 3,
      {{"frequency", PARAM_BYTE}, {"damping", PARAM_BYTE}, {"flags", PARAM_FILTER_FLAGS}},
-     {"low", "high", "band", "coefficient"}, 1, 0},
-    {"shaper", OP_SHAPER, 1, {{"drive", PARAM_BYTE}}, {}, 1, 0},
+     {"low", "high", "band", "coefficient"}},
+    {"shaper", OP_SHAPER, 1, {{"drive", PARAM_BYTE}}, {}},
     {"delay", OP_DELAY, 6,
      {{"pregain", PARAM_BYTE}, {"dry", PARAM_BYTE}, {"feedback", PARAM_BYTE}, {"damp", PARAM_BYTE},
       {"first", PARAM_BYTE}, {"lines", PARAM_BYTE}},
-     {}, 1, 0},
-    {"stack", OP_STACK, 1, {{"operation", PARAM_STACK_OP}}, {}, 0, 0},
-    {"store", OP_STORE, 2, {{"amount", PARAM_BYTE}, {"target", PARAM_LOCAL_WORD}}, {}, 1, 0},
-    {"pan", OP_PAN, 0, {}, {}, 1, +1},
-    {"output", OP_OUTPUT, 2, {{"gain", PARAM_BYTE}, {"send", PARAM_BYTE}}, {nullptr, "gain"}, 2, -2},
-    {"mix", OP_MIX, 1, {{"selector", PARAM_MIX_SELECTOR}}, {}, 0, +2},
-    {"store_remote", OP_STORE_REMOTE, 2, {{"amount", PARAM_BYTE}, {"target", PARAM_REMOTE_WORD}}, {}, 1, 0},
+     {}},
+    {"stack", OP_STACK, 1, {{"operation", PARAM_STACK_OP}}, {}},
+    {"store", OP_STORE, 2, {{"amount", PARAM_BYTE}, {"target", PARAM_LOCAL_WORD}}, {}},
+    {"pan", OP_PAN, 0, {}, {}},
+    {"output", OP_OUTPUT, 2, {{"gain", PARAM_BYTE}, {"send", PARAM_BYTE}}, {nullptr, "gain"}},
+    {"mix", OP_MIX, 1, {{"selector", PARAM_MIX_SELECTOR}}, {}},
+    {"store_remote", OP_STORE_REMOTE, 2, {{"amount", PARAM_BYTE}, {"target", PARAM_REMOTE_WORD}}, {}},
 };
 
 struct EnumEntry {
@@ -80,20 +80,6 @@ int findWordName(const UnitKind& unit, const char* name) {
         if (unit.words[word] && std::strcmp(unit.words[word], name) == 0) return word;
     }
     return -1;
-}
-
-bool stackOpEffect(uint8_t operation, int* needs, int* change) {
-    switch (operation) {
-        case STACK_POP: *needs = 1; *change = -1; return true;
-        case STACK_ADD_POP:
-        case STACK_MUL_POP: *needs = 2; *change = -1; return true;
-        case STACK_DUP: *needs = 1; *change = +1; return true;
-        case STACK_SWAP:
-        case STACK_ADD:
-        case STACK_MUL: *needs = 2; *change = 0; return true;
-        case STACK_ADD_PAIRS: *needs = 4; *change = -2; return true;
-        default: return false;
-    }
 }
 
 bool enumValue(ParamKind kind, const char* name, uint8_t* value) {

@@ -1,6 +1,5 @@
 // What the song compiler knows about each unit: its name in the source, its
-// parameters in stream order, the names of its slot words and what it does to
-// the signal stack.
+// parameters in stream order and the names of its slot words.
 #pragma once
 
 #include <cstdint>
@@ -29,8 +28,6 @@ struct UnitKind {
     int paramCount;
     ParamSpec params[MAX_UNIT_PARAMS];
     const char* words[WORD_NAMES];  // slot word names, null where the unit has none
-    int needs;   // stack values the unit reads
-    int change;  // stack depth after minus before (stack units: see stackOpChange)
 };
 
 // The unit of that source name, or null.
@@ -41,10 +38,6 @@ const UnitKind* unitForOpcode(uint8_t opcode);
 
 // The slot word of that name for the unit, or -1.
 int findWordName(const UnitKind& unit, const char* name);
-
-// Stack values an OP_STACK operation reads, and how it changes the depth.
-// False for an unknown operation code.
-bool stackOpEffect(uint8_t operation, int* needs, int* change);
 
 // Looks up one name of an enumerated parameter kind; false when unknown.
 bool enumValue(ParamKind kind, const char* name, uint8_t* value);

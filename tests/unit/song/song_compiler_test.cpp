@@ -1,12 +1,16 @@
-// The song compiler: the bytes it makes of a small source, and the faults it
-// names with their line.
+// The song compiler: the bytes it makes of a small source, the faults it
+// names with their line, and a legal but unusual value it warns of and the
+// engine plays.
 #include "tools/song_compiler/song_compiler.h"
 
-#include "synth/song.h"
+#include "synth/synth_engine.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <iterator>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -91,8 +95,9 @@ TEST(SongCompiler, MakesTheFormatsBytesOfTheSource) {
               (std::vector<uint8_t>{64, 10496 & 255, 10496 >> 8, 0, 0}));
 }
 
-// Faults of the source that would give tables the validator cannot tell from
-// right ones (the engine's rules, which it checks again, are its tests').
+// Faults of the source, and a fault of the bytes it makes, found by the song
+// validator and given at the line that made them (the validator's other rules
+// are its own tests').
 TEST(SongCompiler, NamesEachFaultWithItsLine) {
     // The first line that starts with `find` becomes `replacement` (or goes,
     // when it is empty); the fault is reported at the line that then starts
@@ -109,6 +114,8 @@ TEST(SongCompiler, NamesEachFaultWithItsLine) {
         {"03  A#3", "03  H-4  ...", "03  H-4", "'H-4' is not a note"},
         {"75 down", "", "", "the order list has 75 positions, a track has 76"},
         {"07 down", "07 dwn -- -- -- -- up -- -- -- -- -- --", "07 dwn", "no pattern is named 'dwn'"},
+        {"       delay", "       delay pregain=40 dry=128 feedback=125 damp=64 first=0 lines=0", "       delay",
+         "master instrument, unit 1 (OP_DELAY): line count 0"},
     };
     for (const auto& fault : faults) {
         std::vector<std::string> lines = smallSong();
@@ -132,6 +139,33 @@ TEST(SongCompiler, NamesEachFaultWithItsLine) {
         const std::string expected = "song.txt:" + std::to_string(line) + ": " + fault.message;
         EXPECT_NE(errors.find(expected), std::string::npos) << "expected '" << expected << "' in:\n" << errors;
     }
+}
+
+TEST(SongCompiler, WarnsOfAnUnusualDriveAtItsLineAndTheSongPlays) {
+    std::vector<std::string> lines = smallSong();
+    auto at = std::find(lines.begin(), lines.end(), "       stack operation=add_pop");
+    const size_t line = static_cast<size_t>(at - lines.begin()) + 2;
+    lines.insert(at + 1, "       shaper drive=192");
+    CompiledSong t;
+    std::string errors;
+    ASSERT_TRUE(compile(lines, &t, &errors)) << errors;
+    const std::string expected = "song.txt:" + std::to_string(line) + ": warning: instrument 0, unit 5 (OP_SHAPER): drive byte 192";
+    EXPECT_NE(t.warnings.find(expected), std::string::npos) << "expected '" << expected << "' in:\n" << t.warnings;
+
+    const Song song{t.patterns.data(), static_cast<int32_t>(t.patterns.size() / ROWS_PER_PATTERN), t.orderList.data(),
+                    t.unitStream.data(), static_cast<int32_t>(t.unitStream.size()), t.paramStream.data(),
+                    static_cast<int32_t>(t.paramStream.size()), delayLengths};
+    // calloc: of the 122 MB delay pool only what the song uses is touched.
+    std::unique_ptr<SynthEngine, void (*)(void*)> engine(
+        static_cast<SynthEngine*>(std::calloc(1, sizeof(SynthEngine))), std::free);
+    SongFault fault{};
+    ASSERT_EQ(startEngine(*engine, song, &fault), 1) << fault.message;
+    double energy = 0;
+    for (int frame = 0; frame < SAMPLES_PER_ROW; ++frame) {
+        const StereoFrame out = renderFrame(*engine);
+        energy += double(out.left) * out.left + double(out.right) * out.right;
+    }
+    EXPECT_GT(energy, 1.0) << "the song's first row is silent";
 }
 
 }  // namespace
