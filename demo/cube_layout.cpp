@@ -164,25 +164,24 @@ int layOutCubes(CubeLogo* logo, const uint8_t* sheetPixels) {
     logo->cubeCount = 0;
 
     // At most 256 x 16 x 5 = 20480 cubes can arise, so appends never overrun.
-    PointerList scratch = {CUBE_SCRATCH_CAPACITY, 0, nullptr};
-    scratch.items = static_cast<void**>(allocArray(CUBE_SCRATCH_CAPACITY, sizeof(void*)));
-    if (!scratch.items) return 0;
+    PointerList* scratch = createPointerList(CUBE_SCRATCH_CAPACITY);
+    if (!scratch) return 0;
 
-    if (!scanStrip(&scratch, sheetPixels, logo->cubeHalfSize) || !allocateArrays(logo, scratch.count)) {
-        freeScratchCubes(&scratch);
-        freeBlock(scratch.items);
+    if (!scanStrip(scratch, sheetPixels, logo->cubeHalfSize) || !allocateArrays(logo, scratch->count)) {
+        freeScratchCubes(scratch);
+        freePointerList(scratch);
         freeArrays(logo);
         return 0;
     }
 
-    logo->cubeCount = scratch.count;
+    logo->cubeCount = scratch->count;
     int vertexBase = 0;
     for (int32_t n = 0; n < logo->cubeCount; ++n) {
-        LogoCube* cube = static_cast<LogoCube*>(scratch.items[n]);
+        LogoCube* cube = static_cast<LogoCube*>(scratch->items[n]);
         vertexBase = appendCubeGeometry(logo, vertexBase, n, cube->colour);
         logo->cubes[n] = cube;
     }
-    freeBlock(scratch.items);
+    freePointerList(scratch);
 
     clear(&logo->generator);
     for (int32_t n = 0; n < logo->cubeCount; ++n) scatterCube(logo, n);

@@ -81,7 +81,7 @@ CubeLogo* buildCubeLogo(CubeLogo* logo) {
     // The draw samples this target; without it (its allocation failed) the
     // logo cannot be drawn.
     if (renderTargets && renderTargets->count > ENVIRONMENT_TARGET_INDEX)
-        logo->environmentTarget = renderTargets->items[ENVIRONMENT_TARGET_INDEX];
+        logo->environmentTarget = renderTargetAt(renderTargets, ENVIRONMENT_TARGET_INDEX);
     freeBlock(pixels);
     return logo->environmentTarget ? logo : nullptr;
 }

@@ -29,6 +29,6 @@ int loadGlEntryPoints() {
 int initGraphics(PlatformWindow*, int) {
     if (!loadGlEntryPoints()) return 0;
     // Without its record the list stays null; start-up goes on all the same.
-    renderTargets = createRenderTargetList(10);
+    renderTargets = createPointerList(10);
     return 1;
 }

@@ -15,3 +15,9 @@ PointerList* createPointerList(int32_t capacity) {
 }
 
 void pushPointer(PointerList* list, void* item) { list->items[list->count++] = item; }
+
+void freePointerList(PointerList* list) {
+    if (!list) return;
+    freeBlock(list->items);
+    freeBlock(list);
+}

@@ -1,4 +1,5 @@
-// A fixed-capacity list of pointers; it never grows.
+// A fixed-capacity list of pointers; it never grows. The render targets and
+// the cube logo's scratch cubes are kept in one.
 #pragma once
 
 #include <cstdint>
@@ -13,3 +14,5 @@ struct PointerList {
 PointerList* createPointerList(int32_t capacity);
 // Stores at entry count and counts it; keeping within capacity is the caller's job.
 void pushPointer(PointerList* list, void* item);
+// Frees the list and its entries array (not what the entries point to); null is ignored.
+void freePointerList(PointerList* list);

@@ -3,6 +3,8 @@
 #include "gfx/gl_entry_points.h"
 #include "gfx/heap.h"
 
+RenderTargetList* renderTargets = nullptr;
+
 namespace {
 
 // The framebuffer with its colour textures and depth texture; GL errors and

@@ -2,6 +2,8 @@
 // textures and a depth texture, all of one size, and the list that holds them.
 #pragma once
 
+#include "gfx/pointer_list.h"
+
 #include <GL/gl.h>
 #include <cstdint>
 
@@ -23,20 +25,21 @@ struct RenderTarget {
     RenderTargetDesc desc;
 };
 
-struct RenderTargetList {
-    RenderTarget** items;  // capacity entries
-    int32_t capacity;
-    int32_t count;
-};
+// The targets are kept in a PointerList whose entries are RenderTarget
+// pointers (null where a target could not be allocated).
+using RenderTargetList = PointerList;
 
-// The program's one list, made by initGraphics; null if it could not be allocated.
+// Entry `index` of the list.
+inline RenderTarget* renderTargetAt(const RenderTargetList* list, int32_t index) {
+    return static_cast<RenderTarget*>(list->items[index]);
+}
+
+// The program's one list, made by initGraphics (createPointerList); null if
+// it could not be allocated.
 extern RenderTargetList* renderTargets;
 
 // The target every frame draws into: "Fullscreen2", entry 3 of renderTargets.
 extern RenderTarget* sceneTarget;
-
-// A new empty list, or null when it cannot be allocated.
-RenderTargetList* createRenderTargetList(int32_t capacity);
 
 // Builds a target and appends it. Refused (null, nothing appended) when count
 // equals capacity - 1; a record that cannot be allocated appends null.

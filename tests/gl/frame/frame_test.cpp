@@ -189,7 +189,7 @@ TEST_F(Start, FailsWithoutAnyOfItsPieces) {
         {"no cube logo record", {sizeof(CubeLogo), false, 0, nullptr, 0}},
     };
     for (const auto& c : cases) {
-        renderTargets = createRenderTargetList(10);  // as a fresh run has it
+        renderTargets = createPointerList(10);  // as a fresh run has it
         armStartFault(c.fault);
         EXPECT_EQ(startDemo(LoadProgress{nullptr, nullptr}, &displayConfig), 0) << c.what;
         disarmStartFault();

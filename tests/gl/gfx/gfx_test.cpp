@@ -75,7 +75,7 @@ TEST_F(Gfx, UniformsAreSetByNameAndUnknownNamesSkipped) {
 
 TEST_F(Gfx, RenderTargetsTheirListAndBinding) {
     RenderTargetDesc desc = {"small", 2, 8, 8, nullptr, 0, GL_LINEAR, GL_LINEAR, GL_REPEAT, GL_REPEAT, GL_RGBA8, GL_RGBA, GL_UNSIGNED_BYTE};
-    RenderTargetList* list = createRenderTargetList(3);
+    RenderTargetList* list = createPointerList(3);
     RenderTarget* first = createRenderTarget(list, desc);
     ASSERT_NE(first, nullptr);
     ASSERT_NE(createRenderTarget(list, desc), nullptr);
@@ -88,7 +88,7 @@ TEST_F(Gfx, RenderTargetsTheirListAndBinding) {
     EXPECT_EQ(gl.glCheckFramebufferStatusEXT(GL_FRAMEBUFFER_EXT), static_cast<GLenum>(GL_FRAMEBUFFER_COMPLETE_EXT));
     glGetIntegerv(GL_FRAMEBUFFER_BINDING_EXT, &bound);
     EXPECT_EQ(bound, static_cast<GLint>(first->framebuffer));
-    for (const RenderTarget* off : {list->items[1], static_cast<RenderTarget*>(nullptr)}) {
+    for (const RenderTarget* off : {renderTargetAt(list, 1), static_cast<RenderTarget*>(nullptr)}) {
         bind(first, true);
         bind(off, off == nullptr);  // off on another target, or a missing one on: the window
         glGetIntegerv(GL_FRAMEBUFFER_BINDING_EXT, &bound);
