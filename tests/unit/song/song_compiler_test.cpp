@@ -149,7 +149,8 @@ TEST(SongCompiler, WarnsOfAnUnusualDriveAtItsLineAndTheSongPlays) {
     CompiledSong t;
     std::string errors;
     ASSERT_TRUE(compile(lines, &t, &errors)) << errors;
-    const std::string expected = "song.txt:" + std::to_string(line) + ": warning: instrument 0, unit 5 (OP_SHAPER): drive byte 192";
+    const std::string expected =
+        "song.txt:" + std::to_string(line) + ": warning: instrument 0, unit 5 (OP_SHAPER): drive byte 192";
     EXPECT_NE(t.warnings.find(expected), std::string::npos) << "expected '" << expected << "' in:\n" << t.warnings;
 
     const Song song{t.patterns.data(), static_cast<int32_t>(t.patterns.size() / ROWS_PER_PATTERN), t.orderList.data(),
