@@ -1,4 +1,5 @@
-// The entry-point table on the real Mesa driver.
+// The entry-point table on a Mesa driver without the uniform-block queries
+// (every other gl test opens its window through the whole table).
 #include "gfx/gl_entry_points.h"
 #include "tests/gl/support/gl_test_window.h"
 
@@ -11,14 +12,6 @@ void* slot(int index) {
     void* entryPoint;
     std::memcpy(&entryPoint, reinterpret_cast<unsigned char*>(&gl) + index * sizeof(void*), sizeof entryPoint);
     return entryPoint;
-}
-
-using RealEntryPoints = GlTest;
-
-TEST_F(RealEntryPoints, MesaProvidesAllFiftyTwo) {
-    for (int i = 0; i < GL_ENTRY_POINT_COUNT; ++i) EXPECT_NE(slot(i), nullptr) << i;
-    // And they work: a program name from glCreateProgram.
-    EXPECT_NE(gl.glCreateProgram(), 0u);
 }
 
 TEST(HiddenEntryPoints, ADriverWithoutUniformBlocksFailsAtEntry49) {

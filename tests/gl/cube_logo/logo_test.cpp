@@ -57,35 +57,30 @@ protected:
         GlTest::TearDown();
     }
     // RGBA, bottom row first, over the grey that earlier frames left.
-    std::vector<uint8_t> draw(double t, bool logoNotText = true) {
+    Picture draw(double t, bool logoNotText = true) {
         glClearColor(0.5f, 0.5f, 0.5f, 1.0f);
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         ScrollText scrollText;
         if (logoNotText) drawCubeLogo(logo, t);
         else drawScrollText(&scrollText, t);
-        std::vector<uint8_t> rgba(static_cast<size_t>(glWindow.width) * glWindow.height * 4);
-        glReadPixels(0, 0, glWindow.width, glWindow.height, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
-        return rgba;
-    }
-    const uint8_t* at(const std::vector<uint8_t>& rgba, double column, double row) {
-        return &rgba[(static_cast<size_t>(row) * glWindow.width + static_cast<size_t>(column)) * 4];
+        return readPixels(0, 0, glWindow.width, glWindow.height);
     }
     CubeLogo* logo = nullptr;
 };
 
 TEST_F(Logo, LandedLogoCoversItsCubesHomesRedLitOnAClearedTarget) {
     const double t = 9.9;  // every cube home
-    std::vector<uint8_t> picture = draw(t);
+    const Picture picture = draw(t);
     ASSERT_GT(logo->cubeCount, 1000);
     for (int n = 0; n < logo->cubeCount; n += 37) {
         const Vec3& home = logo->cubes[n]->home;
         double column, row;
         pixelOf({home.x, home.y, home.z}, t, glWindow.width, glWindow.height, &column, &row);
-        const uint8_t* pixel = at(picture, column, row);
+        const uint8_t* pixel = picture.at(int(column), int(row));
         EXPECT_GT(pixel[3], 0) << "cube " << n;
         EXPECT_GT(pixel[0] - pixel[2], 25) << "cube " << n;  // the red material
     }
-    EXPECT_EQ(at(picture, 0, 0)[3] | at(picture, 0, 0)[0], 0) << "the draw clears what earlier frames left";
+    EXPECT_EQ(picture.at(0, 0)[3] | picture.at(0, 0)[0], 0) << "the draw clears what earlier frames left";
 }
 
 // One cube, its vertex values set by the test: a small cube off its centre by
@@ -125,11 +120,11 @@ TEST_F(Logo, ACubeFliesFromItsScatterPlaceHomeSpinningByItsNumber) {
                           (spun.z + scatter.z + (home.z - scatter.z) * p) * scale};
         double column, row;
         pixelOf(where, t, glWindow.width, glWindow.height, &column, &row);
-        std::vector<uint8_t> picture = draw(t);
+        const Picture picture = draw(t);
         double sumX = 0, sumY = 0, count = 0;
         for (int y = 0; y < glWindow.height; ++y)
             for (int x = 0; x < glWindow.width; ++x)
-                if (at(picture, x, y)[3] > 0) sumX += x + 0.5, sumY += y + 0.5, ++count;
+                if (picture.at(x, y)[3] > 0) sumX += x + 0.5, sumY += y + 0.5, ++count;
         ASSERT_GT(count, 0) << "nothing drawn at " << t;
         EXPECT_NEAR(sumX / count, column, 3.0) << "at " << t;
         EXPECT_NEAR(sumY / count, row, 3.0) << "at " << t;
@@ -138,11 +133,11 @@ TEST_F(Logo, ACubeFliesFromItsScatterPlaceHomeSpinningByItsNumber) {
 
 // The scroll text at 20 s: several glyphs, all in the lower bar, 7.7 to 9.7 % up.
 TEST_F(Logo, ScrollTextGlyphsLieInTheLowerBar) {
-    std::vector<uint8_t> rgba = draw(20.0, false);
+    const Picture text = draw(20.0, false);
     int lowest = glWindow.height, highest = -1, glyphPixels = 0;
     for (int row = 0; row < glWindow.height; ++row)
         for (int column = 0; column < glWindow.width; ++column)
-            if (at(rgba, column, row)[0] >= 192) lowest = std::min(lowest, row), highest = std::max(highest, row), ++glyphPixels;
+            if (text.at(column, row)[0] >= 192) lowest = std::min(lowest, row), highest = std::max(highest, row), ++glyphPixels;
     EXPECT_GT(glyphPixels, 500);
     EXPECT_GE(lowest, static_cast<int>(0.077 * glWindow.height) - 1);
     EXPECT_LE(highest, static_cast<int>(0.097 * glWindow.height) + 1);

@@ -23,20 +23,6 @@ namespace {
 
 const double HALF_HEIGHT = std::tan(15.0 * 3.14159265358979 / 180.0);  // one unit in front of the eye
 
-// RGBA rows, bottom row first, as glReadPixels gives them.
-struct Picture {
-    int width = 0, height = 0;
-    std::vector<uint8_t> rgba;
-    const uint8_t* at(int x, int y) const { return &rgba[(static_cast<size_t>(y) * width + x) * 4]; }
-};
-
-Picture readPixels(int width, int height) {
-    Picture picture{width, height, std::vector<uint8_t>(static_cast<size_t>(width) * height * 4)};
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(0, 0, width, height, GL_RGBA, GL_UNSIGNED_BYTE, picture.rgba.data());
-    return picture;
-}
-
 // The window and the frame's state as at the start of a run; `started` also
 // runs startDemo.
 template <bool started>
@@ -145,12 +131,6 @@ void expectFormula(const Picture& window, int width, int height, const Fx& in, i
 
 void recordProgress(void* context, int percent) { static_cast<std::vector<int>*>(context)->push_back(percent); }
 
-bool linked(GLuint program) {
-    GLint status = 0;
-    if (program) gl.glGetObjectParameterivARB(program, GL_OBJECT_LINK_STATUS_ARB, &status);
-    return status != 0;
-}
-
 using Start = Demo<false>;
 
 TEST_F(Start, BuildsEveryObjectWithoutAnErrorBoxReportingZeroFiftyAndAHundred) {
@@ -160,9 +140,10 @@ TEST_F(Start, BuildsEveryObjectWithoutAnErrorBoxReportingZeroFiftyAndAHundred) {
     EXPECT_EQ(displayConfig.height, 1);
     EXPECT_EQ(progress, (std::vector<int>{0, 50, 100}));
     EXPECT_TRUE(sceneTarget && scrollText && cubeLogo && effectPrograms && glIsTexture(bannerTexture));
+    // (A program that fails to link shows its log in a box.)
     for (GLuint program : {fxProgram, effectPrograms->fractProgram, effectPrograms->plasmaProgram,
                            effectPrograms->tunnelProgram, effectPrograms->mixerProgram, cubeLogo->logoProgram})
-        EXPECT_TRUE(linked(program)) << program;
+        EXPECT_NE(program, 0u);
     for (const RecordedBox& box : recordedBoxes) ADD_FAILURE() << box.kind << " box: " << box.text;
 }
 
@@ -206,11 +187,9 @@ TEST_F(Frame, AtTwentyTheLetterboxLinesAndBarsLieWhereTheyMust) {
     demoTime = 20.0;
     drawFrame();
     bind(sceneTarget, true);
-    const Picture scene = readPixels(displayConfig.width, displayConfig.height);
+    const Picture scene = readPixels(0, 0, displayConfig.width, displayConfig.height);
     const int H = scene.height;
     auto rowOf = [&](double y) { return (y / HALF_HEIGHT + 1.0) * 0.5 * H; };
-    EXPECT_NEAR(rowOf(-0.2) / H, 0.127, 0.0005);
-    EXPECT_NEAR(rowOf(0.13625) / H, 0.754, 0.0005);
     for (int x : {2, scene.width - 3}) {
         int white = 0;
         for (int y = 0; y < H; ++y) {
@@ -235,17 +214,6 @@ TEST_F(Frame, EveryFrameAcknowledgesEveryCue) {
         for (int track = 0; track < NOTE_TRACKS; ++track) EXPECT_EQ(noteSeen[track], 1) << track << ", " << picture;
         demoTime += 0.02;
     }
-}
-
-TEST_F(Frame, ReturnsZeroEvenOnTheFrameTheFadeFinishes) {
-    quitRequested = true;
-    quitTime = 3.0;
-    demoTime = 3.5;
-    EXPECT_EQ(drawFrame(), 0);
-    EXPECT_FALSE(fadeFinished);
-    demoTime = 4.0;
-    EXPECT_EQ(drawFrame(), 0);
-    EXPECT_TRUE(fadeFinished);
 }
 
 // A scene whose red rises and blue falls to the right, uploaded to sceneTarget.
@@ -297,7 +265,7 @@ TEST_F(FxPass, ProgramMatchesTheFormulaWithWideFringes) {
     glEnd();
     gl.glUseProgram(0);
     glReadBuffer(GL_BACK);
-    expectFormula(readPixels(W, H), W, H, in, 0, [&](int px, int py, float* s, float* r) {
+    expectFormula(readPixels(0, 0, W, H), W, H, in, 0, [&](int px, int py, float* s, float* r) {
         *s = (px + 0.5f) / W, *r = (py + 0.5f) / H;
     });
 }
@@ -312,7 +280,7 @@ TEST_F(FxPass, TheFramesPassMatchesTheFormula) {
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
     drawPostProcess(t);
     glReadBuffer(GL_BACK);
-    const Picture window = readPixels(displayConfig.width, displayConfig.height);
+    const Picture window = readPixels(0, 0, displayConfig.width, displayConfig.height);
     const FadeValues fade = postProcess.fade;
     const DistortionState& d = distortion;
     const Fx in = {float(window.width), float(window.height), t, fade.flash, 100.0f, lensBefore,

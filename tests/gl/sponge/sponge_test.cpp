@@ -66,9 +66,7 @@ protected:
         glClear(GL_COLOR_BUFFER_BIT);
         drawSpongeRays(t);
         glDisable(GL_SCISSOR_TEST);
-        std::vector<uint8_t> rgba(static_cast<size_t>(w) * h * 4);
-        glReadPixels(x, y, w, h, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
-        return rgba;
+        return readPixels(x, y, w, h).rgba;
     }
     EffectPrograms programs = {};
 };

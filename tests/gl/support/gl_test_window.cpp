@@ -61,6 +61,13 @@ void closeGlTestWindow(GlTestWindow* window) {
     *window = GlTestWindow();
 }
 
+Picture readPixels(int x, int y, int width, int height) {
+    Picture picture{width, height, std::vector<uint8_t>(static_cast<size_t>(width) * height * 4)};
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(x, y, width, height, GL_RGBA, GL_UNSIGNED_BYTE, picture.rgba.data());
+    return picture;
+}
+
 void GlTest::SetUp() {
     clearRecordedBoxes();
     ASSERT_TRUE(openGlTestWindow(1109, 693, &glWindow));

@@ -31,6 +31,15 @@ struct GlTestWindow {
 bool openGlTestWindow(int width, int height, GlTestWindow* out);
 void closeGlTestWindow(GlTestWindow* window);
 
+// RGBA pixels of the bound framebuffer's rectangle, bottom row first, as
+// glReadPixels gives them.
+struct Picture {
+    int width = 0, height = 0;
+    std::vector<uint8_t> rgba;
+    const uint8_t* at(int x, int y) const { return &rgba[(static_cast<size_t>(y) * width + x) * 4]; }
+};
+Picture readPixels(int x, int y, int width, int height);
+
 // A fixture that opens a 1109 x 693 window for each test.
 class GlTest : public ::testing::Test {
 protected:

@@ -61,17 +61,13 @@ TEST(CubeLayout, WhichPixelsBecomeWhichCubes) {
 TEST(CubeLayout, ScanOrderHomesDelaysAndScatterDraws) {
     Laid laid({{6, 246, {255, 255, 255, 255}}, {3, 247, {255, 0, 0, 0}}});
     ASSERT_EQ(laid.logo.cubeCount, 2);
-    const LogoCube& first = *laid.logo.cubes[0];
-    EXPECT_FLOAT_EQ(first.home.x, -0.3984375f);
-    EXPECT_FLOAT_EQ(first.home.y, -0.0078125f);
-    EXPECT_FLOAT_EQ(laid.logo.cubes[1]->home.x, -0.375f);
-    EXPECT_FLOAT_EQ(laid.logo.cubes[1]->home.y, -0.015625f);
-    EXPECT_NEAR(laid.logo.cubes[1]->startDelay, -1.9988f, 1e-6f);
-    EXPECT_NEAR(first.scatter.x, 0.0371876f, 1e-6f);
-    EXPECT_NEAR(first.scatter.y, 0.6351211f, 1e-6f);
-    EXPECT_NEAR(first.scatter.z, 0.8199871f, 1e-6f);
-    EXPECT_NEAR(laid.logo.crosses[0].w, 1.0382946f, 1e-6f);
-    EXPECT_NEAR(laid.logo.cubes[1]->scatter.z, 1.5174382f, 1e-6f);
+    const LogoCube &first = *laid.logo.cubes[0], &second = *laid.logo.cubes[1];
+    const float values[][2] = {{first.home.x, -0.3984375f},     {first.home.y, -0.0078125f},
+                               {second.home.x, -0.375f},         {second.home.y, -0.015625f},
+                               {second.startDelay, -1.9988f},    {first.scatter.x, 0.0371876f},
+                               {first.scatter.y, 0.6351211f},    {first.scatter.z, 0.8199871f},
+                               {laid.logo.crosses[0].w, 1.0382946f}, {second.scatter.z, 1.5174382f}};
+    for (const auto& v : values) EXPECT_NEAR(v[0], v[1], 1e-6f) << &v - values;
 }
 
 // Each cube's 24 vertices: six faces on the sides their normals point to,

@@ -93,12 +93,6 @@ void filters(SongBuilder& b) {
     b.play(6, {60}).add(6, {K(64), OP_FILTER, 64, 128, FILTER_LOW, POP, K(64), OP_STORE, 128, 8 + 3, POP});
     b.play(7, {60}).add(7, {K(64), OP_SHAPER, 96, SHOW, POP});
 }
-// Tracks 1 and 2 never play: they take track 0's send (0.75) through a unit to their output.
-void silentFilters(SongBuilder& b) {
-    b.play(0, {60}).add(0, {K(96), SHOW, POP});
-    b.add(1, {OP_MIX, MIX_SEND, OP_FILTER, 64, 64, FILTER_HIGH, OP_OUTPUT, 128, 0});
-    b.add(2, {OP_MIX, MIX_SEND, OP_SHAPER, 120, OP_OUTPUT, 128, 0});
-}
 // Impulses (1 in frame 0, then 0) through one line: 7 frames; 5 frames with
 // feedback 1/2; 2 rows on a note released at once in row 1; 3 frames with
 // pregain and dry 1/2; 2 frames with feedback 1 and damp 1/2. Each line takes
@@ -136,30 +130,10 @@ void stack(SongBuilder& b) {
         for (int i = 0; i < STACK_OPS[t][1]; ++i) b.add(t, {POP});
     }
 }
-// Tracks 0 and 3 give main (0.5, 0.25) and send (0.25, 0.125); the master
-// outputs the sends' sum and stores the mains' left sum in its slot 0.
-void mix(SongBuilder& b) {
-    for (int t : {0, 3}) b.play(t, {60}).add(t, {K(32), K(64), OP_OUTPUT, 128, 64});
-    b.add(M, {OP_MIX, MIX_SEND, OP_OUTPUT, 128, 0, OP_MIX, MIX_MAIN, OP_STORE, 128, 0, POP, POP});
-}
 void rows(SongBuilder& b) {
     b.play(0, {1}).play(1, {60}).add(1, {OP_ENVELOPE, 96, 0, 128, 0, 128, POP});
     b.play(2, {60, 0, 0, -128}).add(2, {OP_ENVELOPE, 0, 0, 128, 128, 128, POP}).play(3, {0, 0});
     b.add(4, {K(128), SHOW, POP});  // pattern 0 only
-}
-// Track 0 keeps its last main output through OP_MIX; track 1 puts 0.75 there
-// until its note ends in row 1. Track 3 fills unit words of track 2 (which has
-// no units) until then. Tracks 0 and 2 restart in row 2.
-void noteOns(SongBuilder& b) {
-    b.play(0, {60, 1, 72}).add(0, {OP_MIX, MIX_MAIN, OP_OUTPUT, 128, 0});
-    b.play(1, {60, 0}).add(1, {K(128), POP, OP_ENVELOPE, 0, 0, 128, 128, 96, REMOTE(128, voiceByte(0, L)), POP});
-    b.play(2, {60, 1, 61}).play(3, {60, 0});
-    b.add(3, {K(128), POP, OP_ENVELOPE, 0, 0, 128, 128, 64, REMOTE(128, voiceByte(2, slot(0, 0))),
-              REMOTE(128, voiceByte(2, slot(16, 0))), REMOTE(128, voiceByte(2, slot(31, 7))),
-              REMOTE(128, voiceByte(2, WORD_SEND_LEFT)), POP});
-}
-void allTracks(SongBuilder& b) {
-    for (int t = 0; t < TRACK_COUNT; ++t) b.play(t, {50 + t}).add(t, {OP_ENVELOPE, 64, 0, 128, 0, 128, POP});
 }
 // Remote stores between tracks: lower into higher (2 into 5, which strikes
 // notes on rows 0 and 1), higher into lower (8 into 3's envelope gain, 10 into
@@ -170,13 +144,6 @@ void trackOrder(SongBuilder& b) {
     b.play(8, {60}).add(8, {K(32), REMOTE(128, voiceByte(3, slot(0, 2))), POP});
     b.play(9, {60}).play(10, {60}).add(10, {K(64), REMOTE(128, voiceByte(9, NOTE)), POP});
 }
-// Track 10 into the master's output gain; the master into track 0's envelope gain.
-void masterOrder(SongBuilder& b) {
-    b.play(0, {60}).add(0, {K(64), SHOW, POP});
-    b.play(10, {60}).add(10, {K(32), REMOTE(128, voiceByte(M, slot(3, 1))), POP});
-    b.add(M, {K(64), SHOW, POP, K(128), REMOTE(80, voiceByte(0, slot(0, 2))), POP});
-}
-
 const Case cases[] = {
     {"envelopes", envelopes,
      {F(1, 0, LEVEL, 1), I(1, 0, STAGE, STAGE_DECAY), F(1, 0, L, 1), F(2, 0, LEVEL, 1 - 1.0 / 64),
@@ -206,8 +173,6 @@ const Case cases[] = {
       F(2, 0, slot(1, 2), 0.125 + 0.25 * 0.34375), F(2, 0, slot(1, 3), 0.25), F(2000, 1, L, 0.5, 1e-5),
       F(2000, 2, L, 0, 1e-5), F(2000, 3, L, 0, 1e-5), F(2000, 4, L, 0.5, 1e-5), F(2, 5, L, 0),
       F(2, 5, slot(1, 0), 0.03125), F(2, 6, slot(1, 0), 0.03125), F(1, 7, L, 0.75)}},
-    {"silent filters and shapers", silentFilters,
-     {F(20, 1, L, 0.75), F(20, 1, slot(1, 0), 0), F(20, 1, slot(1, 3), 0), F(20, 2, L, 0.75), F(20, 2, R, 0.75)}},
     {"delays", delays,
      {F(7, 0, L, 0), F(8, 0, L, 1), F(9, 0, L, C - 1), F(11, 1, L, 0.5 + std::pow(C, 4) * (C - 1), 1e-6),
       I(2 * ROW, 2, NOTE, 0), F(2 * ROW, 2, L, 0), F(2 * ROW + 1, 2, L, 1), F(1, 3, L, 0.5),
@@ -221,27 +186,15 @@ const Case cases[] = {
      {F(1, 0, L, S2), F(1, 0, R, S4), F(1, 1, L, S2 + S1), F(1, 1, R, S4), F(1, 2, L, S2 * S1), F(1, 2, R, S4),
       F(1, 3, L, S1), F(1, 3, R, S1), F(1, 4, L, S2), F(1, 4, R, S1), F(1, 5, L, S1 + S2), F(1, 5, R, S2),
       F(1, 6, L, S1 * S2), F(1, 6, R, S2), F(1, 7, L, S1 + S4), F(1, 7, R, S2 + S8)}},
-    {"mix: this frame's tracks, left on top, not the master", mix,
-     {F(3, M, L, 0.5), F(3, M, R, 0.25), F(3, M, slot(0, 0), 1)}},
     {"hold and release rows", rows,
      {I(3 * ROW, 0, RELEASES, 0), I(3 * ROW, 0, NOTE, 0), F(3 * ROW, 1, LEVEL, 3 * ROW / 262144.0),
       I(3 * ROW, 1, RELEASES, 0), I(ROW + 1, 2, RELEASES, 1), I(ROW + 1, 2, STAGE, STAGE_RELEASE),
       I(3 * ROW + 1, 2, RELEASES, 3), I(3 * ROW + 1, 2, NOTE, 60), I(4 * ROW + 1, 2, RELEASES, 3),
       I(3 * ROW + 1, 3, RELEASES, 2), I(3 * ROW + 1, 3, NOTE, 0), I(32 * ROW + 1, 4, RELEASES, 33),
       I(32 * ROW + 1, 4, NOTE, 0), F(32 * ROW + 1, 4, L, 0)}},
-    {"note-ons", noteOns,
-     {I(2 * ROW + 1, 0, NOTE, 72), F(2 * ROW + 1, 0, L, 0.75 * (1 - 1.0 / 16777216), 1e-6),
-      F(2 * ROW, 2, slot(31, 7), 0.5, 1e-6), F(2 * ROW, 2, slot(16, 0), 0.5, 1e-6), I(2 * ROW + 1, 2, NOTE, 61),
-      I(2 * ROW + 1, 2, RELEASES, 0), I(2 * ROW + 1, 2, slot(0, 0), 0), I(2 * ROW + 1, 2, slot(16, 0), 0),
-      I(2 * ROW + 1, 2, slot(31, 7), 0), F(2 * ROW + 1, 2, WORD_SEND_LEFT, 0.5, 1e-6)}},
-    {"the first frame steps all twelve tracks first", allTracks,
-     {I(1, 0, NOTE, 50), F(1, 0, LEVEL, 1.0 / 4096), I(1, 11, NOTE, 61), F(1, 11, LEVEL, 1.0 / 4096)}},
     {"track order", trackOrder,
      {F(ROW, 5, slot(9, 7), 0.5), F(ROW + 1, 5, slot(9, 7), 0), I(ROW + 1, 5, NOTE, 71), F(ROW + 2, 5, slot(9, 7), 0.5),
       F(1, 3, L, 0.5), F(2, 3, L, 0.75), traced(1, 9, 60), traced(2, 9, 0x3F000000)}},
-    {"the master", masterOrder,
-     {F(1, M, L, 0.625), F(1, 0, L, 0.5), F(2, 0, L, 0.75), I(20 * ROW + 1, M, NOTE, 12),
-      I(20 * ROW + 1, M, RELEASES, 0)}},
 };
 
 TEST(SynthEngine, EachUnitTheSequencerAndTheTrackOrderGiveTheWorkedOutValues) {
