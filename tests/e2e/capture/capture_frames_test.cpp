@@ -25,11 +25,11 @@ TEST(CaptureFrames, StillsAfterSkippingEqualTheFramesOfARunThatDrawsEveryFrame) 
     // One run skips straight to 30 s, one stops at the logo, the transition and
     // the opening first.
     ScratchFolder scratch;
-    const CaptureRun every = runCapture({"--size", "128x80", "--to", "30", "--out", scratch / "every"});
+    const ShellRun every = runCapture({"--size", "128x80", "--to", "30", "--out", scratch / "every"});
     ASSERT_EQ(every.exitCode, 0) << every.out;
     ASSERT_EQ(folderEntries(scratch / "every").size(), 1801u);
     for (const char* stills : {"30", "5,10,10.5,11,13,14,20,30"}) {
-        const CaptureRun run = runCapture({"--size", "128x80", "--at", stills, "--out", scratch / stills});
+        const ShellRun run = runCapture({"--size", "128x80", "--at", stills, "--out", scratch / stills});
         ASSERT_EQ(run.exitCode, 0) << run.out;
         const std::vector<std::string> names = folderEntries(scratch / stills);
         ASSERT_TRUE(!names.empty() && names.back() == pngName(1800)) << stills;
@@ -43,7 +43,7 @@ TEST(CaptureFrames, StillsAfterSkippingEqualTheFramesOfARunThatDrawsEveryFrame) 
 TEST(CaptureFrames, QuitAtRunsToTheFrameInWhichTheClosingFadeEnds) {
     // The quit in frame 300; the fade ends about a second later, in frame 360.
     ScratchFolder scratch;
-    const CaptureRun run = runCapture({"--size", "32x20", "--from", "4.95", "--quit-at", "5", "--out", scratch / "fade"});
+    const ShellRun run = runCapture({"--size", "32x20", "--from", "4.95", "--quit-at", "5", "--out", scratch / "fade"});
     ASSERT_EQ(run.exitCode, 0) << run.out;
     EXPECT_NE(run.out.find("the closing fade ended in frame 360 "), std::string::npos) << run.out;
     const std::vector<std::string> frames = folderEntries(scratch / "fade");

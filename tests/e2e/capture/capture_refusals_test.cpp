@@ -23,7 +23,7 @@ TEST(CaptureRefusals, EachGivesItsReasonAndLeavesNothingBehind) {
     for (auto [arguments, prefix, reason, exitCode] : cases) {
         ScratchFolder scratch;
         arguments.insert(arguments.end(), {"--out", scratch / "stills", "--wav", scratch / "sound.wav"});
-        const CaptureRun run = runCapture(arguments, prefix);
+        const ShellRun run = runCapture(arguments, prefix);
         EXPECT_EQ(run.exitCode, exitCode) << reason << ": " << run.out;
         EXPECT_NE(run.out.find(reason), std::string::npos) << reason << ": said " << run.out;
         EXPECT_TRUE(folderEntries(scratch.path).empty()) << reason << ": left files behind";

@@ -30,7 +30,7 @@ TEST(CaptureSound, SilenceUntilTheMusicsFrameThenTheOfflineRender) {
     for (auto [arguments, silentFrames, totalFrames, songFrom] : cases) {
         const std::string shown = arguments[1] + " " + arguments[3];
         arguments.insert(arguments.end(), {"--size", "32x20", "--wav", scratch / "s.wav"});
-        const CaptureRun run = runCapture(arguments);
+        const ShellRun run = runCapture(arguments);
         ASSERT_EQ(run.exitCode, 0) << run.out;
         const std::vector<float> wav = floatWavSamples(fileBytes(scratch / "s.wav"), &why);
         ASSERT_EQ(wav.size(), totalFrames * 2) << shown << ": the sound lasts as long as the frames " << why;

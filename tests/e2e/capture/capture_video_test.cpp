@@ -10,7 +10,7 @@
 
 TEST(CaptureVideo, RangeFramesAndTheSoundGoThroughFfmpeg) {
     ScratchFolder scratch;
-    const CaptureRun run = runCapture({"--size", "32x20", "--from", "11.89", "--to", "12.11", "--out", scratch / "stills",
+    const ShellRun run = runCapture({"--size", "32x20", "--from", "11.89", "--to", "12.11", "--out", scratch / "stills",
                                        "--wav", scratch / "s.wav", "--video", scratch / "v.mp4"},
                                       "PATH='" FAKE_FFMPEG_DIR "':\"$PATH\" FAKE_FFMPEG_LOG='" + (scratch / "log") + "'");
     ASSERT_EQ(run.exitCode, 0) << run.out;

@@ -1,12 +1,12 @@
 // quorvel-capture's command line and output places: the reason it gives for
 // each thing it refuses before anything is written. (What it accepts, the
 // end-to-end runs use.)
+#include "tests/support/tool_runs.h"
 #include "tools/capture/capture_options.h"
 #include "tools/capture/capture_outputs.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <utility>
 #include <vector>
 
@@ -61,10 +61,9 @@ TEST(CaptureOptions, RefusesEachBadArgumentWithItsOwnReason) {
 }
 
 TEST(CaptureOutputs, RefusesToReplaceWhatIsNoRegularFileAndCreatesNothing) {
-    char folder[] = "/tmp/quorvel-outputs-test-XXXXXX";
-    ASSERT_TRUE(mkdtemp(folder));
-    const std::string at(folder);
-    ASSERT_EQ(std::system(("cd " + at + " && mkfifo pipe && mkdir folder && ln -s /dev/null link").c_str()), 0);
+    const ScratchFolder folder;
+    const std::string& at = folder.path;
+    ASSERT_EQ(shell("cd " + at + " && mkfifo pipe && mkdir folder && ln -s /dev/null link").exitCode, 0);
     const std::vector<std::pair<std::string, std::string>> cases = {
         {"/dev/full", "--wav: /dev/full is a character device, not a regular file"},
         {at + "/pipe", "is a named pipe, not a regular file"},
@@ -79,5 +78,6 @@ TEST(CaptureOutputs, RefusesToReplaceWhatIsNoRegularFileAndCreatesNothing) {
         EXPECT_EQ(checkOutputPaths(options, &error), 0) << c.second;
         EXPECT_NE(error.find(c.second), std::string::npos) << c.second << ": gave " << error;
     }
-    EXPECT_EQ(std::system(("test -c /dev/full && test $(ls -A " + at + " | wc -l) = 3 && rm -r " + at).c_str()), 0);
+    EXPECT_EQ(folderEntries(at).size(), 3u) << "created something";
+    EXPECT_EQ(shell("test -c /dev/full").exitCode, 0) << "replaced /dev/full";
 }

@@ -1,33 +1,21 @@
 // quorvel-asset-generator paints exactly the committed images from the art:
 // fails when the art was changed without regenerating them, or when painting
 // depends on anything but the art (time, memory contents, the machine).
+#include "tests/support/tool_runs.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
-#include <string>
-
-namespace {
-
-std::string fileBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return in ? std::string(std::istreambuf_iterator<char>(in), {}) : "missing";
-}
 
 TEST(AssetGenerator, PaintsTheCommittedImagesByteForByte) {
     const char* source = std::getenv("QUORVEL_SOURCE_DIR");
     ASSERT_NE(source, nullptr);
-    char pattern[] = "/tmp/quorvel-images-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    const std::string out = pattern;
-    const std::string art = std::string(source) + "/resources/art";
-    ASSERT_EQ(std::system(("'" ASSET_GENERATOR_PATH "' '" + art + "' '" + out + "'").c_str()), 0);
+    const ScratchFolder out;
+    const ShellRun run = shell("'" ASSET_GENERATOR_PATH "' '" + std::string(source) + "/resources/art' '" + out.path + "'");
+    ASSERT_EQ(run.exitCode, 0) << run.out;
     for (const char* name : {"sheet.png", "banner.png"}) {
-        EXPECT_TRUE(fileBytes(out + "/" + name) == fileBytes(std::string(source) + "/resources/images/" + name))
+        const std::vector<unsigned char> painted = fileBytes(out / name);
+        EXPECT_TRUE(!painted.empty() && painted == fileBytes(std::string(source) + "/resources/images/" + name))
             << name << " differs: run quorvel-asset-generator resources/art resources/images";
     }
-    std::system(("rm -rf '" + out + "'").c_str());
 }
-
-}  // namespace

@@ -1,39 +1,27 @@
 // quorvel-render-song run as a user would: what it refuses before it renders,
 // and that a write that fails leaves what was there before and nothing else.
 // (A whole render that succeeds is the sanitizer run's and the capture's.)
+#include "tests/support/tool_runs.h"
+
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include <cstdio>
-#include <string>
 #include <tuple>
 
 namespace {
 
-// Runs the command in the folder ($TOOL: the tool); its exit code, and its
-// output in `out`.
-int shell(const std::string& folder, const std::string& command, std::string* out) {
-    FILE* pipe = popen(("cd '" + folder + "' && TOOL='" RENDER_SONG_TOOL "' sh -c '" + command + "' 2>&1").c_str(), "r");
-    char buffer[4096];
-    out->clear();
-    while (size_t got = std::fread(buffer, 1, sizeof buffer, pipe)) out->append(buffer, got);
-    const int status = pclose(pipe);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
 // A fresh folder with an earlier WAV, a pipe and a folder where outputs could be asked for.
-std::string scratchFolder() {
-    std::string made;
-    shell("/tmp", "cd $(mktemp -d) && echo old > old.wav && mkfifo pipe && mkdir folder && printf %s \"$PWD\"", &made);
-    return made;
-}
-
-// Whether the folder is as it was made, with the earlier WAV's bytes.
-bool untouched(const std::string& folder) {
-    std::string out;
-    return shell(folder, "ls -A | tr \"\\n\" \" \"; cat old.wav", &out) == 0 && out == "folder old.wav pipe old\n";
-}
+struct ToolFolder : ScratchFolder {
+    ToolFolder() { run("echo old > old.wav && mkfifo pipe && mkdir folder"); }
+    // Runs the command in the folder ($TOOL: the tool).
+    ShellRun run(const std::string& command) const {
+        return shell("cd '" + path + "' && TOOL='" RENDER_SONG_TOOL "' sh -c '" + command + "'");
+    }
+    // Whether the folder is as it was made, with the earlier WAV's bytes.
+    bool untouched() const {
+        const ShellRun listed = run("ls -A | tr \"\\n\" \" \"; cat old.wav");
+        return listed.exitCode == 0 && listed.out == "folder old.wav pipe old\n";
+    }
+};
 
 }  // namespace
 
@@ -53,23 +41,21 @@ TEST(RenderSong, RefusesBadArgumentsAndPlacesBeforeTouchingAnything) {
         {"$TOOL pipe", 1, "pipe is a named pipe, not a regular file"},
         {"$TOOL /dev/full", 1, "/dev/full is a character device, not a regular file"},
     };
-    const std::string folder = scratchFolder();
-    std::string out;
+    const ToolFolder folder;
     for (const auto& [command, exitCode, reason] : cases) {
-        EXPECT_EQ(shell(folder, command, &out), exitCode) << command << ": " << out;
-        EXPECT_NE(out.find(reason), std::string::npos) << command << ": " << out;
-        EXPECT_EQ(out.find("rendered"), std::string::npos) << command << " rendered the song first";
-        EXPECT_TRUE(untouched(folder)) << command;
+        const ShellRun run = folder.run(command);
+        EXPECT_EQ(run.exitCode, exitCode) << command << ": " << run.out;
+        EXPECT_NE(run.out.find(reason), std::string::npos) << command << ": " << run.out;
+        EXPECT_EQ(run.out.find("rendered"), std::string::npos) << command << " rendered the song first";
+        EXPECT_TRUE(folder.untouched()) << command;
     }
-    shell(folder, "rm -rf \"$PWD\"", &out);
 }
 
 TEST(RenderSong, AFullDiskLeavesTheEarlierWavAndNoPartialFile) {
     // A file size limit stands in for a full disk: the writes fail with a reason.
-    const std::string folder = scratchFolder();
-    std::string out;
-    EXPECT_EQ(shell(folder, "ulimit -f 1000; $TOOL old.wav --notes notes.csv", &out), 1) << out;
-    EXPECT_NE(out.find("cannot write old.wav: File too large"), std::string::npos) << out;
-    EXPECT_TRUE(untouched(folder));
-    shell(folder, "rm -rf \"$PWD\"", &out);
+    const ToolFolder folder;
+    const ShellRun run = folder.run("ulimit -f 1000; $TOOL old.wav --notes notes.csv");
+    EXPECT_EQ(run.exitCode, 1) << run.out;
+    EXPECT_NE(run.out.find("cannot write old.wav: File too large"), std::string::npos) << run.out;
+    EXPECT_TRUE(folder.untouched());
 }

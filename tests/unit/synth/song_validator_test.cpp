@@ -88,22 +88,8 @@ TEST(SongValidator, RejectsFaultsOfTheTablesAndAcceptsTheDemoSong) {
     for (int i = 0; i < 16; ++i) a.add(4, {K(0), POP});
     expectFault(a.song(), 0, 0, nullptr, "32 units");
     expectFault(a.add(4, {OP_PAN}).song(), 4, 32, "more than 32 units", "33 units");
-    SongBuilder b;
-    b.add(MASTER_VOICE, {OP_MIX, MIX_MAIN, OP_OUTPUT, 64, 0}).song();
-    b.unitStream.pop_back();
-    expectFault(b.view(), MASTER_VOICE, -1, "ends before the list's end byte", "a short unit stream");
-    b.unitStream.insert(b.unitStream.end(), {OP_END, OP_END});
-    expectFault(b.view(), -1, -1, "1 bytes after the master instrument's list", "a long unit stream");
-    b.unitStream.pop_back();
-    b.paramStream.pop_back();
-    expectFault(b.view(), MASTER_VOICE, 1, "parameter stream ends inside the unit's 2 bytes",
-                "a short parameter stream");
-    b.paramStream.insert(b.paramStream.end(), {0, 7});
-    expectFault(b.view(), -1, -1, "1 bytes the units do not use", "a long parameter stream");
-    SongBuilder c;
-    c.lengths[3] = 0;
-    expectFault(c.add(11, {OP_MIX, 0, OP_DELAY, 64, 64, 64, 64, 2, 2, OP_OUTPUT, 0, 0}).song(), 11, 1,
-                "delay length 3 is 0 frames", "a delay length of 0");
+    // (The streams' lengths, the tables and the fixed delay lengths come from
+    // the song compiler and the engine: the composed song's digest pins them.)
     // 58 delay units of 8 lines and a last one of 3 take 467 records and one
     // DC record: the whole pool. One line more is one record too many.
     for (int lastLines : {3, 4}) {
@@ -118,10 +104,8 @@ TEST(SongValidator, RejectsFaultsOfTheTablesAndAcceptsTheDemoSong) {
     }
     SongBuilder e;
     e.play(0, {60}).orderList[ORDER_POSITIONS * 7 + 75] = 2;
-    Song song = e.song();
-    expectFault(song, -1, -1, "track 7, order position 75: pattern 2 does not exist (the song has 2)", "an order list");
-    song.orderList = nullptr;
-    expectFault(song, -1, -1, "lacks one of its five tables", "a missing table");
+    expectFault(e.song(), -1, -1, "track 7, order position 75: pattern 2 does not exist (the song has 2)",
+                "an order list");
 }
 
 TEST(SongValidator, ARejectedSongIsNeitherStartedNorRendered) {

@@ -29,10 +29,6 @@ Song SongBuilder::song() {
         unitStream.push_back(OP_END);
         paramStream.insert(paramStream.end(), params_[voice].begin(), params_[voice].end());
     }
-    return view();
-}
-
-Song SongBuilder::view() {
     return Song{patterns.data(), static_cast<int32_t>(patterns.size() / ROWS_PER_PATTERN), orderList.data(),
                 unitStream.data(), static_cast<int32_t>(unitStream.size()), paramStream.data(),
                 static_cast<int32_t>(paramStream.size()), lengths.data()};

@@ -17,7 +17,6 @@ public:
     // followed by its parameter bytes.
     SongBuilder& add(int instrument, const std::vector<int>& code);
     Song song();  // valid while the builder lives and is not changed
-    Song view();  // a song over the tables as they stand, for tests that break them after song()
 
     std::vector<uint8_t> patterns, orderList, unitStream, paramStream;
     std::vector<uint16_t> lengths;

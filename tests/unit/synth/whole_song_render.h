@@ -4,27 +4,19 @@
 #pragma once
 
 #include "synth/song_render.h"
+#include "tests/support/tool_runs.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdio>
-#include <string>
 #include <unistd.h>
-#include <vector>
 
 // SHA-256 of a block of bytes as sha256sum prints it (coreutils does the sums).
 inline std::string sha256Hex(const void* data, size_t size) {
-    const std::string out = testing::TempDir() + "quorvel-sha256-" + std::to_string(getpid());
-    FILE* pipe = popen(("sha256sum >" + out).c_str(), "w");
-    const bool written = pipe && std::fwrite(data, 1, size, pipe) == size;
-    if (!pipe || pclose(pipe) != 0 || !written) return "sha256sum failed";
-    char hex[65] = {};
-    FILE* file = std::fopen(out.c_str(), "r");
-    const bool read = file && std::fread(hex, 1, 64, file) == 64;
-    if (file) std::fclose(file);
-    std::remove(out.c_str());
-    return read ? hex : "sha256sum gave no digest";
+    const std::string file = testing::TempDir() + "quorvel-sha256-" + std::to_string(getpid());
+    std::ofstream(file, std::ios::binary).write(static_cast<const char*>(data), std::streamsize(size));
+    const ShellRun run = shell("sha256sum '" + file + "' && rm '" + file + "'");
+    return run.exitCode == 0 && run.out.size() >= 64 ? run.out.substr(0, 64) : "sha256sum failed: " + run.out;
 }
 
 struct WholeRender {
