@@ -20,12 +20,11 @@ answer_question Escape
 window=$(wait_for_window Quorvel app 30) || fail "no demo window"
 # The disk driver creates its file when the device opens, 12 s in; then the
 # capture grows in real time.
-deadline=$(echo "$(now) + 45 + $music_seconds" | bc)
-until [ -e "$capture" ] && (( $(stat -c %s "$capture") >= wanted_bytes )); do
-  (( $(echo "$(now) < $deadline" | bc) )) || fail "the capture did not reach $music_seconds s of music in time"
+captured() {
   kill -0 "$DEMO_PID" 2>/dev/null || fail "the demo ended early"
-  sleep 0.1
-done
+  [ -e "$capture" ] && (( $(stat -c %s "$capture") >= wanted_bytes ))
+}
+wait_until $((45 + music_seconds)) captured || fail "the capture did not reach $music_seconds s of music in time"
 press "$window" Escape
 wait_for_exit 10
 [ "$DEMO_EXIT" -eq 0 ] || fail "exit code $DEMO_EXIT"

@@ -151,11 +151,9 @@ TEST_F(Start, BuildsEveryObjectWithoutAnErrorBoxReportingZeroFiftyAndAHundred) {
 // so) instead of leaving a frame to draw with nothing.
 TEST_F(Start, FailsWithoutAnyOfItsPieces) {
     static const unsigned char NOT_A_PNG[] = "not a PNG";
-    static const unsigned char TWO_BY_TWO_PNG[] = {  // the logo's sheet must be 256 x 256
-        0x89, 0x50, 0x4e, 0x47, 0x0d, 0x0a, 0x1a, 0x0a, 0x00, 0x00, 0x00, 0x0d, 0x49, 0x48, 0x44, 0x52, 0x00, 0x00,
-        0x00, 0x02, 0x00, 0x00, 0x00, 0x02, 0x08, 0x06, 0x00, 0x00, 0x00, 0x72, 0xb6, 0x0d, 0x24, 0x00, 0x00, 0x00,
-        0x0e, 0x49, 0x44, 0x41, 0x54, 0x78, 0xda, 0x63, 0xf8, 0x0f, 0x05, 0x0c, 0x30, 0x06, 0x00, 0x8f, 0x82, 0x0f,
-        0xf1, 0x21, 0xcd, 0x18, 0x27, 0x00, 0x00, 0x00, 0x00, 0x49, 0x45, 0x4e, 0x44, 0xae, 0x42, 0x60, 0x82};
+    const unsigned char* banner = nullptr;  // 700 x 130: the logo's sheet must be 256 x 256
+    size_t bannerSize = 0;
+    ASSERT_EQ(platformFindResource("PNG", 2000, &banner, &bannerSize), 1);
     const struct {
         const char* what;
         StartFault fault;
@@ -163,7 +161,7 @@ TEST_F(Start, FailsWithoutAnyOfItsPieces) {
         {"no banner image", {0, false, 2000, nullptr, 0}},
         {"a banner that is no PNG", {0, false, 2000, NOT_A_PNG, sizeof NOT_A_PNG}},
         {"no sheet image", {0, false, 162, nullptr, 0}},
-        {"a sheet of another size", {0, false, 162, TWO_BY_TWO_PNG, sizeof TWO_BY_TWO_PNG}},
+        {"a sheet of another size", {0, false, 162, banner, bannerSize}},
         {"no memory at all", {0, true, 0, nullptr, 0}},
         {"no effect programs record", {sizeof(EffectPrograms), false, 0, nullptr, 0}},
         {"no scroll text", {sizeof(ScrollText), false, 0, nullptr, 0}},

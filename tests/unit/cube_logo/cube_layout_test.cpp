@@ -57,7 +57,8 @@ TEST(CubeLayout, WhichPixelsBecomeWhichCubes) {
 }
 
 // Columns before rows; homes about column 54, row 248; delays 0.0012 apart;
-// scatter places and speeds drawn in cube order, whatever the pixels.
+// scatter places and speeds drawn in cube order, whatever the pixels; the
+// flight's turn axis.
 TEST(CubeLayout, ScanOrderHomesDelaysAndScatterDraws) {
     Laid laid({{6, 246, {255, 255, 255, 255}}, {3, 247, {255, 0, 0, 0}}});
     ASSERT_EQ(laid.logo.cubeCount, 2);
@@ -66,7 +67,10 @@ TEST(CubeLayout, ScanOrderHomesDelaysAndScatterDraws) {
                                {second.home.x, -0.375f},         {second.home.y, -0.015625f},
                                {second.startDelay, -1.9988f},    {first.scatter.x, 0.0371876f},
                                {first.scatter.y, 0.6351211f},    {first.scatter.z, 0.8199871f},
-                               {laid.logo.crosses[0].w, 1.0382946f}, {second.scatter.z, 1.5174382f}};
+                               {laid.logo.crosses[0].w, 1.0382946f}, {second.scatter.z, 1.5174382f},
+                               // home x scatter, worked out from the values above
+                               {laid.logo.crosses[0].x, -0.0064061f}, {laid.logo.crosses[0].y, 0.3267136f},
+                               {laid.logo.crosses[0].z, -0.2527655f}};
     for (const auto& v : values) EXPECT_NEAR(v[0], v[1], 1e-6f) << &v - values;
 }
 

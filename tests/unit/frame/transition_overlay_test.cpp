@@ -21,13 +21,11 @@ OverlayShape dot(float y) { return quad(1, -1.0f / W, y - 1.0f / H, 1.0f / W, y 
 OverlayShape bottomBar(float top) { return quad(0, -1, -1, 1, top); }
 OverlayShape topBar(float bottom) { return quad(0, -1, bottom, 1, 1); }
 
-struct OverlayAt {
-    double t;
-    std::vector<OverlayShape> shapes;
-};
-
 TEST(TransitionOverlay, BlackThenAFallingDotALineAndBarsOpeningIntoTheLetterbox) {
-    const OverlayAt rows[] = {
+    const struct {
+        double t;
+        std::vector<OverlayShape> shapes;
+    } rows[] = {
         {9.999, {}},
         {10.0, {BLACK, dot(0.5f)}},  // the dot starts at the top edge and falls
         {11.0, {BLACK, dot(0.0f), BLACK, line(true, 0, 0, 0)}},
@@ -38,7 +36,7 @@ TEST(TransitionOverlay, BlackThenAFallingDotALineAndBarsOpeningIntoTheLetterbox)
         // The letterbox: the top bar stops short of its line, and the lines lie over everything.
         {1000.0, {bottomBar(-0.2f), topBar(0.15f), line(false, -1, 1, -0.2f), line(false, -1, 1, 0.13625f)}},
     };
-    for (const OverlayAt& row : rows) {
+    for (const auto& row : rows) {
         TransitionOverlay overlay;
         buildTransitionOverlay(row.t, W, H, &overlay);
         ASSERT_EQ(overlay.count, static_cast<int>(row.shapes.size())) << row.t;
