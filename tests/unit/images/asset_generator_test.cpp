@@ -11,7 +11,8 @@ TEST(AssetGenerator, PaintsTheCommittedImagesByteForByte) {
     const char* source = std::getenv("QUORVEL_SOURCE_DIR");
     ASSERT_NE(source, nullptr);
     const ScratchFolder out;
-    const ShellRun run = shell("'" ASSET_GENERATOR_PATH "' '" + std::string(source) + "/resources/art' '" + out.path + "'");
+    const std::string art = std::string(source) + "/resources/art";
+    const ShellRun run = shell("'" ASSET_GENERATOR_PATH "' '" + art + "' '" + out.path + "'");
     ASSERT_EQ(run.exitCode, 0) << run.out;
     for (const char* name : {"sheet.png", "banner.png"}) {
         const std::vector<unsigned char> painted = fileBytes(out / name);

@@ -90,7 +90,8 @@ void addInstruments(SongBuilder& b) {
     b.add(8, {OP_ENVELOPE, 0, 0, 128, 0, 64, OP_MIX, MIX_SEND, OP_STACK, STACK_ADD_POP, OP_STACK, STACK_MUL_POP,
               OP_OSCILLATOR, 64, 64, 0, 32, 64, 32, OSC_PULSE, OP_STACK, STACK_ADD_POP, OP_DELAY, 64, 64, 100, 64, 4, 4,
               OP_PAN, OP_OUTPUT, 32, 0});
-    b.add(9, {OP_ENVELOPE, 10, 40, 60, 40, 128, OP_OSCILLATOR, 64, 64, 0, 64, 64, 128, OSC_SINE, OP_STACK, STACK_MUL_POP});
+    b.add(9, {OP_ENVELOPE, 10, 40, 60, 40, 128, OP_OSCILLATOR, 64, 64, 0, 64, 64, 128, OSC_SINE,
+              OP_STACK, STACK_MUL_POP});
     const int filterFlags[3] = {FILTER_LOW | FILTER_BAND, FILTER_LOW, FILTER_BAND};
     for (int pair = 0; pair < 12; ++pair) b.add(9, {OP_SHAPER, 70, OP_FILTER, 90, 100, filterFlags[pair % 3]});
     b.add(9, {OP_SHAPER, 30, OP_FILTER, 90, 100, FILTER_LOW, OP_STORE, 128, 0, OP_PAN, OP_OUTPUT, 40, 24});
