@@ -27,13 +27,30 @@ int createAppWindow(WindowContext* context) {
     int screenWidth = 0, screenHeight = 0;
     platformPrimaryScreenSize(&screenWidth, &screenHeight);
     PlatformWindowRequest request = {};
-    request.title = WINDOW_NAME;
     request.x = (screenWidth + rect.left - rect.right) >> 1;
     request.y = (screenHeight + rect.top - rect.bottom) >> 1;
     request.width = rect.right - rect.left;
     request.height = rect.bottom - rect.top;
     request.fullscreen = display.fullscreen;
     request.topmost = display.fullscreen ? 0 : 1;
+    if (!openGlWindow(request, context)) return 0;
+
+    platformBringToFront(context->window);
+    return 1;
+}
+
+void destroyAppWindow(WindowContext* context) {
+    closeGlWindow(context);
+    platformStopWindowSystem(context->instance);
+    // Also after a refused mode change: whatever was asked for is undone.
+    if (context->display && context->display->fullscreen == 1) {
+        platformRestoreDisplayMode();
+        platformShowCursor(1);
+    }
+}
+
+int openGlWindow(PlatformWindowRequest request, WindowContext* context) {
+    request.title = WINDOW_NAME;
     request.pixelFormat = PIXEL_FORMAT;
     context->window = platformCreateWindow(request);
     if (!context->window) return 0;
@@ -45,26 +62,19 @@ int createAppWindow(WindowContext* context) {
     if (!platformCheckPixelFormat(context->deviceContext, PIXEL_FORMAT, &format)) return 0;
 
     context->glContext = platformCreateGlContext(context->deviceContext);
-    if (!context->glContext) return 0;
-    if (!platformMakeCurrent(context->deviceContext, context->glContext)) return 0;
-
-    platformBringToFront(context->window);
-    return 1;
+    return context->glContext && platformMakeCurrent(context->deviceContext, context->glContext);
 }
 
-void destroyAppWindow(WindowContext* context) {
+void closeGlWindow(WindowContext* context) {
     if (context->glContext) {
         platformMakeCurrent(nullptr, nullptr);
         platformDeleteGlContext(context->glContext);
     }
     if (context->deviceContext) platformReleaseSurface(context->window, context->deviceContext);
     if (context->window) platformDestroyWindow(context->window);
-    platformStopWindowSystem(context->instance);
-    // Also after a refused mode change: whatever was asked for is undone.
-    if (context->display && context->display->fullscreen == 1) {
-        platformRestoreDisplayMode();
-        platformShowCursor(1);
-    }
+    context->glContext = nullptr;
+    context->deviceContext = nullptr;
+    context->window = nullptr;
 }
 
 intptr_t windowProc(PlatformWindow* window, const PlatformMessage& message) {

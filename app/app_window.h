@@ -12,6 +12,17 @@ int createAppWindow(WindowContext* context);
 // Releases whatever createAppWindow built, also when it stopped half-way.
 void destroyAppWindow(WindowContext* context);
 
+// In the started window system: the window `request` asks for, with the
+// demo's title and pixel format whatever the request holds, its surface, the
+// pixel format check and a current context. The demo's window and the
+// capture's hidden one both come from here. Returns 1 when all exist; 0 at the
+// first step that fails, with what was made so far left in the record.
+int openGlWindow(PlatformWindowRequest request, WindowContext* context);
+
+// Releases what openGlWindow made, also when it stopped half-way, and clears
+// those fields; the window system keeps running.
+void closeGlWindow(WindowContext* context);
+
 // Escape and the close request become the quit message; screen-saver and
 // monitor power-off requests are refused.
 intptr_t windowProc(PlatformWindow* window, const PlatformMessage& message);

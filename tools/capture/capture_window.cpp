@@ -9,42 +9,15 @@
 
 namespace {
 
-const PixelFormatRequest PIXEL_FORMAT = {32, 32, 1};  // as the demo asks: RGBA, depth, double-buffered
 const int PROBE_SIZE = 16;
 
-PlatformWindowRequest hiddenWindow(int width, int height) {
+// The demo's window, hidden and at exactly the capture's size.
+int openHiddenWindow(int width, int height, WindowContext* context) {
     PlatformWindowRequest request = {};
-    request.title = "Quorvel";
     request.width = width;
     request.height = height;
     request.hidden = 1;
-    request.pixelFormat = PIXEL_FORMAT;
-    return request;
-}
-
-// Window, surface and current context; the record keeps what was made.
-bool openHiddenWindow(int width, int height, WindowContext* context) {
-    context->window = platformCreateWindow(hiddenWindow(width, height));
-    if (!context->window) return false;
-    context->deviceContext = platformGetSurface(context->window);
-    PixelFormatInfo format;
-    if (!context->deviceContext || !platformCheckPixelFormat(context->deviceContext, PIXEL_FORMAT, &format)) {
-        return false;
-    }
-    context->glContext = platformCreateGlContext(context->deviceContext);
-    return context->glContext && platformMakeCurrent(context->deviceContext, context->glContext);
-}
-
-void closeHiddenWindow(WindowContext* context) {
-    if (context->glContext) {
-        platformMakeCurrent(nullptr, nullptr);
-        platformDeleteGlContext(context->glContext);
-    }
-    if (context->deviceContext) platformReleaseSurface(context->window, context->deviceContext);
-    if (context->window) platformDestroyWindow(context->window);
-    context->glContext = nullptr;
-    context->deviceContext = nullptr;
-    context->window = nullptr;
+    return openGlWindow(request, context);
 }
 
 // The largest picture the context can draw: the window's viewport, and the
@@ -52,7 +25,7 @@ void closeHiddenWindow(WindowContext* context) {
 bool largestPicture(WindowContext* context, int* width, int* height) {
     WindowContext probe = *context;
     if (!openHiddenWindow(PROBE_SIZE, PROBE_SIZE, &probe)) {
-        closeHiddenWindow(&probe);
+        closeGlWindow(&probe);
         return false;
     }
     GLint viewport[2] = {0, 0};
@@ -61,7 +34,7 @@ bool largestPicture(WindowContext* context, int* width, int* height) {
     glGetIntegerv(GL_MAX_TEXTURE_SIZE, &texture);
     *width = std::min(viewport[0], texture);
     *height = std::min(viewport[1], texture);
-    closeHiddenWindow(&probe);
+    closeGlWindow(&probe);
     return true;
 }
 
@@ -104,7 +77,7 @@ int openCaptureWindow(int width, int height, WindowContext* context, std::string
 }
 
 void closeCaptureWindow(WindowContext* context) {
-    closeHiddenWindow(context);
+    closeGlWindow(context);
     platformStopWindowSystem(context->instance);
     context->instance = nullptr;
 }
