@@ -2,6 +2,8 @@
 
 #include "platform/capture/capture_backend.h"
 
+#include <getopt.h>
+
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
@@ -35,24 +37,31 @@ const char USAGE[] =
     "Frames before the first one kept only advance the demo, which is quick. Nothing\n"
     "is written unless the whole capture succeeds.\n";
 
-struct Parser {
-    int argc;
-    const char* const* argv;
-    int at;
-    std::string* error;
+enum { OPTION_VERSION = 256, OPTION_SIZE, OPTION_FPS, OPTION_AT, OPTION_FROM, OPTION_TO, OPTION_QUIT_AT,
+       OPTION_OUT, OPTION_WAV, OPTION_VIDEO };
 
-    bool fail(const std::string& why) {
-        *error = why;
-        return false;
-    }
-
-    // The value after option `name`.
-    bool value(const char* name, const char** out) {
-        if (at + 1 >= argc) return fail(std::string(name) + " needs a value");
-        *out = argv[++at];
-        return true;
-    }
+const option OPTIONS[] = {
+    {"help", no_argument, nullptr, 'h'},
+    {"version", no_argument, nullptr, OPTION_VERSION},
+    {"size", required_argument, nullptr, OPTION_SIZE},
+    {"fps", required_argument, nullptr, OPTION_FPS},
+    {"at", required_argument, nullptr, OPTION_AT},
+    {"from", required_argument, nullptr, OPTION_FROM},
+    {"to", required_argument, nullptr, OPTION_TO},
+    {"quit-at", required_argument, nullptr, OPTION_QUIT_AT},
+    {"out", required_argument, nullptr, OPTION_OUT},
+    {"wav", required_argument, nullptr, OPTION_WAV},
+    {"video", required_argument, nullptr, OPTION_VIDEO},
+    {nullptr, 0, nullptr, 0},
 };
+
+// "--name" of an option's code.
+std::string optionName(int code) {
+    for (const option* o = OPTIONS; o->name; ++o) {
+        if (o->val == code) return std::string("--") + o->name;
+    }
+    return "";
+}
 
 // Digits with at most one decimal point among them ("12", "12.5", ".5", "5."),
 // nothing else: no sign, space, exponent, hex, inf or nan.
@@ -135,48 +144,48 @@ bool readStills(const char* text, CaptureOptions* options, std::string* error) {
     }
 }
 
-bool readOption(Parser* p, CaptureOptions* options) {
-    const char* name = p->argv[p->at];
-    const char* text = nullptr;
-    if (std::strcmp(name, "--help") == 0 || std::strcmp(name, "-h") == 0) {
-        options->showHelp = true;
-        return true;
-    }
-    if (std::strcmp(name, "--version") == 0) {
-        options->showVersion = true;
-        return true;
-    }
-    if (std::strcmp(name, "--size") == 0) return p->value(name, &text) && readSize(text, options, p->error);
-    if (std::strcmp(name, "--fps") == 0) {
-        if (!p->value(name, &text)) return false;
-        long rate = 0;
-        if (!readWhole(text, 1, CAPTURE_HIGHEST_FRAME_RATE, &rate)) {
-            return p->fail(std::string("--fps: '") + text + "' is not a whole number of frames per second from 1 to 1000");
+bool fail(const std::string& why, std::string* error) {
+    *error = why;
+    return false;
+}
+
+// The option with code `code` and its value `text`.
+bool readOption(int code, const char* text, CaptureOptions* options, std::string* error) {
+    switch (code) {
+        case 'h':
+            options->showHelp = true;
+            return true;
+        case OPTION_VERSION:
+            options->showVersion = true;
+            return true;
+        case OPTION_SIZE:
+            return readSize(text, options, error);
+        case OPTION_FPS: {
+            long rate = 0;
+            const std::string refusal = "' is not a whole number of frames per second from 1 to 1000";
+            if (!readWhole(text, 1, CAPTURE_HIGHEST_FRAME_RATE, &rate)) {
+                return fail(std::string("--fps: '") + text + refusal, error);
+            }
+            options->framesPerSecond = static_cast<int>(rate);
+            return true;
         }
-        options->framesPerSecond = static_cast<int>(rate);
-        return true;
+        case OPTION_AT:
+            return readStills(text, options, error);
+        case OPTION_FROM:
+            options->hasRange = true;
+            return readSeconds(text, "--from", &options->from, error);
+        case OPTION_TO:
+            options->hasRange = true;
+            options->hasTo = true;
+            return readSeconds(text, "--to", &options->to, error);
+        case OPTION_QUIT_AT:
+            options->hasQuit = true;
+            return readSeconds(text, "--quit-at", &options->quitAt, error);
     }
-    if (std::strcmp(name, "--at") == 0) return p->value(name, &text) && readStills(text, options, p->error);
-    if (std::strcmp(name, "--from") == 0) {
-        options->hasRange = true;
-        return p->value(name, &text) && readSeconds(text, name, &options->from, p->error);
-    }
-    if (std::strcmp(name, "--to") == 0) {
-        options->hasRange = true;
-        options->hasTo = true;
-        return p->value(name, &text) && readSeconds(text, name, &options->to, p->error);
-    }
-    if (std::strcmp(name, "--quit-at") == 0) {
-        options->hasQuit = true;
-        return p->value(name, &text) && readSeconds(text, name, &options->quitAt, p->error);
-    }
-    std::string* path = std::strcmp(name, "--out") == 0     ? &options->outDir
-                        : std::strcmp(name, "--wav") == 0   ? &options->wavPath
-                        : std::strcmp(name, "--video") == 0 ? &options->videoPath
-                                                            : nullptr;
-    if (!path) return p->fail(std::string("unknown option '") + name + "' (see --help)");
-    if (!p->value(name, &text)) return false;
-    if (*text == '\0') return p->fail(std::string(name) + " needs a file name");
+    std::string* path = code == OPTION_OUT ? &options->outDir
+                        : code == OPTION_WAV ? &options->wavPath
+                                             : &options->videoPath;
+    if (*text == '\0') return fail(optionName(code) + " needs a file name", error);
     *path = text;
     return true;
 }
@@ -220,11 +229,24 @@ std::string secondsText(double seconds) {
 
 int parseCaptureOptions(int argc, const char* const* argv, CaptureOptions* options, std::string* error) {
     *options = CaptureOptions();
-    Parser parser{argc, argv, 1, error};
-    for (; parser.at < argc; ++parser.at) {
-        if (!readOption(&parser, options)) return 0;
+    optind = 0;
+    opterr = 0;
+    // "+": in the order given, stopping at the first word that is no option;
+    // ":": a missing value comes back as ':'. Nothing in argv is moved.
+    char* const* words = const_cast<char* const*>(argv);
+    for (int code; (code = getopt_long(argc, words, "+:h", OPTIONS, nullptr)) != -1;) {
+        if (code == ':') return fail(optionName(optopt) + " needs a value", error);
+        if (code == '?') {
+            // A long option is the word just passed; a short one is a letter.
+            const char* word = argv[optind - 1];
+            const std::string unknown =
+                std::strncmp(word, "--", 2) == 0 ? word : std::string("-") + static_cast<char>(optopt);
+            return fail("unknown option '" + unknown + "' (see --help)", error);
+        }
+        if (!readOption(code, optarg, options, error)) return 0;
         if (options->showHelp || options->showVersion) return 1;
     }
+    if (optind < argc) return fail(std::string("unexpected argument '") + argv[optind] + "' (see --help)", error);
     return checkCombination(*options, error) ? 1 : 0;
 }
 

@@ -29,7 +29,9 @@ struct CaptureOptions {
     bool showVersion = false;
 };
 
-// Reads argv[1..argc-1]. Returns 1, or 0 with a one-line reason in *error.
+// Reads argv[1..argc-1] with getopt_long, in order (so --name=VALUE and an
+// option's unique abbreviation work too, and "--" ends the options). Returns 1,
+// or 0 with a one-line reason in *error.
 // Checks everything that can be checked without a display: sizes of at least
 // 1, a whole frame rate of 1 to 1000, times that are numbers from 0 on,
 // stills in ascending order, a range that does not end before it starts, and

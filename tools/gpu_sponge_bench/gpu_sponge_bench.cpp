@@ -19,12 +19,12 @@
 
 #include <EGL/egl.h>
 #include <EGL/eglext.h>
+#include <getopt.h>
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <ctime>
 #include <vector>
 
@@ -46,32 +46,53 @@ struct Options {
     const char* dumpFile = nullptr;
 };
 
+enum { OPTION_FRAMES = 256, OPTION_WARMUP, OPTION_TIME, OPTION_SIZE, OPTION_TWIST, OPTION_DEVICE, OPTION_FRAGMENT,
+       OPTION_DUMP };
+
+// --size and --twist take two values: the one getopt hands over and the word after it.
+const option OPTIONS[] = {
+    {"frames", required_argument, nullptr, OPTION_FRAMES},
+    {"warmup", required_argument, nullptr, OPTION_WARMUP},
+    {"time", required_argument, nullptr, OPTION_TIME},
+    {"size", required_argument, nullptr, OPTION_SIZE},
+    {"twist", required_argument, nullptr, OPTION_TWIST},
+    {"device", required_argument, nullptr, OPTION_DEVICE},
+    {"fragment", required_argument, nullptr, OPTION_FRAGMENT},
+    {"dump", required_argument, nullptr, OPTION_DUMP},
+    {nullptr, 0, nullptr, 0},
+};
+
 bool parseOptions(int argc, char** argv, Options* options) {
-    for (int i = 1; i < argc; ++i) {
-        const char* arg = argv[i];
-        const bool hasValue = i + 1 < argc;
-        if (!std::strcmp(arg, "--frames") && hasValue) {
-            options->frames = std::atoi(argv[++i]);
-        } else if (!std::strcmp(arg, "--warmup") && hasValue) {
-            options->warmup = std::atoi(argv[++i]);
-        } else if (!std::strcmp(arg, "--time") && hasValue) {
-            options->time = static_cast<float>(std::atof(argv[++i]));
-        } else if (!std::strcmp(arg, "--size") && i + 2 < argc) {
-            options->width = std::atoi(argv[++i]);
-            options->height = std::atoi(argv[++i]);
-        } else if (!std::strcmp(arg, "--twist") && i + 2 < argc) {
-            options->twistX = static_cast<float>(std::atof(argv[++i]));
-            options->twistY = static_cast<float>(std::atof(argv[++i]));
-        } else if (!std::strcmp(arg, "--device") && hasValue) {
-            options->device = std::atoi(argv[++i]);
-        } else if (!std::strcmp(arg, "--fragment") && hasValue) {
-            options->fragmentFile = argv[++i];
-        } else if (!std::strcmp(arg, "--dump") && hasValue) {
-            options->dumpFile = argv[++i];
-        } else {
-            std::fprintf(stderr, "unknown or incomplete option: %s\n", arg);
+    opterr = 0;
+    int code = 0;
+    while ((code = getopt_long(argc, argv, "+:", OPTIONS, nullptr)) != -1) {
+        const bool pair = code == OPTION_SIZE || code == OPTION_TWIST;
+        if (code == ':' || code == '?' || (pair && optind >= argc)) {
+            const char* word = pair ? (code == OPTION_SIZE ? "--size" : "--twist") : argv[optind - 1];
+            std::fprintf(stderr, "unknown or incomplete option: %s\n", word);
             return false;
         }
+        const char* second = pair ? argv[optind++] : nullptr;
+        switch (code) {
+            case OPTION_FRAMES: options->frames = std::atoi(optarg); break;
+            case OPTION_WARMUP: options->warmup = std::atoi(optarg); break;
+            case OPTION_TIME: options->time = static_cast<float>(std::atof(optarg)); break;
+            case OPTION_SIZE:
+                options->width = std::atoi(optarg);
+                options->height = std::atoi(second);
+                break;
+            case OPTION_TWIST:
+                options->twistX = static_cast<float>(std::atof(optarg));
+                options->twistY = static_cast<float>(std::atof(second));
+                break;
+            case OPTION_DEVICE: options->device = std::atoi(optarg); break;
+            case OPTION_FRAGMENT: options->fragmentFile = optarg; break;
+            case OPTION_DUMP: options->dumpFile = optarg; break;
+        }
+    }
+    if (optind < argc) {
+        std::fprintf(stderr, "unknown or incomplete option: %s\n", argv[optind]);
+        return false;
     }
     return options->frames > 0 && options->warmup >= 0 && options->width > 0 && options->height > 0;
 }
