@@ -6,6 +6,7 @@
 
 #include "tools/capture/capture_options.h"
 
+#include <cstdint>
 #include <string>
 
 struct CaptureOutputs {
@@ -27,11 +28,8 @@ int checkOutputPaths(const CaptureOptions& options, std::string* error);
 // staging files. Returns 1, or 0 with the reason (nothing is left behind).
 int prepareOutputs(const CaptureOptions& options, CaptureOutputs* outputs, std::string* error);
 
-// The staging path of frame n's PNG, into a buffer of at least 4096 bytes.
-void stagedFramePath(const CaptureOutputs& outputs, int64_t frame, char* path, size_t size);
-
-// The PNG name of frame n: frame-NNNNNN.png.
-void framePngName(int64_t frame, char* name, size_t size);
+// The staging path of frame n's PNG, named frame-NNNNNN.png.
+std::string stagedFramePath(const CaptureOutputs& outputs, int64_t frame);
 
 // Moves everything staged into place. Returns 1, or 0 with the reason.
 int commitOutputs(CaptureOutputs* outputs, std::string* error);

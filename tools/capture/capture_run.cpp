@@ -5,10 +5,11 @@
 #include "platform/capture/capture_backend.h"
 #include "platform/platform.h"
 #include "tools/capture/frame_pixels.h"
-#include "tools/capture/progress_bar.h"
+#include "tools/progress_bar/progress_bar.h"
 
 #include <algorithm>
 #include <cinttypes>
+#include <cstdio>
 
 volatile int captureInterrupted = 0;
 
@@ -41,8 +42,7 @@ int runCapture(const CaptureOptions& options, const CapturePlan& plan, WindowCon
     FramePixels pixels;
     if (!prepareFramePixels(options.width, options.height, &pixels, error)) return 0;
     ProgressBar progress;
-    startProgress(&progress, expectedFrames(plan, options.framesPerSecond));
-    char path[4096];
+    startProgress(&progress, stderr, expectedFrames(plan, options.framesPerSecond));
     *result = CaptureResult();
 
     for (int64_t frame = 0;; ++frame) {
@@ -62,8 +62,7 @@ int runCapture(const CaptureOptions& options, const CapturePlan& plan, WindowCon
             readFramePixels(&pixels);
             const bool png = !outputs.stagingDir.empty() && (isStill(plan, frame) || inRange(plan, frame));
             if (png) {
-                stagedFramePath(outputs, frame, path, sizeof path);
-                if (!writeFramePng(path, pixels, error)) {
+                if (!writeFramePng(stagedFramePath(outputs, frame).c_str(), pixels, error)) {
                     endProgress(&progress);
                     return 0;
                 }
@@ -76,7 +75,9 @@ int runCapture(const CaptureOptions& options, const CapturePlan& plan, WindowCon
             ++result->framesDrawn;
             platformSwapBuffers(window->deviceContext);
         }
-        showProgress(&progress, frame, demoTime);
+        char label[32];
+        std::snprintf(label, sizeof label, "frame %" PRId64, frame);
+        showProgress(&progress, frame + 1, label, demoTime);
         result->lastFrame = frame;
         if (last) {
             result->fadeFinished = true;

@@ -10,19 +10,23 @@
 #include "tools/capture/capture_plan.h"
 #include "tools/capture/capture_run.h"
 #include "tools/capture/capture_window.h"
-#include "tools/capture/sound_file.h"
 #include "tools/capture/video_encoder.h"
+#include "tools/float_wav/float_wav.h"
 
+#include <cerrno>
 #include <chrono>
 #include <cinttypes>
 #include <csignal>
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
 // Exit codes: a command line that cannot be run, and a run that failed.
 const int BAD_ARGUMENTS = 2;
 const int CAPTURE_FAILED = 1;
+
+const uint32_t SOUND_RATE = 44100;  // as the wave device plays
 
 void onInterrupt(int) { captureInterrupted = 1; }
 
@@ -56,19 +60,36 @@ bool checkPlan(const CaptureOptions& options, const CapturePlan& plan, std::stri
     return true;
 }
 
-// The sound of the span's frames, aligned with them: the song from the frame
-// in which the music started, silence before it and after its end.
+// The sound of the span's frames, aligned with them, in the offline render's
+// format: the song from the frame in which the music started, silence before
+// it and after its end (and throughout when no music played).
 bool writeSpanSound(const CapturePlan& plan, const CaptureResult& result, const std::string& path,
                     std::string* error) {
     int64_t first = 0, last = 0;
     soundSpan(plan, result.lastFrame, &first, &last);
     const int64_t spanStart = captureCounterAt(first);
     const int64_t frames = soundFramesBetween(spanStart, captureCounterAt(last + 1));
-    CaptureSound sound;
-    if (!capturedSound(&sound)) return writeSoundWav(path.c_str(), nullptr, 0, frames, error);
-    const int64_t songStart = sound.startCounter >= spanStart ? soundFramesBetween(spanStart, sound.startCounter)
-                                                              : -soundFramesBetween(sound.startCounter, spanStart);
-    return writeSoundWav(path.c_str(), &sound, songStart, frames, error);
+    CaptureSound sound = {};
+    int64_t songStart = 0;
+    if (capturedSound(&sound)) {
+        songStart = sound.startCounter >= spanStart ? soundFramesBetween(spanStart, sound.startCounter)
+                                                    : -soundFramesBetween(sound.startCounter, spanStart);
+    }
+    FILE* file = std::fopen(path.c_str(), "wb");
+    if (!file) {
+        *error = path + ": cannot create: " + std::strerror(errno);
+        return false;
+    }
+    errno = 0;
+    const bool ok =
+        writeFloatWav(file, sound.samples, sound.frameCount, songStart, static_cast<uint32_t>(frames), SOUND_RATE);
+    const int writeError = errno;
+    const bool closed = std::fclose(file) == 0;
+    if (!ok || !closed) {
+        *error = path + ": cannot write the sound: " + std::strerror(ok ? errno : writeError);
+        return false;
+    }
+    return true;
 }
 
 // After a successful run: the sound, the video, everything into place.

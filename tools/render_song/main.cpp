@@ -7,9 +7,11 @@
 #include "synth/song_render.h"
 #include "tools/render_song/note_events.h"
 #include "tools/render_song/sample_stats.h"
-#include "tools/render_song/wav_file.h"
+#include "tools/float_wav/float_wav.h"
+#include "tools/output_place/output_place.h"
+#include "tools/progress_bar/progress_bar.h"
 
-#include <sys/stat.h>
+#include <getopt.h>
 #include <unistd.h>
 
 #include <atomic>
@@ -18,8 +20,11 @@
 #include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <string>
 #include <thread>
+
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -34,24 +39,41 @@ int usage(const char* problem) {
     return 2;
 }
 
-// 1 when the arguments name a WAV file and at most one notes file.
+enum { OPTION_NOTES = 256, OPTION_VERSION };
+
+const option OPTIONS[] = {
+    {"notes", required_argument, nullptr, OPTION_NOTES},
+    {"version", no_argument, nullptr, OPTION_VERSION},
+    {nullptr, 0, nullptr, 0},
+};
+
+int takeOutput(const char* path, Arguments& args, const char*& problem) {
+    if (args.wavPath) return problem = "more than one output file", 0;
+    args.wavPath = path;
+    return 1;
+}
+
+// 1 when the arguments name a WAV file and at most one notes file, in any
+// order.
 int parseArguments(int argc, char** argv, Arguments& args, const char*& problem) {
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--version") == 0) {
+    optind = 0;
+    opterr = 0;
+    // "-": the output's name comes back in its place among the options.
+    for (int code; (code = getopt_long(argc, argv, "-:", OPTIONS, nullptr)) != -1;) {
+        if (code == OPTION_VERSION) {
             args.showVersion = true;
             return 1;
         }
-        if (std::strcmp(argv[i], "--notes") == 0) {
+        if (code == ':') return problem = "--notes needs a file name", 0;
+        if (code == '?') return problem = "unknown option", 0;
+        if (code == 1 && !takeOutput(optarg, args, problem)) return 0;
+        if (code == OPTION_NOTES) {
             if (args.notesPath) return problem = "--notes given twice", 0;
-            if (i + 1 >= argc) return problem = "--notes needs a file name", 0;
-            args.notesPath = argv[++i];
-        } else if (argv[i][0] == '-' && argv[i][1] != '\0') {
-            return problem = "unknown option", 0;
-        } else if (args.wavPath) {
-            return problem = "more than one output file", 0;
-        } else {
-            args.wavPath = argv[i];
+            args.notesPath = optarg;
         }
+    }
+    for (; optind < argc; ++optind) {  // after "--"
+        if (!takeOutput(argv[optind], args, problem)) return 0;
     }
     if (!args.wavPath) return problem = "no output file", 0;
     return 1;
@@ -62,28 +84,20 @@ int complain(const std::string& path, const char* what, int error) {
     return 0;
 }
 
-std::string folderOf(const std::string& path) {
-    const size_t slash = path.find_last_of('/');
-    if (slash == std::string::npos) return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
 // An output's place: in a folder that exists and can be written, and taken by
 // nothing or by a regular file (which it replaces). 1, or 0 with the reason.
 int checkPlace(const std::string& path) {
-    struct stat info;
     if (!path.empty() && path.back() == '/') return complain(path, "cannot write", EISDIR);
-    if (lstat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) {
-        std::fprintf(stderr, "quorvel-render-song: %s is %s, not a regular file; refusing to replace it\n",
-                     path.c_str(), S_ISDIR(info.st_mode) ? "a folder" : S_ISLNK(info.st_mode) ? "a symbolic link"
-                                                           : S_ISCHR(info.st_mode) ? "a character device"
-                                                           : S_ISFIFO(info.st_mode) ? "a named pipe"
-                                                                                     : "something else");
+    std::string refusal;
+    if (!replaceable(path, &refusal)) {
+        std::fprintf(stderr, "quorvel-render-song: %s\n", refusal.c_str());
         return 0;
     }
-    const std::string folder = folderOf(path);
-    if (stat(folder.c_str(), &info) != 0) return complain(folder, "cannot write in", errno);
-    if (!S_ISDIR(info.st_mode)) return complain(folder, "cannot write in", ENOTDIR);
+    const fs::path folder = folderOf(path);
+    std::error_code error;
+    const fs::file_status status = fs::status(folder, error);
+    if (error) return complain(folder, "cannot write in", error.value());
+    if (!fs::is_directory(status)) return complain(folder, "cannot write in", ENOTDIR);
     if (access(folder.c_str(), W_OK) != 0) return complain(folder, "cannot write in", errno);
     return 1;
 }
@@ -96,9 +110,7 @@ struct StagedFile {
 
 int openStaged(const char* path, StagedFile* out) {
     out->path = path;
-    const size_t slash = out->path.find_last_of('/');
-    const std::string name = slash == std::string::npos ? out->path : out->path.substr(slash + 1);
-    out->staging = folderOf(out->path) + "/.quorvel-render-song-" + std::to_string(getpid()) + "-" + name;
+    out->staging = stagingBeside(out->path, "quorvel-render-song");
     out->file = std::fopen(out->staging.c_str(), "wb");
     if (!out->file) return complain(out->staging, "cannot create", errno), out->staging.clear(), 0;
     return 1;
@@ -120,7 +132,8 @@ int closeStaged(StagedFile* staged, bool failed) {
 void discardStaged(StagedFile* staged) {
     if (staged->file) std::fclose(staged->file);
     staged->file = nullptr;
-    if (!staged->staging.empty()) unlink(staged->staging.c_str());
+    std::error_code ignored;
+    if (!staged->staging.empty()) fs::remove(staged->staging, ignored);
     staged->staging.clear();
 }
 
@@ -128,20 +141,19 @@ void discardStaged(StagedFile* staged) {
 // a terminal. Returns the render time in seconds, or a negative value if the
 // song was rejected.
 double renderWithProgress() {
-    const bool terminal = isatty(fileno(stdout));
+    ProgressBar bar;
+    startProgress(&bar, stdout, SONG_FRAMES);
     std::atomic<int> result{-1};  // -1 while rendering, then renderSongInto's 1 or 0
     const auto start = std::chrono::steady_clock::now();
     std::thread render([&result] { result.store(renderSongInto(demoSong, musicBuffer, nullptr)); });
-    while (terminal && result.load() < 0) {
+    while (bar.stream && result.load() < 0) {
         const int32_t frames = renderedFrames.load(std::memory_order_acquire);
-        std::printf("\rrendering %5.1f%%  (%6.1f of %.1f s)", 100.0 * frames / SONG_FRAMES,
-                    static_cast<double>(frames) / SAMPLE_RATE, static_cast<double>(SONG_FRAMES) / SAMPLE_RATE);
-        std::fflush(stdout);
+        showProgress(&bar, frames, "music", static_cast<double>(frames) / SAMPLE_RATE);
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
     }
     render.join();
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    if (terminal) std::printf("\r%60s\r", "");
+    endProgress(&bar);
     return result.load() == 1 ? seconds : -1.0;
 }
 
@@ -193,7 +205,7 @@ int main(int argc, char** argv) {
     printChannel("right", channelStats(musicBuffer, SONG_FRAMES, 1));
 
     errno = 0;
-    bool ok = closeStaged(&wav, !writeWav(wav.file, musicBuffer, SONG_FRAMES, SAMPLE_RATE)) == 1;
+    bool ok = closeStaged(&wav, !writeFloatWav(wav.file, musicBuffer, SONG_FRAMES, 0, SONG_FRAMES, SAMPLE_RATE)) == 1;
     int32_t changes = 0;
     if (ok && notes.file) {
         errno = 0;
@@ -202,8 +214,10 @@ int main(int argc, char** argv) {
     }
     for (StagedFile* staged : {&wav, &notes}) {
         if (!ok || staged->staging.empty()) continue;
-        if (std::rename(staged->staging.c_str(), staged->path.c_str()) != 0) {
-            ok = complain(staged->path, "cannot move the output to", errno) == 1;
+        std::error_code moved;
+        fs::rename(staged->staging, staged->path, moved);
+        if (moved) {
+            ok = complain(staged->path, "cannot move the output to", moved.value()) == 1;
             continue;
         }
         staged->staging.clear();

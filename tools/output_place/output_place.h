@@ -1,0 +1,19 @@
+// Where a tool's output goes: the folder it lies in, and the hidden name
+// beside it where it is written first and moved from once it is whole. Only
+// std::filesystem's error_code calls: nothing here throws.
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+// The folder a file name lies in: its parent, "." for a bare name.
+std::filesystem::path folderOf(const std::filesystem::path& path);
+
+// A hidden name beside `path` for this process: FOLDER/.TAG-PID-NAME.
+std::filesystem::path stagingBeside(const std::filesystem::path& path, const std::string& tag);
+
+// Whether a finished output may be moved onto `path`: only when nothing or a
+// regular file is there (a rename would put a file where a folder, device,
+// pipe or link was). Else false with "PATH is a KIND, not a regular file;
+// refusing to replace it" in *error.
+bool replaceable(const std::filesystem::path& path, std::string* error);
