@@ -1,0 +1,31 @@
+# The Windows build (cross-built with mingw-w64, see cmake/toolchains): only
+# quorvel.exe and the libraries it links. Tools, tests and the benchmark stay
+# on the host build; the one build-time tool the demo needs, the song compiler,
+# is built for the host here, in a sub-build of its own.
+
+# quorvel.exe needs only Windows' own DLLs: the C++ runtime and libgcc are
+# linked in, and it is a windowed program (no console).
+add_link_options(-static -mwindows)
+
+find_package(OpenGL REQUIRED)  # opengl32 and glu32 from the cross sysroot
+# stb_image is one header: take the distribution's, outside the cross sysroot.
+find_path(STB_INCLUDE_DIR stb_image.h PATHS /usr/include PATH_SUFFIXES stb REQUIRED NO_CMAKE_FIND_ROOT_PATH)
+
+include(ExternalProject)
+set(host_tools ${PROJECT_BINARY_DIR}/host-tools)
+ExternalProject_Add(quorvel_host_tools
+  SOURCE_DIR ${PROJECT_SOURCE_DIR}/cmake/host_tools
+  BINARY_DIR ${host_tools}
+  CMAKE_ARGS -DQUORVEL_SOURCE_DIR=${PROJECT_SOURCE_DIR} -DCMAKE_BUILD_TYPE=Release
+  BUILD_ALWAYS ON
+  INSTALL_COMMAND ""
+  BUILD_BYPRODUCTS ${host_tools}/quorvel-song-compiler)
+add_executable(quorvel-song-compiler IMPORTED)
+set_target_properties(quorvel-song-compiler PROPERTIES IMPORTED_LOCATION ${host_tools}/quorvel-song-compiler)
+add_dependencies(quorvel-song-compiler quorvel_host_tools)
+
+add_subdirectory(platform)
+add_subdirectory(gfx)
+add_subdirectory(synth)
+add_subdirectory(demo)
+add_subdirectory(app)

@@ -1,0 +1,57 @@
+// Wave output on winmm: the whole song buffer handed to the wave mapper as one
+// block, played once from its start while the render thread is still writing
+// it. No callback and no second buffer: the device reads the caller's samples
+// directly, so a part not yet rendered plays as the zeros it was filled with.
+#include "platform/platform.h"
+
+#include <windows.h>
+#include <mmsystem.h>
+#include <mmreg.h>
+
+// The device reads the buffer as plain floats.
+static_assert(sizeof(std::atomic<float>) == sizeof(float), "atomic samples are laid out as floats");
+
+namespace {
+
+const int CHANNELS = 2;
+const int SAMPLE_RATE = 44100;
+const int BYTES_PER_FRAME = CHANNELS * static_cast<int>(sizeof(float));
+
+WAVEFORMATEX format = {
+    WAVE_FORMAT_IEEE_FLOAT,                            // wFormatTag
+    CHANNELS,                                          // nChannels
+    SAMPLE_RATE,                                       // nSamplesPerSec
+    SAMPLE_RATE * BYTES_PER_FRAME,                     // nAvgBytesPerSec
+    static_cast<WORD>(BYTES_PER_FRAME),                // nBlockAlign
+    32,                                                // wBitsPerSample
+    0,                                                 // cbSize
+};
+
+HWAVEOUT device = nullptr;  // null until opened, and for ever when opening failed
+WAVEHDR header;
+MMTIME position = {TIME_SAMPLES, {0}};
+uint32_t lastPosition = 0;
+
+}  // namespace
+
+int platformOpenWaveOutput() {
+    if (device) return 1;
+    return waveOutOpen(&device, WAVE_MAPPER, &format, 0, 0, CALLBACK_NULL) == MMSYSERR_NOERROR ? 1 : 0;
+}
+
+void platformPlayWaveBuffer(const std::atomic<float>* samples, uint32_t frameCount) {
+    header.lpData = reinterpret_cast<LPSTR>(const_cast<std::atomic<float>*>(samples));
+    header.dwBufferLength = frameCount * BYTES_PER_FRAME;
+    waveOutPrepareHeader(device, &header, sizeof header);
+    waveOutWrite(device, &header, sizeof header);
+}
+
+uint32_t platformWavePosition() {
+    position.wType = TIME_SAMPLES;
+    if (waveOutGetPosition(device, &position, sizeof position) == MMSYSERR_NOERROR) {
+        // A device may answer in bytes although frames were asked for.
+        if (position.wType == TIME_SAMPLES) lastPosition = position.u.sample;
+        else if (position.wType == TIME_BYTES) lastPosition = position.u.cb / BYTES_PER_FRAME;
+    }
+    return lastPosition;
+}
