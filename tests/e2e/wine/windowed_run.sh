@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# quorvel.exe answered No: the question box titled "Quorvel", then a window
+# "Quorvel" with a 1109 x 693 client area; Escape ends it with exit code 0
+# about a second later (the closing fade). Argument: the executable.
+source "$(dirname "$0")/wine.sh"
+
+start_exe "$1"
+wine_answer Quorvel n
+box_said "Run Fullscreen?" || fail "the question box did not ask \"Run Fullscreen?\""
+window=$(wine_window Quorvel app 60) || fail "no demo window"
+read -r width height _ <<<"$(window_geometry "$window")"
+[ "${width}x$height" = 1109x693 ] || fail "client area ${width}x$height, expected 1109x693"
+
+# Escape once the show is drawing: the fade needs frames to play in.
+sleep 3
+pressed=$(now)
+press "$window" Escape
+wait_for_exit 15
+[ "$DEMO_EXIT" -eq 0 ] || fail "exit code $DEMO_EXIT"
+took=$(echo "$DEMO_ENDED - $pressed" | bc)
+(( $(echo "$took >= 0.9 && $took < 4.0" | bc) )) || fail "ended $took s after Escape, expected about 1 s"
+echo "a 1109x693 window; Escape, exit 0 after $took s"
