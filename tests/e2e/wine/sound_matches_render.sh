@@ -12,21 +12,25 @@ pulseaudio -n --daemonize=no --exit-idle-time=-1 --use-pid-file=no --disable-shm
   -L "module-null-sink sink_name=quorvel rate=44100 channels=2 format=float32le" \
   -L "module-native-protocol-unix socket=$work/native auth-anonymous=1" >"$work/pulse.log" 2>&1 &
 pulse=$!
-trap 'kill -9 "${DEMO_PID:-}" "${recorder:-}" 2>/dev/null; kill "$pulse"; rm -rf "$work"' EXIT
+cleanup() {
+  kill -9 ${DEMO_PID:-} ${recorder:-} "$pulse" 2>/dev/null || true
+  rm -rf "$work" "${DEMO_LOG:-}"
+}
+trap cleanup EXIT
 deadline=$(echo "$(now) + 20" | bc)
 until pactl info >/dev/null 2>&1; do
   (( $(echo "$(now) < $deadline" | bc) )) || fail "PulseAudio did not start: $(cat "$work/pulse.log")"
   sleep 0.1
 done
 
-# 40 s at most, in size (14 MB) and in time: the silence before the music,
-# then some 25 s of it.
-timeout 60 sh -c "parec -d quorvel.monitor --format=float32le --rate=44100 --channels=2 --raw |
+# Bounded in size, 40 s of sound (14 MB), and in time, 60 s: the silence
+# before the music, then some 25 s of it.
+timeout 60 sh -c "parec -d quorvel.monitor --format=float32le --rate=44100 --channels=2 --raw 2>/dev/null |
                   head -c $((40 * 352800)) >'$work/capture.raw'" &
 recorder=$!
 # One core left to Wine's audio thread; a sink buffer with room for a busy machine.
 start_exe "$1" LP_NUM_THREADS=1 PULSE_LATENCY_MSEC=300
-trap 'kill -9 "$DEMO_PID" "$recorder" 2>/dev/null; kill "$pulse"; rm -rf "$work" "$DEMO_LOG"' EXIT
+trap cleanup EXIT
 wine_answer Quorvel n
 window=$(wine_window Quorvel app 60) || fail "no demo window"
 wait "$recorder" || true

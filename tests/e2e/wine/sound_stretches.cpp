@@ -5,9 +5,11 @@
 // in real time: when Wine's audio thread falls behind, the sink plays silence
 // and Wine goes on at the device's position, further into the song. So the
 // capture is silence, then stretches of the song with silence between them.
-// Checks that the first stretch starts at the song's first frame, that every
-// stretch equals the render bit for bit and starts after the one before, and
-// that the stretches hold at least SECONDS seconds of the song.
+// The device reads the song's first frames at once, while the render thread
+// has only begun: what it read before the render wrote it plays as silence.
+// Checks that the first stretch starts in the song's first half second, that
+// every stretch equals the render bit for bit and starts after the one before,
+// and that the stretches hold at least SECONDS seconds of the song.
 #include "tests/e2e/support/float_wav_reader.h"
 
 #include <algorithm>
@@ -44,7 +46,7 @@ int main(int argc, char** argv) {
     const std::vector<uint64_t> song = frames(songSamples.data(), songSamples.size() * 4);
     const size_t RUN = 16, RATE = 44100, WINDOW = 10 * RATE;  // Wine never skips 10 s at once
 
-    size_t at = 0, next = 0, matched = 0, stretches = 0, between = 0, skipped = 0, stray = 0;
+    size_t at = 0, next = 0, first = 0, matched = 0, stretches = 0, between = 0, skipped = 0, stray = 0;
     while (at + RUN <= capture.size()) {
         if (capture[at] == 0) {
             between += stretches > 0;
@@ -59,15 +61,16 @@ int main(int argc, char** argv) {
             continue;
         }
         size_t s = found - song.begin();
-        if (stretches == 0 && s != 0) return std::printf("FAIL: the first sound is song frame %zu, not 0\n", s), 1;
+        if (stretches == 0) first = s;
+        if (first > RATE / 2) return std::printf("FAIL: the first sound is song frame %zu, past 0.5 s\n", s), 1;
         skipped += s - next;
         while (at < capture.size() && s < song.size() && capture[at] == song[s]) ++at, ++s, ++matched;
         next = s;
         ++stretches;
     }
-    std::printf("%zu stretches equal to the render hold %.3f s of the song from its start; %.3f s of silence "
+    std::printf("%zu stretches equal to the render hold %.3f s of the song from frame %zu; %.3f s of silence "
                 "between them, %.3f s of the song skipped, %zu stray frames\n",
-                stretches, double(matched) / RATE, double(between) / RATE, double(skipped) / RATE, stray);
+                stretches, double(matched) / RATE, first, double(between) / RATE, double(skipped) / RATE, stray);
     if (stretches == 0) return std::printf("FAIL: no sound of the song\n"), 1;
     if (stray > matched / 100) return std::printf("FAIL: more than 1 %% of the sound is not the song's\n"), 1;
     if (matched < std::atof(argv[3]) * RATE) return std::printf("FAIL: less than %s s of the song\n", argv[3]), 1;
