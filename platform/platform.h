@@ -1,8 +1,9 @@
 // The platform layer: everything Quorvel needs from the operating system.
 //
 // Free functions over plain records. A backend is a set of .cpp files picked at
-// link time: sdl/ for the real demo, capture/ (virtual clock and wave device) for
-// quorvel-capture, and a scripted fake in tests/fake_platform for the unit tests.
+// link time: sdl/ for the real demo, win32/ for the Windows build (quorvel.exe),
+// capture/ (virtual clock and wave device) for quorvel-capture, and a scripted
+// fake in tests/fake_platform for the unit tests.
 // Nothing above this header knows which one it runs on.
 #pragma once
 

@@ -4,7 +4,10 @@
 # about a second later (the closing fade). Argument: the executable.
 source "$(dirname "$0")/wine.sh"
 
-start_exe "$1"
+# Wine's trace times the closing fade: when the key came, when the context
+# went. (Wine then waits 2 s for a window manager to withdraw the window, and
+# Xvfb has none, so the process ends later.)
+start_exe "$1" WINEDEBUG=-all,+timestamp,trace+msgbox,trace+key,trace+wgl
 wine_answer Quorvel n
 box_said "Run Fullscreen?" || fail "the question box did not ask \"Run Fullscreen?\""
 window=$(wine_window Quorvel app 60) || fail "no demo window"
@@ -13,10 +16,9 @@ read -r width height _ <<<"$(window_geometry "$window")"
 
 # Escape once the show is drawing: the fade needs frames to play in.
 sleep 3
-pressed=$(now)
 press "$window" Escape
 wait_for_exit 15
 [ "$DEMO_EXIT" -eq 0 ] || fail "exit code $DEMO_EXIT"
-took=$(echo "$DEMO_ENDED - $pressed" | bc)
-(( $(echo "$took >= 0.9 && $took < 4.0" | bc) )) || fail "ended $took s after Escape, expected about 1 s"
-echo "a 1109x693 window; Escape, exit 0 after $took s"
+took=$(awk -F: '/KeyPress : keysym=ff1b/ && !key {key = $1} /wglMakeCurrent \(\(nil\),\(nil\)\)/ {print $1 - key; exit}' "$DEMO_LOG")
+(( $(echo "${took:-0} >= 0.9 && ${took:-0} < 3.0" | bc) )) || fail "the demo ended ${took:-?} s after Escape, expected about 1 s"
+echo "a 1109x693 window; Escape, the fade done after $took s, exit 0"

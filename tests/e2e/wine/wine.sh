@@ -19,13 +19,14 @@ start_exe() {
   trap 'kill -9 "$DEMO_PID" 2>/dev/null || true; rm -f "$DEMO_LOG"' EXIT
 }
 
-# wine_window NAME KIND [SECONDS]: prints the id of a shown window titled NAME;
-# KIND "box" (a message box, smaller than 600 pixels across) or "app".
+# wine_window NAME KIND [SECONDS]: prints the id of a shown window of
+# quorvel.exe titled NAME; KIND "box" (a message box, smaller than 600 pixels
+# across) or "app".
 wine_window() {
   local name=$1 kind=$2 seconds=${3:-30} id width deadline
   deadline=$(echo "$(now) + $seconds" | bc)
   while (( $(echo "$(now) < $deadline" | bc) )); do
-    for id in $(list_windows | awk -F'|' -v n="$name" '$2 == n {print $1}'); do
+    for id in $(list_windows | awk -F'|' -v n="$name" '$2 == n && $3 ~ /quorvel\.exe/ {print $1}'); do
       width=$(xwininfo -id "$id" 2>/dev/null | awk '/IsViewable/ {shown = 1} /^  Width:/ {w = $NF} END {print shown ? w : 0}')
       if [ "$kind" = box ]; then (( width > 0 && width < 600 )); else (( width >= 600 )); fi &&
         { echo "$id"; return 0; }
