@@ -82,16 +82,14 @@ int main(int argc, char** argv) {
                            shot.height, still.width, still.height), 1;
 
     // Bars: rows dark at the sides in the still; the band: rows lit there.
-    int barRows = 0, bandRows = 0, wrongRows = 0, bandTop = shot.height, bandBottom = 0;
+    int barRows = 0, bandRows = 0, wrongRows = 0, bandBottom = 0;
     for (int y = 0; y < shot.height; ++y) {
         double expected = darkAtSides(still, y), found = darkAtSides(shot, y);
         if (expected >= 0.9) ++barRows, wrongRows += found < 0.7;
-        if (expected <= 0.1) ++bandRows, wrongRows += found > 0.3, bandTop = std::min(bandTop, y), bandBottom = y;
+        if (expected <= 0.1) ++bandRows, wrongRows += found > 0.3, bandBottom = y;
     }
-    int stillBox[4], shotBox[4];
-    chromeBox(still, stillBox);
-    chromeBox(shot, shotBox);
-    int litPixels = 0;
+    int stillBox[4], shotBox[4], litPixels = 0;
+    chromeBox(still, stillBox), chromeBox(shot, shotBox);
     for (int y = stillBox[1] + 1; y < bandBottom; ++y)
         for (int x = 0; x < shot.width; ++x) litPixels += lit(shot.at(x, y));
     double litShare = litPixels / double(shot.width * std::max(1, bandBottom - stillBox[1] - 1));
