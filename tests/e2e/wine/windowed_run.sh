@@ -15,7 +15,7 @@ read -r width height _ <<<"$(window_geometry "$window")"
 [ "${width}x$height" = 1109x693 ] || fail "client area ${width}x$height, expected 1109x693"
 
 # Escape once the show is drawing: the fade needs frames to play in.
-sleep 3
+wait_for_picture "$window"
 press "$window" Escape
 wait_for_exit 15
 [ "$DEMO_EXIT" -eq 0 ] || fail "exit code $DEMO_EXIT"
