@@ -1,8 +1,17 @@
 // The demo's one window and its OpenGL context.
 #pragma once
 
-#include "app/shell_state.h"
+#include "demo/shell_state.h"
 #include "platform/platform.h"
+
+// The window, its surface and context, and the display they were made for.
+struct WindowContext {
+    PlatformInstance* instance;
+    PlatformWindow* window;
+    PlatformSurface* deviceContext;
+    PlatformGlContext* glContext;
+    DisplayConfig* display;
+};
 
 // Builds the window, its pixel format and a current context from context.display.
 // Returns 1 when all exist; 0 at the first step that fails, with what was made

@@ -2,7 +2,6 @@
 
 #include "app/app_window.h"
 #include "app/main_loop.h"
-#include "demo/demo.h"
 #include "gfx/gl_entry_points.h"
 #include "platform/platform.h"
 #include "synth/music.h"
@@ -28,26 +27,26 @@ void chooseDisplay(DisplayConfig* display) {
     display->aspect = static_cast<float>(static_cast<double>(display->width) / display->height);
 }
 
-int startUp() {
+int startUp(const DemoHooks& demo) {
     windowContext = WindowContext();
     windowContext.display = &displayConfig;
     if (!createAppWindow(&windowContext)) return 0;
     if (!initGraphics(windowContext.window, 0)) return 0;
     LoadProgress progress = {&windowContext, ignoreProgress};
-    return startDemo(progress, &displayConfig);
+    return demo.start(progress, &displayConfig);
 }
 
 }  // namespace
 
-int runQuorvel() {
+int runQuorvel(const DemoHooks& demo) {
     clearMusicNotes();
     chooseDisplay(&displayConfig);
-    if (!startUp()) {
+    if (!startUp(demo)) {
         destroyAppWindow(&windowContext);
         platformShowWarningBox("Something went bang...");
         return 0;
     }
-    runMainLoop(&windowContext);
+    runMainLoop(&windowContext, demo);
     destroyAppWindow(&windowContext);
     return 0;
 }

@@ -1,6 +1,5 @@
 #include "app/main_loop.h"
 
-#include "demo/demo.h"
 #include "platform/platform.h"
 #include "synth/music.h"
 
@@ -32,20 +31,20 @@ void drainMessages() {
 
 }  // namespace
 
-int runLoopPass() {
+int runLoopPass(const DemoHooks& demo) {
     advanceDemoClock();
     if (demoTime > MUSIC_START_SECONDS && !musicStarted) startMusic();
     pollMusicNotes();
     drainMessages();
-    int done = drawFrame();
+    int done = demo.frame();
     if (fadeFinished) done = 1;
     return done;
 }
 
-void runMainLoop(WindowContext* context) {
+void runMainLoop(WindowContext* context, const DemoHooks& demo) {
     int done = 0;
     while (!done) {
-        done = runLoopPass();
+        done = runLoopPass(demo);
         platformSwapBuffers(context->deviceContext);
     }
 }

@@ -1,13 +1,21 @@
 // One pass of the main loop, and the loop itself.
 #pragma once
 
-#include "app/shell_state.h"
+#include "app/app_window.h"
+
+// The show as the shell drives it, handed in as plain function pointers: the
+// program hands in the demo's startDemo and drawFrame, the shell's tests hand
+// in stand-ins that run without GL.
+struct DemoHooks {
+    int (*start)(const LoadProgress& progress, DisplayConfig* display);
+    int (*frame)();  // draws one frame for demoTime; see drawFrame
+};
 
 // Steps the demo clock, starts the music once past 12 s, polls the music's
 // notes, drains the message queue and draws a frame. Returns 1 when this is the
 // last frame (the closing fade has finished). Does not swap buffers.
-int runLoopPass();
+int runLoopPass(const DemoHooks& demo);
 
 // Runs passes, swapping buffers after each (the last one too), until the
 // closing fade has finished.
-void runMainLoop(WindowContext* context);
+void runMainLoop(WindowContext* context, const DemoHooks& demo);

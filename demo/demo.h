@@ -1,7 +1,7 @@
 // The show: built once at start-up, then drawn one frame per pass of the loop.
 #pragma once
 
-#include "app/shell_state.h"
+#include "demo/shell_state.h"
 
 // Builds every drawing object, sets the fixed GL state and the projection.
 // Returns 1 when everything was built.

@@ -1,6 +1,6 @@
 #include "demo/post_process.h"
 
-#include "app/shell_state.h"
+#include "demo/shell_state.h"
 #include "demo/demo_objects.h"
 #include "gfx/gl_entry_points.h"
 #include "gfx/render_target.h"

@@ -1,6 +1,6 @@
 #include "demo/sponge.h"
 
-#include "app/shell_state.h"
+#include "demo/shell_state.h"
 #include "demo/effect_programs.h"
 #include "gfx/gl_entry_points.h"
 #include "gfx/random.h"

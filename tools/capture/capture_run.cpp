@@ -56,7 +56,7 @@ int runCapture(const CaptureOptions& options, const CapturePlan& plan, WindowCon
         setFramePicture(drawn ? PICTURE_DRAWN : PICTURE_SKIPPED);
         // The pass drains the queue after the clock: the quit's time is this frame's.
         if (frame == plan.quitFrame) platformPostQuitMessage(0);
-        const int last = runLoopPass();
+        const int last = runLoopPass(DemoHooks{startDemo, drawFrame});
 
         if (drawn) {
             readFramePixels(&pixels);

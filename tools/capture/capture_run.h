@@ -2,7 +2,7 @@
 // the virtual clock, each drawn frame read back before the swap.
 #pragma once
 
-#include "app/shell_state.h"
+#include "app/app_window.h"
 #include "tools/capture/capture_outputs.h"
 #include "tools/capture/capture_plan.h"
 #include "tools/capture/video_encoder.h"

@@ -3,7 +3,7 @@
 // Frames are read back from its back buffer before the swap.
 #pragma once
 
-#include "app/shell_state.h"
+#include "app/app_window.h"
 
 #include <string>
 

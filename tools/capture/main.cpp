@@ -1,7 +1,7 @@
 // quorvel-capture: the demo played off line at a fixed frame rate on the
 // capture backend, frames kept as PNGs or a video, the sound as a WAV.
 // Run with --help for the options.
-#include "app/shell_state.h"
+#include "app/app_window.h"
 #include "demo/demo.h"
 #include "platform/capture/capture_backend.h"
 #include "synth/music.h"

@@ -1,6 +1,6 @@
 // startDemo on real GL, the frame it draws, and the "Fx" (old-screen) pass
 // against its formula evaluated on the processor in single precision.
-#include "app/shell_state.h"
+#include "demo/shell_state.h"
 #include "demo/cube_logo.h"
 #include "demo/demo.h"
 #include "demo/demo_objects.h"

@@ -1,7 +1,9 @@
-// Stand-ins for the demo's startDemo and drawFrame, so that the shell runs
-// without GL. Each frame records the clock and the music flag and runs the
+// Stand-ins for the demo's startDemo and drawFrame, handed to the shell as its
+// DemoHooks, so that the shell runs without GL. Each frame records the clock and the music flag and runs the
 // real closing fade.
 #pragma once
+
+#include "app/main_loop.h"
 
 #include <vector>
 
@@ -14,3 +16,4 @@ struct DemoStandIns {
 
 extern DemoStandIns demoStandIns;
 void resetDemoStandIns();
+extern const DemoHooks standInDemo;

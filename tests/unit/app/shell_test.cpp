@@ -38,7 +38,7 @@ TEST_F(Shell, MainLoopStartsTheMusicPastTwelveSecondsRunsUntilTheFadeEndsAndSwap
     fake.messagesAtPass[115] = {message(MSG_KEYDOWN, KEY_ESCAPE)};  // at 11.5 s
     fake.messagesAtPass[118] = {message(MSG_CLOSE, 0)};             // at 11.8 s: the fade starts again
     WindowContext context = {};
-    runMainLoop(&context);
+    runMainLoop(&context, standInDemo);
 
     const DemoStandIns& frames = demoStandIns;
     // The last frame is the first over 0.9995 s past the latest quit: 12.8 s, the 129th.
@@ -72,7 +72,7 @@ TEST_F(Shell, StartUpAsksFillsTheDisplayAndPlacesTheWindowAndTeardownUndoesItInO
         fake.screenHeight = row.screenHeight;
         clockInSteps(50, 2000);
         fake.messagesAtPass[0] = {message(MSG_KEYDOWN, KEY_ESCAPE)};
-        EXPECT_EQ(runQuorvel(), 0);
+        EXPECT_EQ(runQuorvel(standInDemo), 0);
 
         EXPECT_EQ(fake.boxes, std::vector<std::string>{"Run Fullscreen?|Quorvel"});
         const DisplayConfig& d = displayConfig;
@@ -117,7 +117,7 @@ TEST_F(Shell, AnyStartUpFailureTearsDownShowsOneBoxAndExitsWithZeroWithoutTheLat
         fake.failing = {row.failing};
         fake.missingGlNames = {row.failing};
         demoStandIns.startDemoFails = std::string(row.failing) == "startDemo";
-        EXPECT_EQ(runQuorvel(), 0);
+        EXPECT_EQ(runQuorvel(standInDemo), 0);
 
         const bool demoStep = std::string(row.neverCalled) == "startDemo";
         EXPECT_EQ(demoStep ? demoStandIns.startDemoCalls : fake.count(row.neverCalled), 0);

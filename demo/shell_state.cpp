@@ -1,4 +1,4 @@
-#include "app/shell_state.h"
+#include "demo/shell_state.h"
 
 DisplayConfig displayConfig;
 

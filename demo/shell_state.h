@@ -1,28 +1,15 @@
-// The state the application shell shares with the rest of the program: the
-// display settings, the window record, the demo clock and the quit state.
-// All of it lives on the main thread.
+// The state the application shell shares with the show: the display
+// settings, the demo clock, the quit state and the start-up progress hook.
+// The shell fills it, the show reads it. All of it lives on the main thread.
 #pragma once
 
 #include <cstdint>
-
-struct PlatformInstance;
-struct PlatformWindow;
-struct PlatformSurface;
-struct PlatformGlContext;
 
 struct DisplayConfig {
     int32_t width;       // client size in pixels
     int32_t height;
     int32_t fullscreen;  // 1 when the user answered Yes
     float aspect;        // width / height
-};
-
-struct WindowContext {
-    PlatformInstance* instance;
-    PlatformWindow* window;
-    PlatformSurface* deviceContext;
-    PlatformGlContext* glContext;
-    DisplayConfig* display;
 };
 
 // Filled once before the window exists.
