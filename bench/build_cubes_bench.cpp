@@ -1,7 +1,7 @@
 // The processor's part of the cube logo's build from the program's own sheet:
 // the strip scan, the cube records, 24 vertices per cube in six arrays and the
 // seven scatter draws per cube (the upload into buffers is not included).
-#include "demo/cube_layout.h"
+#include "demo/logo/cube_layout.h"
 #include "gfx/heap.h"
 #include "gfx/textures.h"
 

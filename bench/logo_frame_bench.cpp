@@ -3,7 +3,7 @@
 // The clock runs through the logo's ten seconds at 60 frames a second, so the
 // figure averages over the whole flight.
 #include "bench/support/gl_bench_window.h"
-#include "demo/cube_logo.h"
+#include "demo/logo/logo.h"
 #include "gfx/heap.h"
 #include "gfx/render_target.h"
 

@@ -1,10 +1,10 @@
 // One sponge frame into the 1109 x 693 scene target as the demo looks for most
 // of its run: t = 30 s, all four levels of holes, the full wobble, the twist at
 // rest. Each frame is waited for until the GPU is done.
-#include "demo/shell_state.h"
 #include "bench/support/gl_bench_window.h"
 #include "demo/effect_programs.h"
-#include "demo/sponge.h"
+#include "demo/shell_state.h"
+#include "demo/sponge/sponge.h"
 #include "gfx/gl_entry_points.h"
 #include "gfx/render_target.h"
 #include "gfx/shader_program.h"

@@ -9,9 +9,9 @@
 // with glFinish, so a frame's time is the whole pass. --fragment draws with
 // another fragment program (to compare a variant), --dump writes the last
 // frame as a binary PPM.
-#include "demo/shell_state.h"
 #include "demo/effect_programs.h"
-#include "demo/sponge.h"
+#include "demo/shell_state.h"
+#include "demo/sponge/sponge.h"
 #include "gfx/gl_entry_points.h"
 #include "gfx/render_target.h"
 #include "gfx/shader_program.h"

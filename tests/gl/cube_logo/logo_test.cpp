@@ -2,9 +2,9 @@
 // program flies and spins the cubes, the landed logo over its homes, the
 // scroll text's line.
 #define GL_GLEXT_PROTOTYPES 1
-#include "demo/cube_layout.h"
-#include "demo/cube_logo.h"
-#include "demo/scroll_text.h"
+#include "demo/logo/cube_layout.h"
+#include "demo/logo/logo.h"
+#include "demo/scroll/scroll.h"
 #include "gfx/heap.h"
 #include "gfx/render_target.h"
 #include "tests/gl/support/gl_test_window.h"

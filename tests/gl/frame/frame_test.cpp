@@ -1,13 +1,13 @@
 // startDemo on real GL, the frame it draws, and the "Fx" (old-screen) pass
 // against its formula evaluated on the processor in single precision.
-#include "demo/shell_state.h"
-#include "demo/cube_logo.h"
 #include "demo/demo.h"
 #include "demo/demo_objects.h"
-#include "demo/distortion.h"
 #include "demo/effect_programs.h"
-#include "demo/post_process.h"
-#include "demo/scroll_text.h"
+#include "demo/logo/logo.h"
+#include "demo/post/distortion.h"
+#include "demo/post/post.h"
+#include "demo/scroll/scroll.h"
+#include "demo/shell_state.h"
 #include "gfx/gl_entry_points.h"
 #include "gfx/render_target.h"
 #include "gfx/shader_program.h"

@@ -2,9 +2,9 @@
 // the eye (t = 50: half a turn about x; t = 75: three quarters about x, half
 // about y) with no twist and no wobble, so that what a ray meets is known
 // without marching: the front face z = -1, the inner cube's face, the hollow.
-#include "demo/shell_state.h"
 #include "demo/effect_programs.h"
-#include "demo/sponge.h"
+#include "demo/shell_state.h"
+#include "demo/sponge/sponge.h"
 #include "gfx/render_target.h"
 #include "gfx/shader_program.h"
 #include "tests/gl/support/gl_test_window.h"

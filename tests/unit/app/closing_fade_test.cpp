@@ -1,5 +1,5 @@
 // The closing fade's timing: squeeze to a line, then to a dot, brightening.
-#include "demo/closing_fade.h"
+#include "demo/post/closing_fade.h"
 
 #include <gtest/gtest.h>
 

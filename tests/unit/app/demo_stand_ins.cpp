@@ -1,6 +1,6 @@
 #include "tests/unit/app/demo_stand_ins.h"
 
-#include "demo/closing_fade.h"
+#include "demo/post/closing_fade.h"
 #include "synth/music.h"
 
 DemoStandIns demoStandIns;

@@ -1,6 +1,6 @@
 // Which pixels of the sheet become cubes, in what order, where they start and
 // what their vertices carry.
-#include "demo/cube_layout.h"
+#include "demo/logo/cube_layout.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The music-cued screen distortion: which notes kick it, how a kick decays,
 // and how quick kicks pile up.
-#include "demo/distortion.h"
+#include "demo/post/distortion.h"
 
 #include <gtest/gtest.h>
 

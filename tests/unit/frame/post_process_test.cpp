@@ -1,6 +1,6 @@
 // The old-screen pass's values frame by frame: the flash around the scene
 // switch and the lens settling.
-#include "demo/post_process.h"
+#include "demo/post/post.h"
 
 #include <gtest/gtest.h>
 

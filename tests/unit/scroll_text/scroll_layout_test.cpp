@@ -1,7 +1,7 @@
 // The scroll text: where each character sits at a clock, which cell of the
 // sheet it shows, and the blank runs of the text that set when words show.
-#include "demo/scroll_layout.h"
-#include "demo/scroll_message.h"
+#include "demo/scroll/scroll_layout.h"
+#include "demo/scroll/scroll_message.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The music-driven values behind the sponge, frame by frame.
-#include "demo/sponge_cues.h"
+#include "demo/sponge/sponge_cues.h"
 
 #include <gtest/gtest.h>
 

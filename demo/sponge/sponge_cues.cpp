@@ -1,4 +1,4 @@
-#include "demo/sponge_cues.h"
+#include "demo/sponge/sponge_cues.h"
 
 #include <cmath>
 

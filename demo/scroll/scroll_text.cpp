@@ -1,8 +1,8 @@
-#include "demo/scroll_text.h"
+#include "demo/scroll/scroll.h"
 
-#include "demo/cube_logo.h"
-#include "demo/scroll_layout.h"
-#include "demo/scroll_message.h"
+#include "demo/logo/logo.h"
+#include "demo/scroll/scroll_layout.h"
+#include "demo/scroll/scroll_message.h"
 
 #include <GL/gl.h>
 

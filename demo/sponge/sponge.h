@@ -1,7 +1,7 @@
 // The ray-marched sponge behind the letterbox, from 10 s on.
 #pragma once
 
-#include "demo/sponge_cues.h"
+#include "demo/sponge/sponge_cues.h"
 
 // The cue values of the whole run, changed only by advanceSponge.
 extern SpongeCues spongeCues;

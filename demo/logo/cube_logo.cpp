@@ -1,6 +1,6 @@
-#include "demo/cube_logo.h"
+#include "demo/logo/logo.h"
 
-#include "demo/cube_layout.h"
+#include "demo/logo/cube_layout.h"
 #include "gfx/gl_entry_points.h"
 #include "gfx/heap.h"
 #include "gfx/render_target.h"

@@ -3,7 +3,7 @@
 // No GL here, so all of it runs in the unit tests.
 #pragma once
 
-#include "demo/cube_logo.h"
+#include "demo/logo/logo.h"
 
 enum {
     SHEET_SIZE = 256,          // the sheet is SHEET_SIZE x SHEET_SIZE RGBA pixels

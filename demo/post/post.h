@@ -3,8 +3,8 @@
 // flicker), drawn on one quad that the closing fade squeezes to a line and a dot.
 #pragma once
 
-#include "demo/closing_fade.h"
-#include "demo/distortion.h"
+#include "demo/post/closing_fade.h"
+#include "demo/post/distortion.h"
 
 struct PostProcessState {
     FadeValues fade;    // fade.flash is the brightness added to every pixel ("value1")

@@ -1,5 +1,5 @@
-#include "demo/cube_layout.h"
-#include "demo/cube_lights.h"
+#include "demo/logo/cube_layout.h"
+#include "demo/logo/cube_lights.h"
 #include "gfx/gl_entry_points.h"
 #include "gfx/render_target.h"
 #include "gfx/shader_program.h"

@@ -1,7 +1,7 @@
-#include "demo/sponge.h"
+#include "demo/sponge/sponge.h"
 
-#include "demo/shell_state.h"
 #include "demo/effect_programs.h"
+#include "demo/shell_state.h"
 #include "gfx/gl_entry_points.h"
 #include "gfx/random.h"
 #include "gfx/shader_program.h"

@@ -1,4 +1,4 @@
-#include "demo/closing_fade.h"
+#include "demo/post/closing_fade.h"
 
 int stepClosingFade(FadeValues* fade, double secondsSinceQuit) {
     const float squeeze = static_cast<float>(2.0 * secondsSinceQuit);

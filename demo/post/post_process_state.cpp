@@ -1,4 +1,4 @@
-#include "demo/post_process.h"
+#include "demo/post/post.h"
 
 PostProcessState postProcess = POST_PROCESS_AT_START;
 

@@ -1,4 +1,4 @@
-#include "demo/scroll_layout.h"
+#include "demo/scroll/scroll_layout.h"
 
 const float glyphCell = 0.03515625f;  // 9 / 256
 const float glyphGap = 0.00390625f;   // 1 / 256

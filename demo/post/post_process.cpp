@@ -1,7 +1,7 @@
-#include "demo/post_process.h"
+#include "demo/post/post.h"
 
-#include "demo/shell_state.h"
 #include "demo/demo_objects.h"
+#include "demo/shell_state.h"
 #include "gfx/gl_entry_points.h"
 #include "gfx/render_target.h"
 #include "gfx/shader_program.h"

@@ -1,4 +1,4 @@
-#include "demo/cube_lights.h"
+#include "demo/logo/cube_lights.h"
 
 // Three mostly green spots; the red material colour that the draw sets tints
 // what they light.

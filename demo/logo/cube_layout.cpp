@@ -1,4 +1,4 @@
-#include "demo/cube_layout.h"
+#include "demo/logo/cube_layout.h"
 
 #include "gfx/heap.h"
 #include "gfx/pointer_list.h"

@@ -1,4 +1,4 @@
-#include "demo/scroll_message.h"
+#include "demo/scroll/scroll_message.h"
 
 namespace {
 

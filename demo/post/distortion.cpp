@@ -1,4 +1,4 @@
-#include "demo/distortion.h"
+#include "demo/post/distortion.h"
 
 #include "synth/music.h"
 
