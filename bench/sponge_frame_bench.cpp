@@ -39,7 +39,7 @@ void BM_SpongeFrame(benchmark::State& state) {
     if (!sceneTarget) createRenderTargets(WIDTH, HEIGHT);
     displayConfig.width = WIDTH;
     displayConfig.height = HEIGHT;
-    spongeCues = initialSpongeCues();
+    resetSponge();
     spongeCues.spongeIterations = 4;
     spongeCues.boxIterations = 4;
     spongeCues.displace1 = 0.4f;

@@ -11,6 +11,10 @@ int startDemo(const LoadProgress& progress, DisplayConfig* display);
 // closing fade ends the demo (through fadeFinished).
 int drawFrame();
 
+// Puts the state the show carries from frame to frame (the old-screen pass,
+// the sponge's cues, the frame picture) back as at the start of a run.
+void resetShow();
+
 // What drawFrame does with the picture. A skipped frame steps the same state
 // in the same order as a drawn one (sponge cues and shared generator, fade,
 // flash, lens, distortion, acknowledged cues) and draws only what outlives it

@@ -107,3 +107,9 @@ int drawFrame() {
 }
 
 void setFramePicture(FramePicture picture) { framePicture = picture; }
+
+void resetShow() {
+    resetPost();
+    resetSponge();
+    framePicture = PICTURE_DRAWN;
+}

@@ -1,8 +1,9 @@
 #include "demo/post/distortion.h"
 
+#include "demo/post/post.h"
+
 #include "synth/music.h"
 
-DistortionState distortion = DISTORTION_AT_REST;
 
 namespace {
 
@@ -40,5 +41,5 @@ void stepDistortion(DistortionState* state, bool cued) {
 }
 
 void advanceDistortion() {
-    stepDistortion(&distortion, isDistortionCue(noteSeen[DISTORTION_CUE_TRACK], trackNote[DISTORTION_CUE_TRACK]));
+    stepDistortion(&postState.distortion, isDistortionCue(noteSeen[DISTORTION_CUE_TRACK], trackNote[DISTORTION_CUE_TRACK]));
 }

@@ -16,9 +16,6 @@ constexpr float DISTORTION_VALUE_REST = 0.525f;
 inline constexpr DistortionState DISTORTION_AT_REST = {
     DISTORTION_MASTER_REST, {DISTORTION_VALUE_REST, DISTORTION_VALUE_REST, DISTORTION_VALUE_REST}, 0.0f};
 
-// The demo's state, read by the old-screen pass.
-extern DistortionState distortion;
-
 enum { DISTORTION_CUE_TRACK = 11 };
 
 // Whether a track's unacknowledged note kicks the distortion.

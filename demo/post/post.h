@@ -13,8 +13,19 @@ struct PostProcessState {
 
 inline constexpr PostProcessState POST_PROCESS_AT_START = {{1.0f, 1.0f, 0.0f}, 5.0f};
 
-// The demo's state.
-extern PostProcessState postProcess;
+// What the pass carries from frame to frame: the fade, flash and lens, and the
+// strengths of the glass copies.
+struct PostState {
+    PostProcessState screen;
+    DistortionState distortion;
+};
+
+inline constexpr PostState POST_AT_START = {POST_PROCESS_AT_START, DISTORTION_AT_REST};
+
+extern PostState postState;
+
+// Puts the pass's state back as at the start of a run.
+void resetPost();
 
 // Before drawing: the closing fade while quitting, then the flash around the
 // switch to the sponge. Returns 1 when the fade finished with this frame.

@@ -13,7 +13,7 @@ void drawPostProcess(float t) {
 }
 
 void advanceFadeAndFlash(float t) {
-    if (updateFadeAndFlash(&postProcess, t, quitRequested, demoTime - quitTime)) fadeFinished = true;
+    if (updateFadeAndFlash(&postState.screen, t, quitRequested, demoTime - quitTime)) fadeFinished = true;
 }
 
 void drawFxPass(float t) {
@@ -24,7 +24,7 @@ void drawFxPass(float t) {
     bindTexture(sceneTarget, 1);
 
     FxUniform uniforms[FX_UNIFORM_COUNT];
-    fxUniforms(postProcess, distortion, t, displayConfig.width, displayConfig.height, uniforms);
+    fxUniforms(postState.screen, postState.distortion, t, displayConfig.width, displayConfig.height, uniforms);
     for (const FxUniform& uniform : uniforms) {
         if (uniform.isInt) {
             setUniformInt(fxProgram, uniform.name, uniform.intValue);
@@ -34,7 +34,7 @@ void drawFxPass(float t) {
     }
 
     FxQuadCorner corners[4];
-    fxQuadCorners(postProcess.fade, corners);
+    fxQuadCorners(postState.screen.fade, corners);
     glPushMatrix();
     glLoadIdentity();
     glTranslatef(0.0f, 0.0f, -1.0f);
@@ -51,4 +51,4 @@ void drawFxPass(float t) {
     glEnable(GL_DEPTH_TEST);
 }
 
-void advanceLens() { settleLens(&postProcess, demoTime); }
+void advanceLens() { settleLens(&postState.screen, demoTime); }

@@ -1,6 +1,8 @@
 #include "demo/post/post.h"
 
-PostProcessState postProcess = POST_PROCESS_AT_START;
+PostState postState = POST_AT_START;
+
+void resetPost() { postState = POST_AT_START; }
 
 namespace {
 

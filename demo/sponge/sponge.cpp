@@ -9,6 +9,8 @@
 
 SpongeCues spongeCues = initialSpongeCues();
 
+void resetSponge() { spongeCues = initialSpongeCues(); }
+
 namespace {
 
 enum { CAMERA_VECTOR_COUNT = 4 };

@@ -6,6 +6,9 @@
 // The cue values of the whole run, changed only by advanceSponge.
 extern SpongeCues spongeCues;
 
+// Puts the cues back as at the start of a run.
+void resetSponge();
+
 // One sponge frame into the bound target: advanceSponge, then drawSpongeRays.
 void drawSponge(float t);
 

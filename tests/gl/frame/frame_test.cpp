@@ -4,7 +4,6 @@
 #include "demo/demo_objects.h"
 #include "demo/effect_programs.h"
 #include "demo/logo/logo.h"
-#include "demo/post/distortion.h"
 #include "demo/post/post.h"
 #include "demo/scroll/scroll.h"
 #include "demo/shell_state.h"
@@ -34,9 +33,7 @@ protected:
         demoTime = quitTime = 0.0;
         quitRequested = fadeFinished = false;
         clearMusicNotes();
-        postProcess = POST_PROCESS_AT_START;
-        distortion = DISTORTION_AT_REST;
-        setFramePicture(PICTURE_DRAWN);
+        resetShow();
         displayConfig = DisplayConfig{glWindow.width, glWindow.height, 0, glWindow.width / float(glWindow.height)};
         if (started) {
             ASSERT_EQ(startDemo(LoadProgress{nullptr, nullptr}, &displayConfig), 1);
@@ -272,15 +269,15 @@ TEST_F(FxPass, ProgramMatchesTheFormulaWithWideFringes) {
 // drawFxPass sends by name (the first frame's strong lens, settled only after
 // the pass; the distortion, here kicked; the fringes at the show's 100).
 TEST_F(FxPass, TheFramesPassMatchesTheFormula) {
-    distortion = DistortionState{1.02f, {0.53f, 0.56f, 0.6f}, 0.0f};
+    postState.distortion = DistortionState{1.02f, {0.53f, 0.56f, 0.6f}, 0.0f};
     demoTime = 0.0;
-    const float lensBefore = postProcess.deformValue, t = static_cast<float>(demoTime);
+    const float lensBefore = postState.screen.deformValue, t = static_cast<float>(demoTime);
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
     drawPostProcess(t);
     glReadBuffer(GL_BACK);
     const Picture window = readPixels(0, 0, displayConfig.width, displayConfig.height);
-    const FadeValues fade = postProcess.fade;
-    const DistortionState& d = distortion;
+    const FadeValues fade = postState.screen.fade;
+    const DistortionState& d = postState.distortion;
     const Fx in = {float(window.width), float(window.height), t, fade.flash, 100.0f, lensBefore,
                    {d.master * d.values[0], d.master * d.values[1], d.master * d.values[2]}, &picture};
         expectFormula(window, window.width, window.height, in, 4, [&](int px, int py, float* s, float* r) {

@@ -58,7 +58,7 @@ protected:
     }
     // One pass over a marker colour it never writes; the rectangle's pixels.
     std::vector<uint8_t> draw(float t, int levels, int x, int y, int w, int h) {
-        spongeCues = initialSpongeCues();
+        resetSponge();
         spongeCues.spongeIterations = levels;
         glEnable(GL_SCISSOR_TEST);
         glScissor(x, y, w, h);
