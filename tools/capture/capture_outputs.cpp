@@ -24,24 +24,9 @@ bool isFolder(const fs::path& path) {
 bool writable(const fs::path& folder) { return access(folder.c_str(), W_OK) == 0; }
 
 bool checkFile(const char* option, const std::string& path, std::string* error) {
-    if (path.back() == '/' || isFolder(path)) {
-        *error = std::string(option) + ": " + path + " is a folder, not a file name";
-        return false;
-    }
-    if (!replaceable(path, error)) {
-        *error = std::string(option) + ": " + *error;
-        return false;
-    }
-    const fs::path folder = folderOf(path);
-    if (!isFolder(folder)) {
-        *error = std::string(option) + ": the folder " + folder.string() + " does not exist";
-        return false;
-    }
-    if (!writable(folder)) {
-        *error = std::string(option) + ": cannot write in " + folder.string();
-        return false;
-    }
-    return true;
+    if (writableFilePlace(path, error)) return true;
+    *error = std::string(option) + ": " + *error;
+    return false;
 }
 
 bool checkFolder(const std::string& path, std::string* error) {

@@ -2,6 +2,9 @@
 
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstring>
+
 namespace fs = std::filesystem;
 
 fs::path folderOf(const fs::path& path) {
@@ -31,5 +34,21 @@ bool replaceable(const fs::path& path, std::string* error) {
         default: kind = "something else"; break;
     }
     *error = path.string() + " is " + kind + ", not a regular file; refusing to replace it";
+    return false;
+}
+
+bool writableFilePlace(const fs::path& path, std::string* error) {
+    std::error_code ignored;
+    if (!path.has_filename() || fs::is_directory(path, ignored)) {
+        *error = path.string() + " is a folder, not a file name";
+        return false;
+    }
+    if (!replaceable(path, error)) return false;
+    const fs::path folder = folderOf(path);
+    std::error_code code;
+    const bool isFolder = fs::is_directory(folder, code);
+    const int problem = code ? code.value() : !isFolder ? ENOTDIR : access(folder.c_str(), W_OK) != 0 ? errno : 0;
+    if (!problem) return true;
+    *error = "cannot write in " + folder.string() + ": " + std::strerror(problem);
     return false;
 }

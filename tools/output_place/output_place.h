@@ -17,3 +17,9 @@ std::filesystem::path stagingBeside(const std::filesystem::path& path, const std
 // pipe or link was). Else false with "PATH is a KIND, not a regular file;
 // refusing to replace it" in *error.
 bool replaceable(const std::filesystem::path& path, std::string* error);
+
+// Whether a file can be written at `path` and moved into place there: a file
+// name (not a folder), replaceable, in a folder that exists and can be
+// written. Else false with the reason in *error ("cannot write in FOLDER: "
+// and the system's reason, for the folder).
+bool writableFilePlace(const std::filesystem::path& path, std::string* error);

@@ -87,19 +87,10 @@ int complain(const std::string& path, const char* what, int error) {
 // An output's place: in a folder that exists and can be written, and taken by
 // nothing or by a regular file (which it replaces). 1, or 0 with the reason.
 int checkPlace(const std::string& path) {
-    if (!path.empty() && path.back() == '/') return complain(path, "cannot write", EISDIR);
     std::string refusal;
-    if (!replaceable(path, &refusal)) {
-        std::fprintf(stderr, "quorvel-render-song: %s\n", refusal.c_str());
-        return 0;
-    }
-    const fs::path folder = folderOf(path);
-    std::error_code error;
-    const fs::file_status status = fs::status(folder, error);
-    if (error) return complain(folder, "cannot write in", error.value());
-    if (!fs::is_directory(status)) return complain(folder, "cannot write in", ENOTDIR);
-    if (access(folder.c_str(), W_OK) != 0) return complain(folder, "cannot write in", errno);
-    return 1;
+    if (writableFilePlace(path, &refusal)) return 1;
+    std::fprintf(stderr, "quorvel-render-song: %s\n", refusal.c_str());
+    return 0;
 }
 
 // An output on its way: the staged file beside its place.

@@ -69,7 +69,7 @@ TEST(CaptureOutputs, RefusesToReplaceWhatIsNoRegularFileAndCreatesNothing) {
         {at + "/pipe", "is a named pipe, not a regular file"},
         {at + "/link", "is a symbolic link, not a regular file"},
         {at + "/folder", "is a folder, not a file name"},
-        {at + "/missing/s.wav", "the folder " + at + "/missing does not exist"},
+        {at + "/missing/s.wav", "cannot write in " + at + "/missing: No such file or directory"},
     };
     for (const auto& c : cases) {
         CaptureOptions options;

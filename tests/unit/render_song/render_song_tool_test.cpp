@@ -35,9 +35,9 @@ TEST(RenderSong, RefusesBadArgumentsAndPlacesBeforeTouchingAnything) {
         {"$TOOL a.wav --notes x --notes y", 2, "--notes given twice"},
         // A bad notes place is found before the WAV is touched.
         {"$TOOL old.wav --notes missing/n.csv", 1, "cannot write in missing: No such file or directory"},
-        {"$TOOL old.wav --notes folder/", 1, "cannot write folder/: Is a directory"},
+        {"$TOOL old.wav --notes folder/", 1, "folder/ is a folder, not a file name"},
         {"$TOOL old.wav --notes old.wav", 1, "the WAV and the notes cannot both be old.wav"},
-        {"$TOOL folder", 1, "folder is a folder, not a regular file"},
+        {"$TOOL folder", 1, "folder is a folder, not a file name"},
         {"$TOOL pipe", 1, "pipe is a named pipe, not a regular file"},
         {"$TOOL /dev/full", 1, "/dev/full is a character device, not a regular file"},
     };
