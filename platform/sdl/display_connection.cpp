@@ -1,10 +1,12 @@
 // The one connection to the window system, held from the start-up question
-// until the window system stops.
+// until the process ends, past the last box.
 //
-// It is opened once and never closed and reopened in between: an X server
-// that resets when its last client leaves (Xvfb, or a display manager's
-// server at the end of a login) would still be resetting when we came back,
-// and SDL would then fall back quietly to a driver that shows nothing.
+// It is opened once and never closed and reopened: an X server that resets
+// when its last client leaves (Xvfb, or a display manager's server at the end
+// of a login) would still be resetting when we came back, and SDL would then
+// fall back quietly to a driver that shows nothing, or a box that opens a
+// connection of its own after the window has gone ("Something went bang...")
+// would find no server and never show.
 #include "platform/sdl/sdl_window_state.h"
 
 #include <cstring>
@@ -39,10 +41,4 @@ int sdlConnectDisplay() {
     }
     connected = true;
     return 1;
-}
-
-void sdlDisconnectDisplay() {
-    if (!connected) return;
-    SDL_QuitSubSystem(SDL_INIT_VIDEO);
-    connected = false;
 }

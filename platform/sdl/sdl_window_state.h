@@ -20,6 +20,11 @@ extern PlatformWindow* sdlMainWindow;
 extern PlatformInstance* sdlInstance;
 
 // Opens the connection to the window system once (1 on success); refuses a
-// driver that shows no window to a person. Held until the disconnect.
+// driver that shows no window to a person. Held until the process ends
+// (platformExitProcess closes it with the rest of SDL).
 int sdlConnectDisplay();
-void sdlDisconnectDisplay();
+
+// Around every box: a termination signal while it is shown ends the program
+// at once (exit code 0), and takes the box's own process with it.
+void sdlBeginBox();
+void sdlEndBox();

@@ -31,8 +31,9 @@ PlatformInstance* platformStartWindowSystem(const char*, PlatformWindowProc proc
 }
 
 void platformStopWindowSystem(PlatformInstance* stopping) {
+    // Messages stop reaching the window procedure; the display connection
+    // stays, for the boxes that may still follow.
     if (!stopping) return;
-    sdlDisconnectDisplay();
     sdlInstance = nullptr;
 }
 
