@@ -15,7 +15,10 @@ void writeToStandardError(const char* text) {
 }
 
 void showPlainBox(Uint32 kind, const char* text) {
-    if (SDL_ShowSimpleMessageBox(kind, DEFAULT_CAPTION, text, nullptr) != 0) writeToStandardError(text);
+    sdlBeginBox();
+    const int shown = SDL_ShowSimpleMessageBox(kind, DEFAULT_CAPTION, text, nullptr) == 0;
+    sdlEndBox();
+    if (!shown) writeToStandardError(text);
 }
 
 }  // namespace
@@ -39,7 +42,10 @@ int platformAskYesNo(const char* text, const char* caption) {
     box.numbuttons = 2;
     box.buttons = buttons;
     int answer = NO;
-    if (SDL_ShowMessageBox(&box, &answer) != 0) {
+    sdlBeginBox();
+    const int shown = SDL_ShowMessageBox(&box, &answer) == 0;
+    sdlEndBox();
+    if (!shown) {
         writeToStandardError(text);
         return 0;
     }

@@ -90,10 +90,12 @@ lit() { local region; read -r _ _ region < <(lit_region "$1") && [ "${region:-no
 wait_for_picture() { wait_until 30 lit "$1" || fail "nothing drawn in the demo window within 30 s"; }
 
 # start_demo [ENV...]: starts build/quorvel in the background with the given
-# environment; sets DEMO_PID and DEMO_LOG (its standard error).
+# environment (in a session of its own when DEMO_SESSION is set: its pid is
+# then the session's and the process group's); sets DEMO_PID and DEMO_LOG (its
+# standard error).
 start_demo() {
   DEMO_LOG=$(mktemp)
-  env "$@" "$QUORVEL_BUILD_DIR/quorvel" 2>"$DEMO_LOG" &
+  env "$@" ${DEMO_SESSION:+setsid} "$QUORVEL_BUILD_DIR/quorvel" 2>"$DEMO_LOG" &
   DEMO_PID=$!
   trap 'kill -9 "$DEMO_PID" 2>/dev/null || true' EXIT
 }
