@@ -35,11 +35,12 @@ others=$(grep -v -e 'disk i/o audio driver' -e 'Writing to file \[' "$DEMO_LOG" 
 # The capture is silence, then the song from its first sample. Both are 32-bit
 # floats (the render's after its 58-byte WAV header); the song may begin with
 # zeros itself, so the music starts where the capture's zeros run longer than
-# the song's. A non-zero float has a non-zero byte: zero samples are zero bytes / 4.
+# the song's. zero_samples FILE OFFSET counts the samples of all-zero bits
+# before the first other one, read as numbers (od), and fails if there is none.
 zero_samples() {
-  local byte
-  byte=$(cmp -i "$2:0" "$1" /dev/zero 2>&1 | sed -n 's/.* differ: byte \([0-9]*\),.*/\1/p')
-  [ -n "$byte" ] && echo $(( (byte - 1) / 4 ))
+  local line
+  line=$(od -An -v -tx4 -w4 -j "$2" "$1" | grep -n -m 1 -v '^ *00000000$' | cut -d: -f1) || true
+  [ -n "$line" ] && echo $(( line - 1 ))
 }
 capture_zeros=$(zero_samples "$capture" 0) || fail "the capture is silent"
 song_zeros=$(zero_samples "$reference" 58) || fail "the offline render is silent"
