@@ -1,6 +1,8 @@
 #include "tests/fake_platform/fake_platform.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 
 FakePlatform fake;
 
@@ -77,7 +79,13 @@ int64_t platformPerformanceCounter() {
     // Messages scripted for this pass arrive with its clock reading.
     for (const PlatformMessage& m : fake.messagesAtPass[fake.passes++]) fake.queue.push_back(m);
     int64_t value = fake.counterReadings.empty() ? 0 : fake.counterReadings.front();
-    if (fake.counterReadings.size() > 1) fake.counterReadings.pop_front();
+    if (fake.counterReadings.size() > 1) {
+        fake.counterReadings.pop_front();
+    } else if (!fake.counterReadings.empty() && ++fake.passesPastTheClock > FakePlatform::PASSES_PAST_THE_CLOCK) {
+        std::fprintf(stderr, "FAIL: the main loop ran %d passes past the scripted clock without ending\n",
+                     FakePlatform::PASSES_PAST_THE_CLOCK);
+        std::_Exit(1);
+    }
     return value;
 }
 int64_t platformPerformanceFrequency() { return 1000; }

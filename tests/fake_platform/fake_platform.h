@@ -15,7 +15,12 @@ struct FakePlatform {
     int screenWidth = 1920, screenHeight = 1080;
     std::set<std::string> failing;         // steps that fail, by their logged name
     std::set<std::string> missingGlNames;  // names the "context" does not provide
-    std::deque<int64_t> counterReadings;   // milliseconds, one per pass; the last one repeats
+    // Milliseconds, one per pass; the last one repeats, for at most
+    // PASSES_PAST_THE_CLOCK passes: a loop that has not ended by then never
+    // would (its clock stands still), and the test process fails at once.
+    std::deque<int64_t> counterReadings;
+    static const int PASSES_PAST_THE_CLOCK = 10000;
+    int passesPastTheClock = 0;
     std::map<int, std::vector<PlatformMessage>> messagesAtPass;  // queued before pass n
     bool waveOpens = true;
     uint32_t wavePosition = 0;
