@@ -7,6 +7,7 @@
 // before the start (see START_SILENCE_FRAMES) and after the end. It also counts
 // the frames of the buffer the device has taken, which is the playback
 // position: nothing here looks at the wall clock.
+#include "platform/common/wave_format.h"
 #include "platform/platform.h"
 
 #include <SDL.h>
@@ -17,7 +18,7 @@ namespace {
 // so that the position handed to the note poll is close to what is heard, and
 // still a comfortable slice for a callback that only copies.
 const int DEVICE_BUFFER_FRAMES = 512;
-const int CHANNELS = 2;
+const int CHANNELS = SONG_WAVE_FORMAT.channels;
 
 // The buffer is handed over a moment after its render thread was started, and
 // nothing tells the device how far the render has come. A device that read
@@ -74,7 +75,7 @@ int platformOpenWaveOutput() {
 
     SDL_AudioSpec want;
     SDL_zero(want);
-    want.freq = 44100;
+    want.freq = SONG_WAVE_FORMAT.framesPerSecond;
     want.format = AUDIO_F32SYS;
     want.channels = CHANNELS;
     want.samples = DEVICE_BUFFER_FRAMES;

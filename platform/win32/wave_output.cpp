@@ -2,6 +2,7 @@
 // block, played once from its start while the render thread is still writing
 // it. No callback and no second buffer: the device reads the caller's samples
 // directly, so a part not yet rendered plays as the zeros it was filled with.
+#include "platform/common/wave_format.h"
 #include "platform/platform.h"
 
 #include <windows.h>
@@ -9,23 +10,24 @@
 #include <mmreg.h>
 
 // The device reads the buffer as plain floats.
+static_assert(SONG_WAVE_FORMAT.formatTag == WAVE_FORMAT_IEEE_FLOAT, "the song is played as floats");
 static_assert(sizeof(std::atomic<float>) == sizeof(float), "atomic samples are laid out as floats");
 
 namespace {
 
-const int CHANNELS = 2;
-const int SAMPLE_RATE = 44100;
-const int BYTES_PER_FRAME = CHANNELS * static_cast<int>(sizeof(float));
+const int BYTES_PER_FRAME = SONG_WAVE_FORMAT.bytesPerFrame;
 
-WAVEFORMATEX format = {
-    WAVE_FORMAT_IEEE_FLOAT,                            // wFormatTag
-    CHANNELS,                                          // nChannels
-    SAMPLE_RATE,                                       // nSamplesPerSec
-    SAMPLE_RATE * BYTES_PER_FRAME,                     // nAvgBytesPerSec
-    static_cast<WORD>(BYTES_PER_FRAME),                // nBlockAlign
-    32,                                                // wBitsPerSample
-    0,                                                 // cbSize
-};
+WAVEFORMATEX waveFormatEx(const WaveFormat& wave) {
+    WAVEFORMATEX format = {};
+    format.wFormatTag = wave.formatTag;
+    format.nChannels = wave.channels;
+    format.nSamplesPerSec = wave.framesPerSecond;
+    format.nAvgBytesPerSec = wave.bytesPerSecond;
+    format.nBlockAlign = wave.bytesPerFrame;
+    format.wBitsPerSample = wave.bitsPerSample;
+    format.cbSize = wave.extensionBytes;
+    return format;
+}
 
 HWAVEOUT device = nullptr;  // null until opened, and for ever when opening failed
 WAVEHDR header;
@@ -36,6 +38,7 @@ uint32_t lastPosition = 0;
 
 int platformOpenWaveOutput() {
     if (device) return 1;
+    const WAVEFORMATEX format = waveFormatEx(SONG_WAVE_FORMAT);
     return waveOutOpen(&device, WAVE_MAPPER, &format, 0, 0, CALLBACK_NULL) == MMSYSERR_NOERROR ? 1 : 0;
 }
 

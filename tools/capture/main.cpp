@@ -26,8 +26,6 @@ namespace {
 const int BAD_ARGUMENTS = 2;
 const int CAPTURE_FAILED = 1;
 
-const uint32_t SOUND_RATE = 44100;  // as the wave device plays
-
 void onInterrupt(int) { captureInterrupted = 1; }
 
 // Installed before the window system starts, so that SDL leaves them be
@@ -82,7 +80,7 @@ bool writeSpanSound(const CapturePlan& plan, const CaptureResult& result, const 
     }
     errno = 0;
     const bool ok =
-        writeFloatWav(file, sound.samples, sound.frameCount, songStart, static_cast<uint32_t>(frames), SOUND_RATE);
+        writeFloatWav(file, sound.samples, sound.frameCount, songStart, static_cast<uint32_t>(frames));
     const int writeError = errno;
     const bool closed = std::fclose(file) == 0;
     if (!ok || !closed) {

@@ -1,12 +1,13 @@
 #include "tools/float_wav/float_wav.h"
 
+#include "platform/common/wave_format.h"
+
 #include <cstring>
 
 namespace {
 
-const uint32_t CHANNELS = 2;
-const uint32_t BYTES_PER_SAMPLE = 4;
-const uint32_t FORMAT_IEEE_FLOAT = 3;
+constexpr WaveFormat FORMAT = SONG_WAVE_FORMAT;
+constexpr uint32_t CHANNELS = FORMAT.channels;
 // RIFF header, an 18-byte fmt chunk, a fact chunk (required for float data)
 // and the data chunk's header.
 const uint32_t HEADER_BYTES = 12 + 26 + 12 + 8;
@@ -27,21 +28,21 @@ void putTag(uint8_t*& at, const char tag[5]) {
     at += 4;
 }
 
-void header(uint8_t out[HEADER_BYTES], uint32_t frames, uint32_t sampleRate) {
-    const uint32_t dataBytes = frames * CHANNELS * BYTES_PER_SAMPLE;
+void header(uint8_t out[HEADER_BYTES], uint32_t frames) {
+    const uint32_t dataBytes = frames * FORMAT.bytesPerFrame;
     uint8_t* at = out;
     putTag(at, "RIFF");
     put32(at, HEADER_BYTES - 8 + dataBytes);
     putTag(at, "WAVE");
     putTag(at, "fmt ");
     put32(at, 18);
-    put16(at, FORMAT_IEEE_FLOAT);
-    put16(at, CHANNELS);
-    put32(at, sampleRate);
-    put32(at, sampleRate * CHANNELS * BYTES_PER_SAMPLE);  // bytes per second
-    put16(at, CHANNELS * BYTES_PER_SAMPLE);               // bytes per frame
-    put16(at, 8 * BYTES_PER_SAMPLE);
-    put16(at, 0);  // no extension
+    put16(at, FORMAT.formatTag);
+    put16(at, FORMAT.channels);
+    put32(at, FORMAT.framesPerSecond);
+    put32(at, FORMAT.bytesPerSecond);
+    put16(at, FORMAT.bytesPerFrame);
+    put16(at, FORMAT.bitsPerSample);
+    put16(at, FORMAT.extensionBytes);
     putTag(at, "fact");
     put32(at, 4);
     put32(at, frames);
@@ -52,11 +53,11 @@ void header(uint8_t out[HEADER_BYTES], uint32_t frames, uint32_t sampleRate) {
 }  // namespace
 
 int writeFloatWav(std::FILE* file, const std::atomic<float>* samples, int64_t sampleFrames, int64_t start,
-                  uint32_t frames, uint32_t sampleRate) {
+                  uint32_t frames) {
     uint8_t head[HEADER_BYTES];
-    header(head, frames, sampleRate);
+    header(head, frames);
     if (std::fwrite(head, 1, sizeof head, file) != sizeof head) return 0;
-    static uint8_t block[BLOCK_FRAMES * CHANNELS * BYTES_PER_SAMPLE];
+    static uint8_t block[BLOCK_FRAMES * FORMAT.bytesPerFrame];
     for (uint32_t done = 0; done < frames; done += BLOCK_FRAMES) {
         const uint32_t count = frames - done < BLOCK_FRAMES ? frames - done : BLOCK_FRAMES;
         uint8_t* at = block;

@@ -1,6 +1,6 @@
-// 32-bit float stereo WAV files (WAVE_FORMAT_IEEE_FLOAT), as the offline
-// render and the capture's sound both write them: little-endian on every host,
-// so that the same samples are the same bytes.
+// 32-bit float stereo WAV files (WAVE_FORMAT_IEEE_FLOAT) in the format the
+// wave output plays, as the offline render and the capture's sound both write
+// them: little-endian on every host, so that the same samples are the same bytes.
 #pragma once
 
 #include <atomic>
@@ -13,4 +13,4 @@
 // outside them or there are none (samples null). Returns 1, or 0 when a write
 // failed, with errno saying why.
 int writeFloatWav(std::FILE* file, const std::atomic<float>* samples, int64_t sampleFrames, int64_t start,
-                  uint32_t frames, uint32_t sampleRate);
+                  uint32_t frames);

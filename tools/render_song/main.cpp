@@ -196,7 +196,7 @@ int main(int argc, char** argv) {
     printChannel("right", channelStats(musicBuffer, SONG_FRAMES, 1));
 
     errno = 0;
-    bool ok = closeStaged(&wav, !writeFloatWav(wav.file, musicBuffer, SONG_FRAMES, 0, SONG_FRAMES, SAMPLE_RATE)) == 1;
+    bool ok = closeStaged(&wav, !writeFloatWav(wav.file, musicBuffer, SONG_FRAMES, 0, SONG_FRAMES)) == 1;
     int32_t changes = 0;
     if (ok && notes.file) {
         errno = 0;

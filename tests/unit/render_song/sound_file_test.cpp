@@ -1,0 +1,80 @@
+// What reaches a sound file: the WAV header the tools write, whose format is
+// the one every wave output asks its device for (the players and the
+// comparisons read it by), and which channel is which, from a song that
+// sounds on one side only to the file's first channel.
+#include "synth/song_render.h"
+#include "tests/unit/synth/test_song_builder.h"
+#include "tools/float_wav/float_wav.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+uint32_t at32(const std::vector<unsigned char>& b, size_t i) {
+    return b[i] | b[i + 1] << 8 | b[i + 2] << 16 | static_cast<uint32_t>(b[i + 3]) << 24;
+}
+uint32_t at16(const std::vector<unsigned char>& b, size_t i) { return b[i] | b[i + 1] << 8; }
+float sampleAt(const std::vector<unsigned char>& b, size_t i) {
+    const uint32_t bits = at32(b, i);
+    float value;
+    std::memcpy(&value, &bits, sizeof value);
+    return value;
+}
+
+std::vector<unsigned char> wavBytes(const std::atomic<float>* samples, int64_t sampleFrames, int64_t start,
+                                    uint32_t frames) {
+    std::FILE* file = std::tmpfile();
+    EXPECT_EQ(writeFloatWav(file, samples, sampleFrames, start, frames), 1);
+    std::vector<unsigned char> bytes(static_cast<size_t>(std::ftell(file)));
+    std::rewind(file);
+    EXPECT_EQ(std::fread(bytes.data(), 1, bytes.size(), file), bytes.size());
+    std::fclose(file);
+    return bytes;
+}
+
+const size_t DATA = 58;  // RIFF, an 18-byte fmt chunk, a fact chunk, the data chunk's header
+
+}  // namespace
+
+TEST(SoundFile, TheHeaderSaysFloatStereoAt44100WithTheDataLength) {
+    const std::vector<unsigned char> wav = wavBytes(nullptr, 0, 0, 1000);
+    ASSERT_EQ(wav.size(), DATA + 1000 * 8);
+    const std::string tags = std::string(wav.begin(), wav.begin() + 4) + std::string(wav.begin() + 8, wav.begin() + 16) +
+                             std::string(wav.begin() + 38, wav.begin() + 42) + std::string(wav.begin() + 50, wav.begin() + 54);
+    EXPECT_EQ(tags, "RIFFWAVEfmt factdata");
+    const struct {
+        const char* field;
+        size_t offset, bytes;
+        uint32_t value;
+    } fields[] = {
+        {"RIFF size", 4, 4, DATA - 8 + 8000}, {"fmt size", 16, 4, 18},    {"format: IEEE float", 20, 2, 3},
+        {"channels", 22, 2, 2},               {"frames a second", 24, 4, 44100},
+        {"bytes a second", 28, 4, 352800},    {"bytes a frame", 32, 2, 8}, {"bits a sample", 34, 2, 32},
+        {"extension size", 36, 2, 0},         {"fact size", 42, 4, 4},     {"frames", 46, 4, 1000},
+        {"data size", 54, 4, 8000},
+    };
+    for (const auto& f : fields) EXPECT_EQ(f.bytes == 4 ? at32(wav, f.offset) : at16(wav, f.offset), f.value) << f.field;
+}
+
+// Track 0 puts silence under a note's envelope: OP_OUTPUT pops the left
+// channel first, so the envelope sounds left only; the master mixes it out.
+TEST(SoundFile, ASongThatSoundsOnTheLeftOnlyFillsTheFirstChannelOnly) {
+    SongBuilder b;
+    b.play(0, {60}).add(0, {K(0), K(64), OP_OUTPUT, 128, 0});
+    b.add(TRACK_COUNT, {OP_MIX, 0, OP_OUTPUT, 128, 0});
+    ASSERT_EQ(renderSongInto(b.song(), musicBuffer, nullptr), 1);
+    EXPECT_EQ(musicBuffer[2 * 100].load(), 0.5f) << "the left of frame 100";
+    EXPECT_EQ(musicBuffer[2 * 100 + 1].load(), 0.0f) << "the right of frame 100";
+
+    // The same frames written from frame 2 of the file on.
+    const std::vector<unsigned char> wav = wavBytes(musicBuffer + 2 * 99, 2, 2, 5);
+    const float expected[5][2] = {{0, 0}, {0, 0}, {0.5f, 0}, {0.5f, 0}, {0, 0}};
+    for (int frame = 0; frame < 5; ++frame) {
+        for (int channel = 0; channel < 2; ++channel)
+            EXPECT_EQ(sampleAt(wav, DATA + 8 * frame + 4 * channel), expected[frame][channel]) << frame << ", " << channel;
+    }
+}
