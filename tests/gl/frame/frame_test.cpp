@@ -15,6 +15,7 @@
 #include "tests/gl/frame/start_faults.h"
 #include "tests/gl/support/gl_test_window.h"
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -175,6 +176,32 @@ TEST_F(Start, FailsWithoutAnyOfItsPieces) {
 
 using Frame = Demo<true>;
 
+// The show's four targets, in their order, each texture of the size its
+// target is made for (the scene's two at the window's size).
+TEST_F(Frame, TheRenderTargetsAreOfTheirSizes) {
+    const int W = displayConfig.width, H = displayConfig.height;
+    const struct {
+        const char* label;
+        int colours, width, height;
+    } targets[] = {{"Fullscreen", 1, 1024, 1024}, {"512_1", 1, 512, 512}, {"512_2", 2, W, H}, {"Fullscreen2", 2, W, H}};
+    ASSERT_EQ(renderTargets->count, 4);
+    EXPECT_EQ(renderTargetAt(renderTargets, 3), sceneTarget);
+    for (int i = 0; i < 4; ++i) {
+        const RenderTarget* target = renderTargetAt(renderTargets, i);
+        EXPECT_STREQ(target->desc.name, targets[i].label);
+        ASSERT_EQ(target->desc.colorCount, targets[i].colours) << targets[i].label;
+        for (int n = 0; n <= target->desc.colorCount; ++n) {
+            glBindTexture(GL_TEXTURE_2D, n == 0 ? target->depthTexture : target->colorTextures[n - 1]);
+            GLint size[2] = {};
+            glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &size[0]);
+            glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &size[1]);
+            EXPECT_EQ(size[0], targets[i].width) << targets[i].label << ", texture " << n;
+            EXPECT_EQ(size[1], targets[i].height) << targets[i].label << ", texture " << n;
+        }
+    }
+    glBindTexture(GL_TEXTURE_2D, 0);
+}
+
 // At 20 s, at the window's edges: white lines at 12.7 % and 75.4 % of the
 // height (-0.2 and 0.13625 units), black bars below (but for the scroll
 // text's rows) and above 0.15 units.
@@ -196,6 +223,59 @@ TEST_F(Frame, AtTwentyTheLetterboxLinesAndBarsLieWhereTheyMust) {
         }
         EXPECT_GE(white, 2) << "both lines at column " << x;
     }
+}
+
+// At 20 s the top bar is black but for the banner: the part of its image
+// that is lit over black, on the quad 0.574 units wide and centred, whose
+// top edge is 0.1866 units up and whose height is 0.1066. Compared: where its
+// first lit row lies, and how wide its first 30 lit rows are (all of them
+// within the bar).
+TEST_F(Frame, AtTwentyTheBannerLiesAcrossTheTopBar) {
+    int imageWidth = 0, imageHeight = 0;
+    glBindTexture(GL_TEXTURE_2D, bannerTexture);
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &imageWidth);
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &imageHeight);
+    Picture image{imageWidth, imageHeight, std::vector<uint8_t>(static_cast<size_t>(imageWidth) * imageHeight * 4)};
+    glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, image.rgba.data());
+    glBindTexture(GL_TEXTURE_2D, 0);
+    const int STRIP = 30;
+    auto lit = [](const uint8_t* p, int alpha) { return std::max({p[0], p[1], p[2]}) * alpha >= 32 * 255; };
+    int firstRow = -1, firstColumn = imageWidth, lastColumn = -1;  // of the strip's lit pixels
+    for (int y = 0; y < imageHeight && (firstRow < 0 || y < firstRow + STRIP); ++y) {
+        for (int x = 0; x < imageWidth; ++x) {
+            if (!lit(image.at(x, y), image.at(x, y)[3])) continue;
+            if (firstRow < 0) firstRow = y;
+            firstColumn = std::min(firstColumn, x);
+            lastColumn = std::max(lastColumn, x);
+        }
+    }
+    ASSERT_GE(firstRow, 0) << "the banner image is all dark or transparent";
+
+    demoTime = 20.0;
+    drawFrame();
+    bind(sceneTarget, true);
+    const Picture scene = readPixels(0, 0, displayConfig.width, displayConfig.height);
+    const double quadTop = 0.1866, quadHeight = 0.1066, quadLeft = -0.287, quadWidth = 0.574;
+    const double halfWidth = HALF_HEIGHT * displayConfig.aspect;
+    auto rowOf = [&](double y) { return (y / HALF_HEIGHT + 1.0) * 0.5 * scene.height; };
+    auto columnOf = [&](double x) { return (x / halfWidth + 1.0) * 0.5 * scene.width; };
+    auto rowOfImageRow = [&](int imageRow) { return rowOf(quadTop - quadHeight * imageRow / imageHeight); };
+    ASSERT_GT(rowOfImageRow(firstRow + STRIP), rowOf(0.15) + 2) << "the strip is not within the top bar";
+
+    int top = -1, left = scene.width, right = -1;  // of what is lit in the bar; the strip's sides
+    const int stripBottom = static_cast<int>(rowOfImageRow(firstRow + STRIP)) + 1;
+    for (int y = static_cast<int>(rowOf(0.15)) + 2; y < scene.height; ++y) {
+        for (int x = 0; x < scene.width; ++x) {
+            if (!lit(scene.at(x, y), 255)) continue;
+            top = std::max(top, y);
+            if (y < stripBottom) continue;
+            left = std::min(left, x);
+            right = std::max(right, x);
+        }
+    }
+    EXPECT_NEAR(top + 1, rowOfImageRow(firstRow), 2.0) << "the banner's top";
+    EXPECT_NEAR(left, columnOf(quadLeft + quadWidth * firstColumn / imageWidth), 2.0) << "the banner's left";
+    EXPECT_NEAR(right + 1, columnOf(quadLeft + quadWidth * (lastColumn + 1) / imageWidth), 2.0) << "the banner's right";
 }
 
 // Every note change acts in exactly the one frame that saw it, drawn or skipped.
