@@ -4,8 +4,9 @@
 # is built for the host here, in a sub-build of its own.
 
 # quorvel.exe needs only Windows' own DLLs: the C++ runtime and libgcc are
-# linked in, and it is a windowed program (no console).
-add_link_options(-static -mwindows)
+# linked in, and it is a windowed program (no console). It carries no time
+# stamp, so that the same sources link to the same bytes.
+add_link_options(-static -mwindows -Wl,--no-insert-timestamp)
 
 find_package(OpenGL REQUIRED)  # opengl32 and glu32 from the cross sysroot
 # stb_image is one header: take the distribution's, outside the cross sysroot.

@@ -14,6 +14,7 @@ debs=("$QUORVEL_SOURCE_DIR"/dist/quorvel_*.deb)
 [ -f "${debs[0]}" ] || fail "no package in dist/: run scripts/package first"
 ! dpkg-query -W quorvel >/dev/null 2>&1 || fail "quorvel is installed already; the test would remove it"
 
+require lintian desktop-file-validate apt-get
 lintian --fail-on error "${debs[0]}" 2>/dev/null || fail "lintian finds errors in ${debs[0]}"
 remove() { "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get remove -y -qq quorvel >/dev/null 2>&1 || true; }
 trap remove EXIT

@@ -4,6 +4,7 @@
 # that runs an executable answered No.
 source "$(dirname "$0")/../support/e2e.sh"
 
+require unzip
 zips=("$1"/quorvel-*-win32.zip)
 [ -f "${zips[0]}" ] || fail "no Windows zip in $1: run scripts/package first"
 unpacked=$(mktemp -d)

@@ -5,6 +5,14 @@ set -euo pipefail
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
+# require TOOL...: fails, naming them, when tools the test calls are missing.
+require() {
+  local tool missing=()
+  for tool; do command -v "$tool" >/dev/null || missing+=("$tool"); done
+  ((${#missing[@]} == 0)) || fail "not installed: ${missing[*]} (scripts/setup installs them)"
+}
+require xdotool xwininfo xdpyinfo
+
 now() { date +%s.%N; }
 
 # wait_until SECONDS COMMAND...: runs COMMAND every 50 ms until it succeeds;

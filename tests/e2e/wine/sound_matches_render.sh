@@ -5,6 +5,7 @@
 # audio fell behind. Arguments: the executable, the offline render (WAV) and
 # the comparison tool.
 source "$(dirname "$0")/wine.sh"
+require pulseaudio pactl parec
 
 work=$(mktemp -d)
 export HOME=$work PULSE_RUNTIME_PATH=$work/run PULSE_STATE_PATH=$work/state PULSE_SERVER=unix:$work/native

@@ -2,6 +2,7 @@
 # $DISPLAY, in the prefix that the wine.prefix fixture made. Source this file.
 source "$(dirname "${BASH_SOURCE[0]}")/../support/e2e.sh"
 
+require wine bc xwd
 [ -d "${WINEPREFIX:-}" ] || fail "no Wine prefix at '${WINEPREFIX:-}'"
 # Wine's chatter goes to the demo's log; only the message boxes' texts are
 # traced, so that the tests can read what a box says.

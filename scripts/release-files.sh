@@ -1,0 +1,54 @@
+# The release files, made so that the same sources give the same bytes
+# whoever builds them, wherever and whenever. Sourced by scripts/package and
+# by the test that makes each twice.
+#
+# Every time stamp inside them is the last commit's (SOURCE_DATE_EPOCH, as
+# Debian's tools read it, unless it is set already); names are in a fixed
+# order; modes do not depend on the umask.
+
+release_epoch() {
+  if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
+    SOURCE_DATE_EPOCH=$(git -C "$(dirname "${BASH_SOURCE[0]}")" log -1 --format=%ct) ||
+      { echo "release: no commit to date the release files by (set SOURCE_DATE_EPOCH)" >&2; return 1; }
+  fi
+  export SOURCE_DATE_EPOCH
+}
+
+# make_deb BUILD_DIR OUT_DIR: the Debian package of the build, by cpack.
+# (cpack makes the package's folders, and its members, as the umask says.)
+make_deb() {
+  local staging
+  staging=$(mktemp -d)
+  (cd "$1" && umask 0022 && cpack -G DEB -B "$staging" >/dev/null) || { rm -rf "$staging"; return 1; }
+  mv "$staging"/*.deb "$2"/
+  rm -rf "$staging"
+}
+
+# make_windows_zip EXE README OUT.zip: the stripped EXE and the README as
+# quorvel.exe and README.txt. strip writes the time into the PE header unless
+# told one: 0, no time stamp, as the build's own link leaves it.
+make_windows_zip() {
+  local staging out
+  staging=$(mktemp -d)
+  out=$(realpath "$3")
+  SOURCE_DATE_EPOCH=0 i686-w64-mingw32-strip -o "$staging/quorvel.exe" "$1" &&
+    cp "$2" "$staging/README.txt" &&
+    zip_files "$out" "$staging" quorvel.exe README.txt
+  local status=$?
+  rm -rf "$staging"
+  return $status
+}
+
+# zip_files OUT.zip FOLDER NAME...: the named files of FOLDER, in this order,
+# dated SOURCE_DATE_EPOCH (zip keeps local times: the zone is fixed too),
+# readable by all, executable where they were.
+zip_files() {
+  local out=$1 folder=$2 name
+  shift 2
+  for name; do
+    if [ -x "$folder/$name" ]; then chmod 0755 "$folder/$name"; else chmod 0644 "$folder/$name"; fi
+    touch -d "@$SOURCE_DATE_EPOCH" "$folder/$name"
+  done
+  rm -f "$out"
+  (cd "$folder" && TZ=UTC zip -q -X -D "$out" "$@")
+}

@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# The release files are made of their inputs alone: the Debian package and the
+# Windows zip, each made twice from the same build a second apart, in other
+# folders and under another umask, are the same bytes. (Whole builds in two
+# folders are compared by hand: see the README's Releases.) Argument: the
+# folder with build-win32/.
+source "$(dirname "$0")/../support/e2e.sh"
+source "$QUORVEL_SOURCE_DIR/scripts/release-files.sh"
+require cpack zip i686-w64-mingw32-strip
+
+exe=$1/build-win32/quorvel.exe
+[ -f "$exe" ] || fail "no $exe: scripts/package builds it"
+release_epoch
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+for try in first second; do
+  mkdir "$work/$try"
+  [ "$try" = first ] || { sleep 1; umask 0077; }
+  make_deb "$QUORVEL_BUILD_DIR" "$work/$try" || fail "cpack failed"
+  make_windows_zip "$exe" "$QUORVEL_SOURCE_DIR/packaging/README-windows.txt.in" "$work/$try/windows.zip" ||
+    fail "the zip could not be made"
+done
+for file in quorvel_*.deb windows.zip; do
+  cmp -s "$work"/first/$file "$work"/second/$file || fail "$file differs when made again"
+done
+echo "the deb and the zip made twice are the same bytes"
