@@ -15,6 +15,7 @@
 #include "gfx/gl_entry_points.h"
 #include "gfx/render_target.h"
 #include "gfx/shader_program.h"
+#include "resources/resource_ids.h"
 #include "synth/music.h"
 
 #include <EGL/egl.h>
@@ -175,7 +176,7 @@ std::vector<char> readTextFile(const char* path) {
 
 bool buildFractProgram(const Options& options, EffectPrograms* programs) {
     std::vector<char> override;
-    const char* fragmentSource = loadFragmentShaderSource(302);
+    const char* fragmentSource = loadFragmentShaderSource(SPONGE_FRAGMENT_SHADER);
     if (options.fragmentFile) {
         override = readTextFile(options.fragmentFile);
         if (override.empty()) {
@@ -184,7 +185,7 @@ bool buildFractProgram(const Options& options, EffectPrograms* programs) {
         }
         fragmentSource = override.data();
     }
-    buildShaderProgram(&programs->fractProgram, loadVertexShaderSource(301), fragmentSource, "Fract");
+    buildShaderProgram(&programs->fractProgram, loadVertexShaderSource(SPONGE_VERTEX_SHADER), fragmentSource, "Fract");
     GLint linked = 0;
     gl.glGetObjectParameterivARB(programs->fractProgram, GL_OBJECT_LINK_STATUS_ARB, &linked);
     return linked != 0;
