@@ -11,7 +11,7 @@ struct DemoHooks {
     int (*frame)();  // draws one frame for demoTime; see drawFrame
 };
 
-// Steps the demo clock, starts the music once past 12 s, polls the music's
+// Steps the demo clock, starts the music once past MUSIC_START, polls the music's
 // notes, drains the message queue and draws a frame. Returns 1 when this is the
 // last frame (the closing fade has finished). Does not swap buffers.
 int runLoopPass(const DemoHooks& demo);

@@ -1,4 +1,5 @@
-// The logo of the first ten seconds, assembled from thousands of small cubes.
+// The logo of the show's first seconds (up to LOGO_END), assembled from
+// thousands of small cubes.
 //
 // Every pixel of the sheet's bottom 16 rows that is not black becomes a cube
 // (a grey one a column of five). Each cube flies from a random scatter place to
