@@ -1,9 +1,8 @@
 #include "demo/post/distortion.h"
 
+#include "demo/music_cues.h"
 #include "demo/post/post.h"
-
 #include "synth/music.h"
-
 
 namespace {
 
@@ -15,10 +14,6 @@ const float KICK_MASTER = 1.04f;
 const float KICK_GROWTH[3] = {1.01f, 1.02f, 1.03f};
 
 }  // namespace
-
-bool isDistortionCue(uint8_t noteSeen, int32_t note) {
-    return noteSeen == 0 && (note == 60 || note == 58 || note == 62);
-}
 
 void stepDistortion(DistortionState* state, bool cued) {
     if (cued) {
@@ -41,5 +36,5 @@ void stepDistortion(DistortionState* state, bool cued) {
 }
 
 void advanceDistortion() {
-    stepDistortion(&postState.distortion, isDistortionCue(noteSeen[DISTORTION_CUE_TRACK], trackNote[DISTORTION_CUE_TRACK]));
+    stepDistortion(&postState.distortion, cueHeard(DISTORTION_CUE, trackNote, noteSeen));
 }

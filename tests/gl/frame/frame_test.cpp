@@ -4,6 +4,7 @@
 #include "demo/demo_objects.h"
 #include "demo/effect_programs.h"
 #include "demo/logo/logo.h"
+#include "demo/music_cues.h"
 #include "demo/post/post.h"
 #include "demo/scroll/scroll.h"
 #include "demo/shell_state.h"
@@ -201,7 +202,7 @@ TEST_F(Frame, AtTwentyTheLetterboxLinesAndBarsLieWhereTheyMust) {
 
 // Every note change acts in exactly the one frame that saw it, drawn or skipped.
 TEST_F(Frame, EveryFrameAcknowledgesEveryCue) {
-    trackNote[11] = 62;
+    trackNote[DISTORTION_CUE.track] = DISTORTION_CUE.notes[0];
     demoTime = 20.0;
     for (FramePicture picture : {PICTURE_DRAWN, PICTURE_SKIPPED}) {
         for (uint8_t& seen : noteSeen) seen = 0;
