@@ -1,9 +1,5 @@
 #include "demo/post/distortion.h"
 
-#include "demo/music_cues.h"
-#include "demo/post/post.h"
-#include "synth/music.h"
-
 namespace {
 
 // Each subtraction shrinks the step by this, so all the steps after one kick
@@ -33,8 +29,4 @@ void stepDistortion(DistortionState* state, bool cued) {
             state->rate *= DECAY_SHRINK;
         }
     }
-}
-
-void advanceDistortion() {
-    stepDistortion(&postState.distortion, cueHeard(DISTORTION_CUE, trackNote, noteSeen));
 }

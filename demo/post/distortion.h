@@ -16,6 +16,3 @@ inline constexpr DistortionState DISTORTION_AT_REST = {
 
 // One frame: the kick when cued, then the decay of every value above its rest.
 void stepDistortion(DistortionState* state, bool cued);
-
-// One frame of the demo's distortion, kicked when this frame brings its cue.
-void advanceDistortion();
