@@ -16,7 +16,6 @@
 #include "gfx/render_target.h"
 #include "gfx/shader_program.h"
 #include "resources/resource_ids.h"
-#include "synth/music.h"
 
 #include <EGL/egl.h>
 #include <EGL/eglext.h>
@@ -28,11 +27,6 @@
 #include <cstdlib>
 #include <ctime>
 #include <vector>
-
-// What the demo around the pass would own: no music plays, so no cue comes.
-int32_t trackNote[NOTE_TRACKS];
-uint8_t noteSeen[NOTE_TRACKS];
-EffectPrograms* effectPrograms;
 
 namespace {
 
