@@ -15,19 +15,14 @@ bool heard(const MusicCue& cue, int track, int32_t note, uint8_t seen) {
     return cueHeard(cue, trackNote, noteSeen);
 }
 
-bool isCueNote(const MusicCue& cue, int32_t note) {
-    return std::find(cue.notes, cue.notes + cue.noteCount, note) != cue.notes + cue.noteCount;
-}
-
 TEST(MusicCues, HeardOnTheirTrackForTheirNotesUnacknowledged) {
     for (const MusicCue& cue : MUSIC_CUES) {
-        for (int i = 0; i < cue.noteCount; ++i) {
-            const int32_t note = cue.notes[i];
-            EXPECT_TRUE(heard(cue, cue.track, note, 0)) << cue.track << ": " << note;
-            EXPECT_FALSE(heard(cue, cue.track, note, 1)) << cue.track << ": " << note << " acknowledged";
-            EXPECT_FALSE(heard(cue, cue.track + 1, note, 0)) << cue.track << ": " << note << " on the next track";
-            for (int32_t near : {note - 1, note + 1})
-                EXPECT_EQ(heard(cue, cue.track, near, 0), isCueNote(cue, near)) << cue.track << ": " << near;
+        for (const int32_t* note = cue.notes; note < cue.notes + cue.noteCount; ++note) {
+            EXPECT_TRUE(heard(cue, cue.track, *note, 0)) << cue.track << ": " << *note;
+            EXPECT_FALSE(heard(cue, cue.track, *note, 1)) << cue.track << ": " << *note << " acknowledged";
+            EXPECT_FALSE(heard(cue, cue.track + 1, *note, 0)) << cue.track << ": " << *note << " on the next track";
+            const bool nextIsCue = std::count(cue.notes, cue.notes + cue.noteCount, *note + 1) > 0;
+            EXPECT_EQ(heard(cue, cue.track, *note + 1, 0), nextIsCue) << cue.track << ": " << *note + 1;
         }
         EXPECT_FALSE(heard(cue, cue.track, 0, 0)) << cue.track << ": no note";
     }

@@ -35,8 +35,7 @@ TEST(PostProcess, LensSettlesFromTheLastFrameClockAndTheFlashRisesAndDropsAround
         // The flash: the rise's start is outside it, the peak still in it; then it jumps to 6 and drops,
         // and settles at 0 whatever the last frame of the drop left.
         {RISE, -1, 0, 0.5f}, {(RISE + PEAK) / 2, -1, 1, 0.5f}, {PEAK, -1, 2, 0.5f}, {PEAK + 0.0001, -1, 6, 0.5f},
-        {(PEAK + FALLEN) / 2, -1, 3, 0.5f}, {FALLEN - 0.0001, -1, 0.002f, 0.5f}, {FALLEN, -1, 0, 0.5f},
-        {60.0, -1, 0, 0.5f},
+        {(PEAK + FALLEN) / 2, -1, 3, 0.5f}, {FALLEN - 0.0001, -1, 0.002f, 0.5f}, {FALLEN, -1, 0, 0.5f}, {60.0, -1, 0, 0.5f},
     });
 }
 

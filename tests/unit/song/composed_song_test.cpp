@@ -19,20 +19,19 @@ double rmsDbfs(const WholeRender& r, int64_t first, int64_t end) {
 // its row's first frame, and another note word stood there for the two video
 // frames (60 Hz) before: a poll once a frame cannot miss it.
 void expectCuesSeen(const WholeRender& r, const MusicCue& cue) {
-    const int track = cue.track;
     const int pollBlocks = 2 * SAMPLE_RATE / 60 / NOTE_TRACE_BLOCK + 1;
     int cues = 0;
     for (int row = 0; row < SONG_ROWS; ++row) {
-        const int pattern = demoSong.orderList[track * ORDER_POSITIONS + row / ROWS_PER_PATTERN];
+        const int pattern = demoSong.orderList[cue.track * ORDER_POSITIONS + row / ROWS_PER_PATTERN];
         const int note = demoSong.patterns[pattern * ROWS_PER_PATTERN + row % ROWS_PER_PATTERN];
         if (std::find(cue.notes, cue.notes + cue.noteCount, note) == cue.notes + cue.noteCount) continue;
         ++cues;
         const int block = row * SAMPLES_PER_ROW / NOTE_TRACE_BLOCK;
-        EXPECT_EQ(r.note(block, track), note) << "track " << track << ", row " << row;
+        EXPECT_EQ(r.note(block, cue.track), note) << "track " << cue.track << ", row " << row;
         for (int before = block - 1; before >= 0 && before >= block - pollBlocks; --before)
-            EXPECT_NE(r.note(before, track), note) << "track " << track << ", row " << row << ": no change, no event";
+            EXPECT_NE(r.note(before, cue.track), note) << "track " << cue.track << ", row " << row << ": no change, no event";
     }
-    EXPECT_GT(cues, 0) << "track " << track << " plans no cue";
+    EXPECT_GT(cues, 0) << "track " << cue.track << " plans no cue";
 }
 
 TEST(ComposedSong, RendersThePinnedSoundUnclampedUnbrokenAndWithEveryCueWherePlanned) {
