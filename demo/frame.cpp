@@ -81,8 +81,8 @@ int drawFrame() {
     bind(sceneTarget, true);
     if (t <= LOGO_END) {
         // Nothing of a logo frame lasts: the next one clears the target, and
-        // from the logo's end on the transition's black covers it all, from the near
-        // plane, where no depth the cubes leave can hold it back.
+        // from the logo's end on the transition's black covers it all, from
+        // the near plane, where no depth the cubes leave can hold it back.
         if (drawn) drawCubeLogo(cubeLogo, t);
     } else {
         advanceSponge(time);

@@ -56,13 +56,14 @@ struct CubeLogo {
     Random generator;     // scatter places and speeds
 };
 
-// The sheet image (SHEET_IMAGE) as a texture: the scroll text's glyphs and the logo strip.
+// The sheet image (SHEET_IMAGE) as a texture: the scroll text's glyphs and the
+// logo strip.
 extern GLuint sheetTexture;
 
 // Builds the cubes, their static vertex buffers, sheetTexture and the "Logo"
 // and "Rays" programs into a fresh zero-filled logo. Returns the logo, or null
-// when the sheet image is missing or not 256 x 256, or an allocation fails (start-up
-// then fails). Needs the render targets.
+// when the sheet image is missing or not 256 x 256, or an allocation fails
+// (start-up then fails). Needs the render targets.
 CubeLogo* buildCubeLogo(CubeLogo* logo);
 
 // The cube records and vertex arrays from the sheet's 8-bit RGBA pixels (256 x
