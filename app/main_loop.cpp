@@ -1,12 +1,10 @@
 #include "app/main_loop.h"
 
+#include "demo/show_timeline.h"
 #include "platform/platform.h"
 #include "synth/music.h"
 
 namespace {
-
-// The music starts in the first frame strictly past this many seconds.
-const double MUSIC_START_SECONDS = 12.0;
 
 void advanceDemoClock() {
     // Both are read on every pass, the frequency too.
@@ -33,7 +31,7 @@ void drainMessages() {
 
 int runLoopPass(const DemoHooks& demo) {
     advanceDemoClock();
-    if (demoTime > MUSIC_START_SECONDS && !musicStarted) startMusic();
+    if (demoTime > MUSIC_START && !musicStarted) startMusic();
     pollMusicNotes();
     drainMessages();
     int done = demo.frame();

@@ -11,9 +11,10 @@ struct DemoHooks {
     int (*frame)();  // draws one frame for demoTime; see drawFrame
 };
 
-// Steps the demo clock, starts the music once past 12 s, polls the music's
-// notes, drains the message queue and draws a frame. Returns 1 when this is the
-// last frame (the closing fade has finished). Does not swap buffers.
+// Steps the demo clock, starts the music once past MUSIC_START, polls the
+// music's notes, drains the message queue and draws a frame. Returns 1 when
+// this is the last frame (the closing fade has finished). Does not swap
+// buffers.
 int runLoopPass(const DemoHooks& demo);
 
 // Runs passes, swapping buffers after each (the last one too), until the

@@ -4,6 +4,7 @@
 #include "demo/logo/cube_layout.h"
 #include "gfx/heap.h"
 #include "gfx/textures.h"
+#include "resources/resource_ids.h"
 
 #include <benchmark/benchmark.h>
 
@@ -12,9 +13,9 @@ namespace {
 void BM_BuildCubes(benchmark::State& state) {
     int32_t width = 0, height = 0;
     GLenum internalFormat = 0, format = 0;
-    uint8_t* sheet = loadPngResource(162, &width, &height, &internalFormat, &format);
+    uint8_t* sheet = loadPngResource(SHEET_IMAGE, &width, &height, &internalFormat, &format);
     if (!sheet || width != SHEET_SIZE || height != SHEET_SIZE) {
-        state.SkipWithError("PNG 162 is missing or not 256 x 256");
+        state.SkipWithError("the sheet image is missing or not 256 x 256");
         freeBlock(sheet);
         return;
     }

@@ -8,6 +8,7 @@
 #include "gfx/gl_entry_points.h"
 #include "gfx/render_target.h"
 #include "gfx/shader_program.h"
+#include "resources/resource_ids.h"
 
 #include <benchmark/benchmark.h>
 
@@ -20,7 +21,8 @@ const float SCENE_TIME = 30.0f;
 GLuint fractProgram() {
     static EffectPrograms programs = {};
     if (!programs.fractProgram)
-        buildShaderProgram(&programs.fractProgram, loadVertexShaderSource(301), loadFragmentShaderSource(302), "Fract");
+        buildShaderProgram(&programs.fractProgram, loadVertexShaderSource(SPONGE_VERTEX_SHADER),
+                           loadFragmentShaderSource(SPONGE_FRAGMENT_SHADER), "Fract");
     GLint linked = 0;
     gl.glGetObjectParameterivARB(programs.fractProgram, GL_OBJECT_LINK_STATUS_ARB, &linked);
     effectPrograms = &programs;

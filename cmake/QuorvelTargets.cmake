@@ -1,3 +1,7 @@
+# The repository's root, whichever project includes this (the Windows build's
+# host tools are a project of their own): product code includes from there.
+get_filename_component(QUORVEL_ROOT_DIR ${CMAKE_CURRENT_LIST_DIR}/.. ABSOLUTE)
+
 # Product code: no exceptions, no RTTI, all warnings (errors in CI).
 set(QUORVEL_PRODUCT_FLAGS -Wall -Wextra -fno-exceptions -fno-rtti)
 if(QUORVEL_WERROR)
@@ -9,7 +13,7 @@ function(quorvel_product_library name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LINKS" ${ARGN})
   add_library(${name} STATIC ${ARG_SOURCES})
   target_compile_options(${name} PRIVATE ${QUORVEL_PRODUCT_FLAGS})
-  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+  target_include_directories(${name} PUBLIC ${QUORVEL_ROOT_DIR})
   if(ARG_LINKS)
     target_link_libraries(${name} PUBLIC ${ARG_LINKS})
   endif()
@@ -20,7 +24,7 @@ function(quorvel_product_executable name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LINKS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_compile_options(${name} PRIVATE ${QUORVEL_PRODUCT_FLAGS})
-  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
+  target_include_directories(${name} PRIVATE ${QUORVEL_ROOT_DIR})
   target_link_libraries(${name} PRIVATE ${ARG_LINKS})
   # The one version of the project, for the tools' --version.
   target_compile_definitions(${name} PRIVATE QUORVEL_VERSION="${PROJECT_VERSION}")

@@ -25,6 +25,7 @@ add_executable(quorvel-song-compiler IMPORTED)
 set_target_properties(quorvel-song-compiler PROPERTIES IMPORTED_LOCATION ${host_tools}/quorvel-song-compiler)
 add_dependencies(quorvel-song-compiler quorvel_host_tools)
 
+add_subdirectory(resources)
 add_subdirectory(platform)
 add_subdirectory(gfx)
 add_subdirectory(synth)

@@ -1,5 +1,7 @@
-// The banner image across the upper edge of the letterbox band, from 10 s on.
+// The banner image across the upper edge of the letterbox band.
 #pragma once
+
+#include "demo/show_timeline.h"
 
 struct BannerVertex {
     float s, t;  // texture coordinate; the image's first row is t = 0
@@ -15,7 +17,7 @@ inline constexpr BannerVertex BANNER_QUAD[4] = {
     {1.0f, 1.0f, 0.287f, 0.08f},
 };
 
-inline bool bannerShown(double t) { return t > 10.0; }
+inline bool bannerShown(double t) { return t > BANNER_START; }
 
 // Draws the banner quad, blended over the bound target, with the model-view
 // matrix restored. Leaves blending and 2D texturing off, the depth test on.

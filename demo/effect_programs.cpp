@@ -4,20 +4,9 @@
 #include "gfx/random.h"
 #include "gfx/shader_program.h"
 #include "gfx/textures.h"
+#include "resources/resource_ids.h"
 
 EffectPrograms* effectPrograms = nullptr;
-
-namespace {
-
-enum {
-    SPONGE_VERTEX_SHADER = 301,
-    SPONGE_FRAGMENT_SHADER = 302,
-    PLASMA_FRAGMENT_SHADER = 306,
-    TUNNEL_FRAGMENT_SHADER = 310,
-    MIXER_FRAGMENT_SHADER = 312,
-};
-
-}  // namespace
 
 EffectPrograms* buildEffectPrograms(EffectPrograms* programs) {
     // Nothing draws from this generator, so one that cannot be had stays null.

@@ -4,6 +4,7 @@
 #include "demo/logo/logo.h"
 #include "demo/post/post.h"
 #include "demo/scroll/scroll.h"
+#include "demo/show_timeline.h"
 #include "demo/sponge/sponge.h"
 #include "demo/transition_overlay.h"
 #include "gfx/gl_entry_points.h"
@@ -13,9 +14,6 @@
 #include <GL/gl.h>
 
 namespace {
-
-// The logo owns the first ten seconds; the sponge runs from then on.
-const double LOGO_SECONDS = 10.0;
 
 FramePicture framePicture = PICTURE_DRAWN;
 
@@ -81,10 +79,10 @@ int drawFrame() {
     // its band and leaves the rest to the overlay.
     glViewport(0, 0, displayConfig.width, displayConfig.height);
     bind(sceneTarget, true);
-    if (t <= LOGO_SECONDS) {
+    if (t <= LOGO_END) {
         // Nothing of a logo frame lasts: the next one clears the target, and
-        // from 10 s on the transition's black covers it all, from the near
-        // plane, where no depth the cubes leave can hold it back.
+        // from the logo's end on the transition's black covers it all, from
+        // the near plane, where no depth the cubes leave can hold it back.
         if (drawn) drawCubeLogo(cubeLogo, t);
     } else {
         advanceSponge(time);

@@ -7,6 +7,7 @@
 #include "gfx/render_target.h"
 #include "gfx/shader_program.h"
 #include "gfx/textures.h"
+#include "resources/resource_ids.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
@@ -16,8 +17,6 @@ ScrollText* scrollText = nullptr;
 GLuint fxProgram = 0;
 
 namespace {
-
-enum { OLD_SCREEN_VERTEX_SHADER = 317, OLD_SCREEN_FRAGMENT_SHADER = 318 };
 
 const double FIELD_OF_VIEW_DEGREES = 30.0;
 const double NEAR_PLANE = 1.0;

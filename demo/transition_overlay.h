@@ -17,7 +17,7 @@ struct OverlayShape {
     float x0, y0, x1, y1;
 };
 
-// At most two windows draw at once (at t = 11 and t = 12), four shapes each.
+// At most two windows draw at once (where they meet), four shapes each.
 enum { OVERLAY_MAX_SHAPES = 8 };
 
 struct TransitionOverlay {
@@ -28,7 +28,7 @@ struct TransitionOverlay {
 // The shapes for clock t on a width x height window, in drawing order.
 void buildTransitionOverlay(double t, int width, int height, TransitionOverlay* overlay);
 
-// Letterbox edges of the fixed band, from 14 s on.
+// Letterbox edges of the fixed band.
 const float LETTERBOX_BOTTOM = -0.2f;
 const float LETTERBOX_TOP_LINE = 0.13625f;
 const float LETTERBOX_TOP_BAR = 0.15f;  // the bar stops short of its line

@@ -1,16 +1,11 @@
 #include "gfx/heap.h"
 #include "gfx/textures.h"
 #include "platform/platform.h"
+#include "resources/resource_ids.h"
 
 #include <GL/glext.h>
 
 GLuint bannerTexture = 0;
-
-namespace {
-
-constexpr int BANNER_IMAGE_ID = 2000;
-
-}  // namespace
 
 uint8_t* loadPngResource(int id, int32_t* width, int32_t* height, GLenum* internalFormat, GLenum* format) {
     const unsigned char* bytes = nullptr;
@@ -26,7 +21,7 @@ uint8_t* loadPngResource(int id, int32_t* width, int32_t* height, GLenum* intern
 int createBannerTexture() {
     int32_t width = 0, height = 0;
     GLenum internalFormat = 0, format = 0;
-    uint8_t* pixels = loadPngResource(BANNER_IMAGE_ID, &width, &height, &internalFormat, &format);
+    uint8_t* pixels = loadPngResource(BANNER_IMAGE, &width, &height, &internalFormat, &format);
     // Without its image the banner would sample nothing; start-up stops instead.
     if (!pixels) return 0;
 

@@ -17,7 +17,7 @@ uint8_t* loadPngResource(int id, int32_t* width, int32_t* height, GLenum* intern
 
 extern GLuint bannerTexture;
 
-// Uploads PNG 2000 as bannerTexture. Returns 0 when the image is missing or
+// Uploads the banner image (BANNER_IMAGE) as bannerTexture. Returns 0 when the image is missing or
 // does not decode (start-up then fails), 1 otherwise.
 int createBannerTexture();
 

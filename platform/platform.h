@@ -179,7 +179,8 @@ uint32_t platformWavePosition();
 // detached and never joined. Returns 1 on success.
 int platformStartThread(void (*routine)(void*), void* argument);
 
-// A resource built into the program: ("VSHADER", 301), ("PNG", 162) and so on.
+// A resource built into the program, by the type and id that
+// resources/manifest.txt gives it: ("VSHADER", SPONGE_VERTEX_SHADER) and so on.
 // Returns 1 and its bytes, or 0 when there is no such resource.
 int platformFindResource(const char* type, int id, const unsigned char** bytes, size_t* size);
 

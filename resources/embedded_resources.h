@@ -1,5 +1,5 @@
 // The table of resources built into the program, generated at build time from
-// resources/manifest.txt by tools/embed_resources.
+// resources/manifest.txt by tools/embed_resources, and the lookup in it.
 #pragma once
 
 #include <cstddef>
@@ -13,3 +13,6 @@ struct EmbeddedResource {
 
 extern const EmbeddedResource embeddedResources[];
 extern const int embeddedResourceCount;
+
+// The table's entry of that type and id, or null.
+const EmbeddedResource* findEmbeddedResource(const char* type, int id);

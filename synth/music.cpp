@@ -3,17 +3,6 @@
 #include "platform/platform.h"
 #include "synth/song_render.h"
 
-bool musicStarted = false;
-int32_t trackNote[NOTE_TRACKS];
-uint8_t noteSeen[NOTE_TRACKS];
-
-void clearMusicNotes() {
-    for (int t = 0; t < NOTE_TRACKS; ++t) {
-        trackNote[t] = 0;
-        noteSeen[t] = 0;
-    }
-}
-
 void startMusic() {
     // The render goes first and the device is handed the whole buffer at once:
     // playback begins while the render has only begun and relies on it running

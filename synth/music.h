@@ -1,5 +1,6 @@
-// The music as the rest of the program sees it: started once, 12 s in, and
-// polled every frame for each track's note at the playback position.
+// The music as the rest of the program sees it: started once, at the show's
+// MUSIC_START, and polled every frame for each track's note at the playback
+// position.
 #pragma once
 
 #include <cstdint>

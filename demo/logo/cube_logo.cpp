@@ -6,18 +6,13 @@
 #include "gfx/render_target.h"
 #include "gfx/shader_program.h"
 #include "gfx/textures.h"
+#include "resources/resource_ids.h"
 
 GLuint sheetTexture = 0;
 
 namespace {
 
-enum {
-    SHEET_RESOURCE = 162,
-    LOGO_VERTEX_SHADER = 315,
-    LOGO_FRAGMENT_SHADER = 316,
-    RAYS_FRAGMENT_SHADER = 320,
-    ENVIRONMENT_TARGET_INDEX = 1  // "512_1"
-};
+enum { ENVIRONMENT_TARGET_INDEX = 1 };  // "512_1"
 
 void uploadSheetTexture(const uint8_t* pixels, int32_t width, int32_t height) {
     glGenTextures(1, &sheetTexture);
@@ -64,7 +59,7 @@ CubeLogo* buildCubeLogo(CubeLogo* logo) {
 
     int32_t width = 0, height = 0;
     GLenum internalFormat = 0, format = 0;
-    uint8_t* pixels = loadPngResource(SHEET_RESOURCE, &width, &height, &internalFormat, &format);
+    uint8_t* pixels = loadPngResource(SHEET_IMAGE, &width, &height, &internalFormat, &format);
     // The strip is read at fixed byte positions: any other size would read
     // past the pixels or pick the wrong rows.
     if (!pixels || width != SHEET_SIZE || height != SHEET_SIZE) {

@@ -1,5 +1,6 @@
 #include "demo/logo/cube_layout.h"
 #include "demo/logo/cube_lights.h"
+#include "demo/show_timeline.h"
 #include "gfx/gl_entry_points.h"
 #include "gfx/render_target.h"
 #include "gfx/shader_program.h"
@@ -31,21 +32,26 @@ void enableCubeArrays(const CubeLogo* logo) {
 }
 
 // The whole logo's placement: glTranslatef(0, rise, -1.5), then
-// glRotatef(turnAngle, 0, turnAxisY, 0). One turn about +y in ten seconds.
+// glRotatef(turnAngle, 0, turnAxisY, 0). One turn about +y over the logo's
+// time, rising all the while.
 struct LogoPlacement {
     float rise;
     float turnAngle;  // degrees
     float turnAxisY;
 };
 
+const float LOGO_END_TIME = static_cast<float>(LOGO_END);
+const float RISE_PER_SECOND = 0.03f;
+const float TURN_DEGREES_PER_SECOND = 360.0f / LOGO_END_TIME;
+
 LogoPlacement logoPlacementAt(float t) {
     LogoPlacement placement;
-    // 0.29999998 is the single-precision 10 x 0.03: the rise ends where it got to.
-    placement.rise = t < 10.0f ? 0.03f * t : 0.29999998f;
-    // The axis (0, 10 - t, 0) points up for every t below 10; at 10 the turn is
-    // exactly one revolution, which equals none.
-    placement.turnAngle = t <= 10.0f ? 36.0f * t : 0.0f;
-    placement.turnAxisY = t <= 10.0f ? 10.0f - t : 0.0f;
+    // Past the end the rise stays where it got to, in single precision.
+    placement.rise = t < LOGO_END_TIME ? RISE_PER_SECOND * t : RISE_PER_SECOND * LOGO_END_TIME;
+    // The axis (0, end - t, 0) points up for every t before the end; at the end
+    // the turn is exactly one revolution, which equals none.
+    placement.turnAngle = t <= LOGO_END_TIME ? TURN_DEGREES_PER_SECOND * t : 0.0f;
+    placement.turnAxisY = t <= LOGO_END_TIME ? LOGO_END_TIME - t : 0.0f;
     return placement;
 }
 

@@ -1,4 +1,5 @@
-// The logo of the first ten seconds, assembled from thousands of small cubes.
+// The logo of the show's first seconds (up to LOGO_END), assembled from
+// thousands of small cubes.
 //
 // Every pixel of the sheet's bottom 16 rows that is not black becomes a cube
 // (a grey one a column of five). Each cube flies from a random scatter place to
@@ -55,13 +56,14 @@ struct CubeLogo {
     Random generator;     // scatter places and speeds
 };
 
-// The sheet image PNG 162 as a texture: the scroll text's glyphs and the logo strip.
+// The sheet image (SHEET_IMAGE) as a texture: the scroll text's glyphs and the
+// logo strip.
 extern GLuint sheetTexture;
 
 // Builds the cubes, their static vertex buffers, sheetTexture and the "Logo"
 // and "Rays" programs into a fresh zero-filled logo. Returns the logo, or null
-// when PNG 162 is missing or not 256 x 256, or an allocation fails (start-up
-// then fails). Needs the render targets.
+// when the sheet image is missing or not 256 x 256, or an allocation fails
+// (start-up then fails). Needs the render targets.
 CubeLogo* buildCubeLogo(CubeLogo* logo);
 
 // The cube records and vertex arrays from the sheet's 8-bit RGBA pixels (256 x

@@ -1,7 +1,17 @@
 #include "demo/post/closing_fade.h"
 
+#include "demo/show_timeline.h"
+
+namespace {
+
+// Over the fade the squeeze runs from 0 to 2: the height is 1 - squeeze, the
+// width (once the picture is nearly a line) 2 - squeeze.
+const double FULL_SQUEEZE = 2.0;
+
+}  // namespace
+
 int stepClosingFade(FadeValues* fade, double secondsSinceQuit) {
-    const float squeeze = static_cast<float>(2.0 * secondsSinceQuit);
+    const float squeeze = static_cast<float>(FULL_SQUEEZE * secondsSinceQuit / CLOSING_FADE_SECONDS);
     const float height = 1.0f - squeeze;
     fade->scaleY = height;
     fade->flash = 1.0f - height;

@@ -1,10 +1,5 @@
 #include "demo/post/distortion.h"
 
-#include "demo/post/post.h"
-
-#include "synth/music.h"
-
-
 namespace {
 
 // Each subtraction shrinks the step by this, so all the steps after one kick
@@ -15,10 +10,6 @@ const float KICK_MASTER = 1.04f;
 const float KICK_GROWTH[3] = {1.01f, 1.02f, 1.03f};
 
 }  // namespace
-
-bool isDistortionCue(uint8_t noteSeen, int32_t note) {
-    return noteSeen == 0 && (note == 60 || note == 58 || note == 62);
-}
 
 void stepDistortion(DistortionState* state, bool cued) {
     if (cued) {
@@ -38,8 +29,4 @@ void stepDistortion(DistortionState* state, bool cued) {
             state->rate *= DECAY_SHRINK;
         }
     }
-}
-
-void advanceDistortion() {
-    stepDistortion(&postState.distortion, isDistortionCue(noteSeen[DISTORTION_CUE_TRACK], trackNote[DISTORTION_CUE_TRACK]));
 }

@@ -1,8 +1,6 @@
-// The screen distortion that kicks on the music: track 11's notes 58, 60 and 62
-// raise the lens strengths of the old-screen pass, which then decay to rest.
+// The screen distortion that kicks on the music: its cue (DISTORTION_CUE)
+// raises the lens strengths of the old-screen pass, which then decay to rest.
 #pragma once
-
-#include <cstdint>
 
 struct DistortionState {
     float master;     // multiplies the three strengths; rests at 1
@@ -16,13 +14,5 @@ constexpr float DISTORTION_VALUE_REST = 0.525f;
 inline constexpr DistortionState DISTORTION_AT_REST = {
     DISTORTION_MASTER_REST, {DISTORTION_VALUE_REST, DISTORTION_VALUE_REST, DISTORTION_VALUE_REST}, 0.0f};
 
-enum { DISTORTION_CUE_TRACK = 11 };
-
-// Whether a track's unacknowledged note kicks the distortion.
-bool isDistortionCue(uint8_t noteSeen, int32_t note);
-
 // One frame: the kick when cued, then the decay of every value above its rest.
 void stepDistortion(DistortionState* state, bool cued);
-
-// One frame of the demo's distortion from this frame's cue on track 11.
-void advanceDistortion();

@@ -70,3 +70,7 @@ void advanceFadeAndFlash(float t);
 void drawFxPass(float t);
 // After drawing: the lens settles, for the next frame.
 void advanceLens();
+
+// One frame of the distortion, kicked when this frame brings its cue
+// (DISTORTION_CUE).
+void advanceDistortion();

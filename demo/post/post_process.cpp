@@ -1,10 +1,12 @@
 #include "demo/post/post.h"
 
 #include "demo/demo_objects.h"
+#include "demo/music_cues.h"
 #include "demo/shell_state.h"
 #include "gfx/gl_entry_points.h"
 #include "gfx/render_target.h"
 #include "gfx/shader_program.h"
+#include "synth/music.h"
 
 void drawPostProcess(float t) {
     advanceFadeAndFlash(t);
@@ -52,3 +54,5 @@ void drawFxPass(float t) {
 }
 
 void advanceLens() { settleLens(&postState.screen, demoTime); }
+
+void advanceDistortion() { stepDistortion(&postState.distortion, cueHeard(DISTORTION_CUE, trackNote, noteSeen)); }

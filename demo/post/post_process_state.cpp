@@ -1,5 +1,7 @@
 #include "demo/post/post.h"
 
+#include "demo/show_timeline.h"
+
 PostState postState = POST_AT_START;
 
 void resetPost() { postState = POST_AT_START; }
@@ -7,11 +9,10 @@ void resetPost() { postState = POST_AT_START; }
 namespace {
 
 // The brightness around the scene switch, compared in single precision as the
-// pass gets the clock: rising to 2 over 9.9..10 s, then dropping from 6 to 0
-// over 10..10.3 s.
-const float FLASH_RISE_START = 9.9f;
-const float FLASH_PEAK = 10.0f;
-const float FLASH_FALL = 0.3f;
+// pass gets the clock: rising to 2 up to the peak, then dropping from 6 to 0.
+const float FLASH_RISE_START = static_cast<float>(FLASH_PEAK - FLASH_RISE_SECONDS);
+const float FLASH_PEAK_TIME = static_cast<float>(FLASH_PEAK);
+const float FLASH_FALL = static_cast<float>(FLASH_FALL_SECONDS);
 const float FLASH_SLOPE = 20.0f;
 
 // The lens starts at 5 and drops by 6.1 per second of the clock to 0.5.
@@ -31,10 +32,10 @@ int updateFadeAndFlash(PostProcessState* state, float t, bool quitting, double s
     int finished = quitting ? stepClosingFade(&state->fade, secondsSinceQuit) : 0;
 
     float& flash = state->fade.flash;
-    if (t > FLASH_RISE_START && t <= FLASH_PEAK) {
+    if (t > FLASH_RISE_START && t <= FLASH_PEAK_TIME) {
         flash = (t - FLASH_RISE_START) * FLASH_SLOPE;
-    } else if (t > FLASH_PEAK && t < FLASH_PEAK + FLASH_FALL) {
-        flash = (FLASH_FALL - (t - FLASH_PEAK)) * FLASH_SLOPE;
+    } else if (t > FLASH_PEAK_TIME && t < FLASH_PEAK_TIME + FLASH_FALL) {
+        flash = (FLASH_FALL - (t - FLASH_PEAK_TIME)) * FLASH_SLOPE;
     } else if (!quitting) {
         // Outside the windows only the fade brightens the picture. Keeping what
         // the last frame of the drop left would add a frame-rate-dependent

@@ -1,4 +1,4 @@
-// The ray-marched sponge behind the letterbox, from 10 s on.
+// The ray-marched sponge behind the letterbox, after the logo.
 #pragma once
 
 #include "demo/sponge/sponge_cues.h"

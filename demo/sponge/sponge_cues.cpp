@@ -1,10 +1,11 @@
 #include "demo/sponge/sponge_cues.h"
 
+#include "demo/music_cues.h"
+
 #include <cmath>
 
 namespace {
 
-enum { BASS_TRACK = 1, LEAD_TRACK = 11 };
 enum { MAX_LEVELS = 4 };
 enum { DRAW_LOW = 0, DRAW_HIGH = 1000 };
 
@@ -22,20 +23,16 @@ void setCameraVectors(SpongeCues* cues, float t) {
     for (int i = 0; i < 16; ++i) cues->fpar[i] = vectors[i];
 }
 
-bool isTwistNote(int32_t note) { return note == 48 || note == 55 || note == 43 || note == 46 || note == 53; }
-
-bool isLevelNote(int32_t note) { return note == 60 || note == 62; }
-
-void applyTwistCue(SpongeCues* cues, int32_t note, uint8_t seen, RandomDraw draw) {
-    if (seen != 0 || !isTwistNote(note)) return;
+void applyTwistCue(SpongeCues* cues, bool heard, RandomDraw draw) {
+    if (!heard) return;
     const int32_t first = draw(DRAW_LOW, DRAW_HIGH);
     const int32_t second = draw(DRAW_LOW, DRAW_HIGH);
     cues->twistTargetX = TWIST_PER_DRAW * static_cast<float>(first);
     cues->twistTargetY = TWIST_PER_DRAW * static_cast<float>(second);
 }
 
-void applyLevelCue(SpongeCues* cues, int32_t note, uint8_t seen, RandomDraw draw) {
-    if (seen != 0 || !isLevelNote(note)) return;
+void applyLevelCue(SpongeCues* cues, bool heard, RandomDraw draw) {
+    if (!heard) return;
     if (cues->boxIterations < MAX_LEVELS) ++cues->boxIterations;
     if (cues->spongeIterations < MAX_LEVELS) ++cues->spongeIterations;
     // Thrown away, but it moves the shared generator on, and so every later
@@ -67,8 +64,8 @@ SpongeCues initialSpongeCues() {
 
 void stepSpongeCues(SpongeCues* cues, float t, const int32_t* trackNote, const uint8_t* noteSeen, RandomDraw draw) {
     setCameraVectors(cues, t);
-    applyTwistCue(cues, trackNote[BASS_TRACK], noteSeen[BASS_TRACK], draw);
-    applyLevelCue(cues, trackNote[LEAD_TRACK], noteSeen[LEAD_TRACK], draw);
+    applyTwistCue(cues, cueHeard(SPONGE_TWIST_CUE, trackNote, noteSeen), draw);
+    applyLevelCue(cues, cueHeard(SPONGE_LEVEL_CUE, trackNote, noteSeen), draw);
     swingTowards(&cues->twistX, &cues->twistTargetX);
     swingTowards(&cues->twistY, &cues->twistTargetY);
     if (cues->displace1 < FULL_DISPLACEMENT) cues->displace1 += DISPLACEMENT_PER_FRAME;

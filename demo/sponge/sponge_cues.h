@@ -1,5 +1,5 @@
 // The handful of values behind the sponge that the music and the frame count
-// drive: the twist swings out on bass notes and back, each lead note cuts one
+// drive: the twist swings out on its cue and back, each level cue cuts one
 // more level of holes, and the surface wobble fades in.
 #pragma once
 
@@ -22,7 +22,7 @@ typedef int32_t (*RandomDraw)(int32_t lo, int32_t hi);
 SpongeCues initialSpongeCues();
 
 // One frame of the cue values at demo time t, in this order: the camera
-// vectors, the twist cue (track 1), the iteration cue (track 11), the swing of
-// both twists, the wobble ramp. A cue is a track whose noteSeen entry is 0.
+// vectors, the twist cue, the level cue (demo/music_cues.h), the swing of both
+// twists, the wobble ramp.
 void stepSpongeCues(SpongeCues* cues, float t, const int32_t* trackNote, const uint8_t* noteSeen, RandomDraw draw);
 

@@ -9,8 +9,8 @@
 // main loop's quotient is n / f + 2^-28 correctly rounded; taking the first
 // reading away is exact again, so frame n's demoTime is n / f to within one
 // unit in its last place, and exactly n / f wherever that is a multiple of
-// 2^-28 s: every whole second (at 60 fps frame 720 is 12.0, so the music
-// starts in frame 721, the first one past 12 s).
+// 2^-28 s: every whole second, so that a moment of the show on a whole second
+// (the music starts in the first frame past one) falls exactly on a frame.
 //
 // The sound follows the same ticks: a frame lasts exactly 44100 / f sound
 // frames, so the sound played between two frames is floor(frames * 44100 / f).

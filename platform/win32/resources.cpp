@@ -1,5 +1,5 @@
 // Resources from the executable's resource section (see the generated
-// quorvel_resources.rc): ("VSHADER", 301) is resource 301 of type "VSHADER".
+// quorvel_resources.rc): ("VSHADER", id) is resource number id of type "VSHADER".
 #include "platform/platform.h"
 
 #include <windows.h>

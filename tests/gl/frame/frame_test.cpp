@@ -4,6 +4,7 @@
 #include "demo/demo_objects.h"
 #include "demo/effect_programs.h"
 #include "demo/logo/logo.h"
+#include "demo/music_cues.h"
 #include "demo/post/post.h"
 #include "demo/scroll/scroll.h"
 #include "demo/shell_state.h"
@@ -11,6 +12,7 @@
 #include "gfx/render_target.h"
 #include "gfx/shader_program.h"
 #include "gfx/textures.h"
+#include "resources/resource_ids.h"
 #include "synth/music.h"
 #include "tests/gl/frame/start_faults.h"
 #include "tests/gl/support/gl_test_window.h"
@@ -151,15 +153,15 @@ TEST_F(Start, FailsWithoutAnyOfItsPieces) {
     static const unsigned char NOT_A_PNG[] = "not a PNG";
     const unsigned char* banner = nullptr;  // 700 x 130: the logo's sheet must be 256 x 256
     size_t bannerSize = 0;
-    ASSERT_EQ(platformFindResource("PNG", 2000, &banner, &bannerSize), 1);
+    ASSERT_EQ(platformFindResource("PNG", BANNER_IMAGE, &banner, &bannerSize), 1);
     const struct {
         const char* what;
         StartFault fault;
     } cases[] = {
-        {"no banner image", {0, false, 2000, nullptr, 0}},
-        {"a banner that is no PNG", {0, false, 2000, NOT_A_PNG, sizeof NOT_A_PNG}},
-        {"no sheet image", {0, false, 162, nullptr, 0}},
-        {"a sheet of another size", {0, false, 162, banner, bannerSize}},
+        {"no banner image", {0, false, BANNER_IMAGE, nullptr, 0}},
+        {"a banner that is no PNG", {0, false, BANNER_IMAGE, NOT_A_PNG, sizeof NOT_A_PNG}},
+        {"no sheet image", {0, false, SHEET_IMAGE, nullptr, 0}},
+        {"a sheet of another size", {0, false, SHEET_IMAGE, banner, bannerSize}},
         {"no memory at all", {0, true, 0, nullptr, 0}},
         {"no effect programs record", {sizeof(EffectPrograms), false, 0, nullptr, 0}},
         {"no scroll text", {sizeof(ScrollText), false, 0, nullptr, 0}},
@@ -280,7 +282,7 @@ TEST_F(Frame, AtTwentyTheBannerLiesAcrossTheTopBar) {
 
 // Every note change acts in exactly the one frame that saw it, drawn or skipped.
 TEST_F(Frame, EveryFrameAcknowledgesEveryCue) {
-    trackNote[11] = 62;
+    trackNote[DISTORTION_CUE.track] = DISTORTION_CUE.notes[0];
     demoTime = 20.0;
     for (FramePicture picture : {PICTURE_DRAWN, PICTURE_SKIPPED}) {
         for (uint8_t& seen : noteSeen) seen = 0;

@@ -61,9 +61,6 @@ int platformFindResource(const char* type, int id, const unsigned char** bytes, 
         *size = armed.replacementSize;
         return armed.replacement != nullptr;
     }
-    for (int i = 0; i < embeddedResourceCount; ++i) {
-        const EmbeddedResource& resource = embeddedResources[i];
-        if (resource.id == id && std::strcmp(resource.type, type) == 0) return *bytes = resource.bytes, *size = resource.size, 1;
-    }
-    return 0;
+    const EmbeddedResource* resource = findEmbeddedResource(type, id);
+    return resource ? (*bytes = resource->bytes, *size = resource->size, 1) : 0;
 }

@@ -5,6 +5,7 @@
 #include "gfx/render_target.h"
 #include "gfx/shader_program.h"
 #include "gfx/textures.h"
+#include "resources/resource_ids.h"
 #include "tests/gl/support/gl_test_window.h"
 
 #include <GL/glext.h>
@@ -87,7 +88,7 @@ TEST_F(Gfx, TexturesHoldTheBannerImageAndTheComputedNoise) {
     ASSERT_EQ(createBannerTexture(), 1);
     int32_t width = 0, height = 0;
     GLenum internalFormat = 0, format = 0;
-    uint8_t* decoded = loadPngResource(2000, &width, &height, &internalFormat, &format);
+    uint8_t* decoded = loadPngResource(BANNER_IMAGE, &width, &height, &internalFormat, &format);
     ASSERT_NE(decoded, nullptr);
     std::vector<uint8_t> held(static_cast<size_t>(width) * height * 4);
     glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, held.data());

@@ -7,6 +7,7 @@
 #include "demo/sponge/sponge.h"
 #include "gfx/render_target.h"
 #include "gfx/shader_program.h"
+#include "resources/resource_ids.h"
 #include "tests/gl/support/gl_test_window.h"
 
 #include <cmath>
@@ -43,7 +44,8 @@ protected:
     void SetUp() override {
         GlTest::SetUp();
         if (HasFatalFailure()) return;
-        buildShaderProgram(&programs.fractProgram, loadVertexShaderSource(301), loadFragmentShaderSource(302), "Fract");
+        buildShaderProgram(&programs.fractProgram, loadVertexShaderSource(SPONGE_VERTEX_SHADER),
+                           loadFragmentShaderSource(SPONGE_FRAGMENT_SHADER), "Fract");
         ASSERT_TRUE(recordedBoxes.empty());
         effectPrograms = &programs;
         displayConfig.width = W;

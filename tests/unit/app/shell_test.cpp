@@ -3,6 +3,7 @@
 #include "app/app_window.h"
 #include "app/entry.h"
 #include "app/main_loop.h"
+#include "demo/show_timeline.h"
 #include "synth/music.h"
 #include "tests/fake_platform/fake_platform.h"
 #include "tests/unit/app/demo_stand_ins.h"
@@ -33,22 +34,23 @@ protected:
 
 PlatformMessage message(int type, uintptr_t wParam) { return PlatformMessage{fakeWindow(), type, wParam}; }
 
-TEST_F(Shell, MainLoopStartsTheMusicPastTwelveSecondsRunsUntilTheFadeEndsAndSwapsEveryFrameTheLastToo) {
+TEST_F(Shell, MainLoopStartsTheMusicPastItsMomentRunsUntilTheFadeEndsAndSwapsEveryFrameTheLastToo) {
     clockInSteps(100, 20000);
-    fake.messagesAtPass[115] = {message(MSG_KEYDOWN, KEY_ESCAPE)};  // at 11.5 s
-    fake.messagesAtPass[118] = {message(MSG_CLOSE, 0)};             // at 11.8 s: the fade starts again
+    const int start = static_cast<int>(MUSIC_START * 10);  // the pass at the music's moment
+    fake.messagesAtPass[start - 5] = {message(MSG_KEYDOWN, KEY_ESCAPE)};
+    fake.messagesAtPass[start - 2] = {message(MSG_CLOSE, 0)};  // the fade starts again
     WindowContext context = {};
     runMainLoop(&context, standInDemo);
 
     const DemoStandIns& frames = demoStandIns;
-    // The last frame is the first over 0.9995 s past the latest quit: 12.8 s, the 129th.
-    ASSERT_EQ(frames.frameTimes.size(), 129u);
+    // The last frame is the first over 0.9995 s past the latest quit, a second after it.
+    ASSERT_EQ(frames.frameTimes.size(), start + 9u);
     EXPECT_EQ(frames.frameTimes[0], 0.0);
-    EXPECT_EQ(frames.frameTimes[120], 12.0);
-    EXPECT_FALSE(frames.frameMusicStarted[120]) << "not at 12.0 s exactly";
-    EXPECT_TRUE(frames.frameMusicStarted[121]) << "in the first pass past it, though a quit came before";
+    EXPECT_EQ(frames.frameTimes[start], MUSIC_START);
+    EXPECT_FALSE(frames.frameMusicStarted[start]) << "not at the moment exactly";
+    EXPECT_TRUE(frames.frameMusicStarted[start + 1]) << "in the first pass past it, though a quit came before";
     EXPECT_EQ(fake.threadsStarted, 1);
-    EXPECT_NEAR(quitTime, 11.8, 1e-9);
+    EXPECT_NEAR(quitTime, MUSIC_START - 0.2, 1e-9);
     EXPECT_EQ(fake.swaps, static_cast<int>(frames.frameTimes.size()));
     EXPECT_EQ(fake.calls.back(), "swapBuffers");
 }

@@ -1,5 +1,5 @@
-// The music-cued screen distortion: which notes kick it, how a kick decays,
-// and how quick kicks pile up.
+// The music-cued screen distortion: how a kick decays, and how quick kicks
+// pile up.
 #include "demo/post/distortion.h"
 
 #include <gtest/gtest.h>
@@ -7,14 +7,6 @@
 namespace {
 
 float total(const DistortionState& s) { return s.master + s.values[0] + s.values[1] + s.values[2]; }
-
-// (That track 11 cues it is checked through drawFrame on the real driver.)
-TEST(Distortion, KickedByAnUnacknowledgedFiftyEightSixtyOrSixtyTwo) {
-    for (int32_t note : {0, 48, 57, 58, 59, 60, 61, 62, 63}) {
-        EXPECT_EQ(isDistortionCue(0, note), note == 58 || note == 60 || note == 62) << note;
-        EXPECT_FALSE(isDistortionCue(1, note)) << "acknowledged " << note;
-    }
-}
 
 TEST(Distortion, RestsWithoutCuesAndAKickDecaysBackInAFewHundredFramesRemovingAtMostATenth) {
     DistortionState state = DISTORTION_AT_REST;

@@ -1,5 +1,6 @@
 // The switch from the logo to the sponge: which shapes draw at a given clock,
 // in which order, and where.
+#include "demo/show_timeline.h"
 #include "demo/transition_overlay.h"
 
 #include <gtest/gtest.h>
@@ -26,13 +27,14 @@ TEST(TransitionOverlay, BlackThenAFallingDotALineAndBarsOpeningIntoTheLetterbox)
         double t;
         std::vector<OverlayShape> shapes;
     } rows[] = {
-        {9.999, {}},
-        {10.0, {BLACK, dot(0.5f)}},  // the dot starts at the top edge and falls
-        {11.0, {BLACK, dot(0.0f), BLACK, line(true, 0, 0, 0)}},
-        {11.5, {BLACK, line(true, -0.25f, 0.25f, 0)}},
-        {12.0, {BLACK, line(true, -0.5f, 0.5f, 0), bottomBar(0), topBar(0), line(true, -1, 1, 0),
-                line(true, -1, 1, 0)}},
-        {13.0, {bottomBar(-0.1f), topBar(0.068125f), line(true, -1, 1, -0.1f), line(true, -1, 1, 0.068125f)}},
+        {DOT_START - 0.001, {}},
+        {DOT_START, {BLACK, dot(0.5f)}},  // the dot starts at the top edge and falls
+        {LINE_START, {BLACK, dot(0.0f), BLACK, line(true, 0, 0, 0)}},
+        {(LINE_START + BARS_START) / 2, {BLACK, line(true, -0.25f, 0.25f, 0)}},
+        {BARS_START, {BLACK, line(true, -0.5f, 0.5f, 0), bottomBar(0), topBar(0), line(true, -1, 1, 0),
+                      line(true, -1, 1, 0)}},
+        {(BARS_START + LETTERBOX_START) / 2,
+         {bottomBar(-0.1f), topBar(0.068125f), line(true, -1, 1, -0.1f), line(true, -1, 1, 0.068125f)}},
         // The letterbox: the top bar stops short of its line, and the lines lie over everything.
         {1000.0, {bottomBar(-0.2f), topBar(0.15f), line(false, -1, 1, -0.2f), line(false, -1, 1, 0.13625f)}},
     };

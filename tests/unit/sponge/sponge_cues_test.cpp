@@ -1,4 +1,5 @@
 // The music-driven values behind the sponge, frame by frame.
+#include "demo/music_cues.h"
 #include "demo/sponge/sponge_cues.h"
 
 #include <gtest/gtest.h>
@@ -16,47 +17,46 @@ int32_t scriptedDraw(int32_t lo, int32_t hi) {
     return draws < scripted.size() ? scripted[draws++] : (++draws, 0);
 }
 
-// One frame; a note is a fresh cue on its track unless `seen`.
-void frame(SpongeCues* cues, int32_t bass = 0, int32_t lead = 0, bool seen = false, int bassTrack = 1, int leadTrack = 11) {
+const int32_t TWIST = SPONGE_TWIST_CUE.notes[0], LEVEL = SPONGE_LEVEL_CUE.notes[0];
+
+// One frame, with fresh notes on the twist's and the level's tracks (0: none);
+// every other track's note is acknowledged.
+void frame(SpongeCues* cues, int32_t twistNote = 0, int32_t levelNote = 0) {
     int32_t notes[16] = {};
     uint8_t noteSeen[16];
     for (uint8_t& flag : noteSeen) flag = 1;
-    notes[bassTrack] = bass, notes[leadTrack] = lead;
-    noteSeen[bassTrack] = noteSeen[leadTrack] = seen;
+    notes[SPONGE_TWIST_CUE.track] = twistNote, notes[SPONGE_LEVEL_CUE.track] = levelNote;
+    noteSeen[SPONGE_TWIST_CUE.track] = noteSeen[SPONGE_LEVEL_CUE.track] = 0;
     stepSpongeCues(cues, 30.0f, notes, noteSeen, scriptedDraw);
 }
 
-// Bass notes 48, 55, 43, 46, 53 on track 1 retarget both twists to minus a
-// thousandth of two draws; lead notes 60 and 62 on track 11 add a level (the
-// box one ahead, both up to 4) and throw a draw away, after the twist's.
-TEST(SpongeCues, WhichNotesCueWhat) {
+// The twist cue retargets both twists to minus a thousandth of two draws; the
+// level cue adds a level (the box one ahead, both up to 4) and throws a draw
+// away, after the twist's. (Which notes are cues: MusicCues.)
+TEST(SpongeCues, WhatEachCueDoes) {
     const struct {
-        int32_t bass, lead;
-        bool seen;
-        int bassTrack, leadTrack;
+        int32_t twistNote, levelNote;
         size_t draws;
         float targetX, targetY;
         int32_t levels;
     } cases[] = {
-        {48, 0, false, 1, 11, 2, -0.25f, -0.7f, 0}, {55, 0, false, 1, 11, 2, -0.25f, -0.7f, 0},
-        {43, 0, false, 1, 11, 2, -0.25f, -0.7f, 0}, {46, 0, false, 1, 11, 2, -0.25f, -0.7f, 0},
-        {53, 0, false, 1, 11, 2, -0.25f, -0.7f, 0}, {0, 60, false, 1, 11, 1, 0.0f, 0.0f, 1},
-        {0, 62, false, 1, 11, 1, 0.0f, 0.0f, 1},    {48, 60, false, 1, 11, 3, -0.25f, -0.7f, 1},
-        {47, 61, false, 1, 11, 0, 0.0f, 0.0f, 0},   {60, 48, false, 1, 11, 0, 0.0f, 0.0f, 0},
-        {48, 60, true, 1, 11, 0, 0.0f, 0.0f, 0},    {48, 60, false, 2, 10, 0, 0.0f, 0.0f, 0},
+        {TWIST, 0, 2, -0.25f, -0.7f, 0},
+        {0, LEVEL, 1, 0.0f, 0.0f, 1},
+        {TWIST, LEVEL, 3, -0.25f, -0.7f, 1},
+        {0, 0, 0, 0.0f, 0.0f, 0},
     };
     for (const auto& c : cases) {
         SpongeCues cues = initialSpongeCues();
         scripted = {250, 700, 900}, draws = 0;
-        frame(&cues, c.bass, c.lead, c.seen, c.bassTrack, c.leadTrack);
-        EXPECT_EQ(draws, c.draws) << c.bass << ", " << c.lead;
-        EXPECT_NEAR(cues.twistTargetX, c.targetX, 1e-6f) << c.bass << ", " << c.lead;
-        EXPECT_NEAR(cues.twistTargetY, c.targetY, 1e-6f) << c.bass << ", " << c.lead;
-        EXPECT_EQ(cues.spongeIterations, c.levels) << c.bass << ", " << c.lead;
-        EXPECT_EQ(cues.boxIterations, c.levels + 1) << c.bass << ", " << c.lead;
+        frame(&cues, c.twistNote, c.levelNote);
+        EXPECT_EQ(draws, c.draws) << c.twistNote << ", " << c.levelNote;
+        EXPECT_NEAR(cues.twistTargetX, c.targetX, 1e-6f) << c.twistNote << ", " << c.levelNote;
+        EXPECT_NEAR(cues.twistTargetY, c.targetY, 1e-6f) << c.twistNote << ", " << c.levelNote;
+        EXPECT_EQ(cues.spongeIterations, c.levels) << c.twistNote << ", " << c.levelNote;
+        EXPECT_EQ(cues.boxIterations, c.levels + 1) << c.twistNote << ", " << c.levelNote;
     }
     SpongeCues cues = initialSpongeCues();
-    for (int cue = 0; cue < 5; ++cue) frame(&cues, 0, 60);
+    for (int cue = 0; cue < 5; ++cue) frame(&cues, 0, LEVEL);
     EXPECT_EQ(cues.spongeIterations, 4);
     EXPECT_EQ(cues.boxIterations, 4);
 }
@@ -68,13 +68,13 @@ TEST(SpongeCues, TwistsSwingOutRestAndSwingBack) {
     scripted = {25, 0, 30, 0, 15, 0}, draws = 0;
     const float expectedX[] = {-0.01f, -0.02f, -0.025f, -0.025f, -0.015f, -0.005f, 0.0f, 0.0f};
     for (int i = 0; i < 8; ++i) {
-        frame(&cues, i == 0 ? 48 : 0);
+        frame(&cues, i == 0 ? TWIST : 0);
         EXPECT_NEAR(cues.twistX, expectedX[i], 1e-6f) << "frame " << i;
         EXPECT_EQ(cues.twistY, 0.0f) << "a zero draw never swings";
     }
-    frame(&cues, 48);
+    frame(&cues, TWIST);
     frame(&cues);
-    frame(&cues, 48);  // -0.015 from -0.02: one step back, stopping on it
+    frame(&cues, TWIST);  // -0.015 from -0.02: one step back, stopping on it
     EXPECT_NEAR(cues.twistX, -0.015f, 1e-6f);
 }
 

@@ -15,7 +15,7 @@
 #include "gfx/gl_entry_points.h"
 #include "gfx/render_target.h"
 #include "gfx/shader_program.h"
-#include "synth/music.h"
+#include "resources/resource_ids.h"
 
 #include <EGL/egl.h>
 #include <EGL/eglext.h>
@@ -27,11 +27,6 @@
 #include <cstdlib>
 #include <ctime>
 #include <vector>
-
-// What the demo around the pass would own: no music plays, so no cue comes.
-int32_t trackNote[NOTE_TRACKS];
-uint8_t noteSeen[NOTE_TRACKS];
-EffectPrograms* effectPrograms;
 
 namespace {
 
@@ -175,7 +170,7 @@ std::vector<char> readTextFile(const char* path) {
 
 bool buildFractProgram(const Options& options, EffectPrograms* programs) {
     std::vector<char> override;
-    const char* fragmentSource = loadFragmentShaderSource(302);
+    const char* fragmentSource = loadFragmentShaderSource(SPONGE_FRAGMENT_SHADER);
     if (options.fragmentFile) {
         override = readTextFile(options.fragmentFile);
         if (override.empty()) {
@@ -184,7 +179,7 @@ bool buildFractProgram(const Options& options, EffectPrograms* programs) {
         }
         fragmentSource = override.data();
     }
-    buildShaderProgram(&programs->fractProgram, loadVertexShaderSource(301), fragmentSource, "Fract");
+    buildShaderProgram(&programs->fractProgram, loadVertexShaderSource(SPONGE_VERTEX_SHADER), fragmentSource, "Fract");
     GLint linked = 0;
     gl.glGetObjectParameterivARB(programs->fractProgram, GL_OBJECT_LINK_STATUS_ARB, &linked);
     return linked != 0;

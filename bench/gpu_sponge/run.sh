@@ -2,7 +2,7 @@
 # Times the sponge pass (1109 x 693, t = 30 s, four levels) through EGL on this
 # machine's GPU; no display and no window system needed.
 #
-#   tools/gpu_sponge_bench/run.sh [BUILD_DIR] [options for the binary ...]
+#   bench/gpu_sponge/run.sh [BUILD_DIR] [options for the binary ...]
 #
 # BUILD_DIR (default: build) holds quorvel-gpu-sponge-bench; when it is not
 # there the script builds that one target. A machine without the project's
