@@ -11,6 +11,7 @@ wine_answer Quorvel n
 window=$(wine_window Quorvel app 60) || fail "no demo window"
 # The demo clock starts after start-up, a moment after the window shows.
 sleep 21
+window=$(wine_window Quorvel app 5) || fail "the demo window is gone"
 xwd -silent -id "$window" -out "$work/shot.xwd" || fail "no screenshot"
 press "$window" Escape
 wait_for_exit 15

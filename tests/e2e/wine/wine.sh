@@ -1,9 +1,31 @@
 # Helpers for the Wine tests: quorvel.exe under Wine on the X server in
-# $DISPLAY, in the prefix that the wine.prefix fixture made. Source this file.
+# $DISPLAY, in the prefix that the wine.prefix fixture made. Source this file
+# from a test whose first argument is the executable.
 source "$(dirname "${BASH_SOURCE[0]}")/../support/e2e.sh"
 
 require wine bc xwd
 [ -d "${WINEPREFIX:-}" ] || fail "no Wine prefix at '${WINEPREFIX:-}'"
+[ -f "$1" ] || fail "no $1: scripts/build-windows builds it"
+
+# Debian's Wine loaders: wine for 32-bit programs, wine64 for 64-bit ones
+# (the `wine` command always takes the first when it is installed).
+pe_bits() {
+  local header magic
+  header=$(od -An -tu4 -j 60 -N 4 "$1" | tr -d ' ')
+  magic=$(od -An -tx2 -j $((header + 24)) -N 2 "$1" | tr -d ' ')
+  case $magic in 010b) echo 32 ;; 020b) echo 64 ;; *) return 1 ;; esac
+}
+case $(pe_bits "$1") in
+  32) WINE_LOADER=/usr/lib/wine/wine ;;
+  64) WINE_LOADER=/usr/lib/wine/wine64 ;;
+  *) fail "$1 is no Windows executable" ;;
+esac
+# Some machines' kernels run no 32-bit programs at all, and so no 32-bit Wine:
+# there the test cannot run, and says so (ctest counts it as skipped).
+if ! "$WINE_LOADER" --version >/dev/null 2>&1; then
+  echo "skipped: $WINE_LOADER does not start (this machine's kernel cannot run $(pe_bits "$1")-bit programs)"
+  exit 77
+fi
 # Wine's chatter goes to the demo's log; only the message boxes' texts are
 # traced, so that the tests can read what a box says.
 export WINEDEBUG=-all,trace+msgbox
@@ -13,28 +35,39 @@ export WINEDEBUG=-all,trace+msgbox
 start_exe() {
   local exe=$1
   shift
-  [ -f "$exe" ] || fail "no $exe: build it with scripts/run-tests"
   DEMO_LOG=$(mktemp)
-  env "$@" wine "$exe" >"$DEMO_LOG" 2>&1 &
+  env "$@" "$WINE_LOADER" "$exe" >"$DEMO_LOG" 2>&1 &
   DEMO_PID=$!
   trap 'kill -9 "$DEMO_PID" 2>/dev/null || true; rm -f "$DEMO_LOG"' EXIT
 }
 
 # wine_window NAME KIND [SECONDS]: prints the id of a shown window of
 # quorvel.exe titled NAME; KIND "box" (a message box, smaller than 600 pixels
-# across) or "app".
-wine_window() {
-  local name=$1 kind=$2 seconds=${3:-30} id width deadline
-  deadline=$(echo "$(now) + $seconds" | bc)
-  while (( $(echo "$(now) < $deadline" | bc) )); do
-    for id in $(list_windows | awk -F'|' -v n="$name" '$2 == n && $3 ~ /quorvel\.exe/ {print $1}'); do
-      width=$(xwininfo -id "$id" 2>/dev/null | awk '/IsViewable/ {shown = 1} /^  Width:/ {w = $NF} END {print shown ? w : 0}')
-      if [ "$kind" = box ]; then (( width > 0 && width < 600 )); else (( width >= 600 )); fi &&
-        { echo "$id"; return 0; }
-    done
-    sleep 0.1
+# across) or "app". Wine may make an application's X window anew when its
+# pixel format is set: an "app" window counts once it is still shown half a
+# second after it was found.
+shown_width() { xwininfo -id "$1" 2>/dev/null | awk '/IsViewable/ {shown = 1} /^  Width:/ {w = $NF} END {print shown ? w : 0}'; }
+find_wine_window() {
+  local id width
+  for id in $(list_windows | awk -F'|' -v n="$1" '$2 == n && $3 ~ /quorvel\.exe/ {print $1}'); do
+    width=$(shown_width "$id")
+    if [ "$2" = box ]; then
+      (( width > 0 && width < 600 )) || continue
+    else
+      (( width >= 600 )) || continue
+      sleep 0.5
+      (( $(shown_width "$id") >= 600 )) || continue
+    fi
+    echo "$id"
+    return 0
   done
   return 1
+}
+wine_window() {
+  local id
+  wait_until "${3:-30}" find_wine_window "$1" "$2" >/dev/null || return 1
+  id=$(find_wine_window "$1" "$2") || return 1
+  echo "$id"
 }
 
 # wine_answer NAME KEY: presses KEY on the message box titled NAME until it is gone.
