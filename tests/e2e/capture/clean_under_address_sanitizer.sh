@@ -16,8 +16,9 @@ trap 'rm -rf "$work"' EXIT
 # The GL driver's libraries stay loaded (see keep_libraries_loaded.c), and
 # D-Bus is told there is no session bus rather than left to start one via X.
 export ASAN_OPTIONS=detect_leaks=1:verify_asan_link_order=0 DBUS_SESSION_BUS_ADDRESS=disabled:
-LD_PRELOAD=$1 "$asan_build/quorvel-capture" --size 64x40 --at 1 --out "$work/stills" >"$work/log" 2>&1 &&
-  "$asan_build/quorvel-render-song" "$work/song.wav" --notes "$work/notes.csv" >>"$work/log" 2>&1 ||
+# Each within a deadline (124: it ran out), though they take seconds.
+LD_PRELOAD=$1 timeout 120 "$asan_build/quorvel-capture" --size 64x40 --at 1 --out "$work/stills" >"$work/log" 2>&1 &&
+  timeout 300 "$asan_build/quorvel-render-song" "$work/song.wav" --notes "$work/notes.csv" >>"$work/log" 2>&1 ||
   fail "exit code $?: $(head -c 3000 "$work/log")"
 ! grep -q -e Sanitizer -e 'runtime error' "$work/log" || fail "$(head -c 3000 "$work/log")"
 [ -s "$work/stills/frame-000060.png" ] && [ -s "$work/notes.csv" ] || fail "no still or no notes written"
