@@ -14,6 +14,7 @@
 namespace {
 
 bool connected = false;
+bool absent = false;  // tried for a second and given up: not tried again
 
 // Drivers that run without a screen: a demo on one of them plays to nobody
 // and never ends, so they count as no window system at all.
@@ -26,18 +27,43 @@ bool showsWindowsToAPerson(const char* driver) {
     return true;
 }
 
+// An X server that has just lost its last client resets, and turns away
+// whoever comes in at that moment; one that is starting does not answer yet.
+// A display that is named is tried for a second before it counts as absent.
+const int CONNECT_ATTEMPTS = 20;
+const Uint32 CONNECT_RETRY_MS = 50;
+
+bool displayNamed() {
+    const char* const variables[] = {"DISPLAY", "WAYLAND_DISPLAY"};
+    for (const char* variable : variables) {
+        const char* value = SDL_getenv(variable);
+        if (value && *value) return true;
+    }
+    return false;
+}
+
+bool connectOnce() {
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
+    if (showsWindowsToAPerson(SDL_GetCurrentVideoDriver())) return true;
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    return false;
+}
+
 }  // namespace
 
 int sdlConnectDisplay() {
     if (connected) return 1;
+    if (absent) return 0;
     // Closing the window must reach the window procedure as a close message and
     // not end anything by itself; the screen saver stays off while we run.
     SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
     SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "0");
-    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return 0;
-    if (!showsWindowsToAPerson(SDL_GetCurrentVideoDriver())) {
-        SDL_QuitSubSystem(SDL_INIT_VIDEO);
-        return 0;
+    for (int attempt = 1; !connectOnce(); ++attempt) {
+        if (!displayNamed() || attempt == CONNECT_ATTEMPTS) {
+            absent = true;
+            return 0;
+        }
+        SDL_Delay(CONNECT_RETRY_MS);
     }
     connected = true;
     return 1;
