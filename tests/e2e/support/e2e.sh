@@ -44,14 +44,19 @@ viewable_windows() {
   return $found
 }
 
-# wait_for_window NAME KIND [SECONDS]: prints the id of such a window once one is shown.
-wait_for_window() {
-  local ids
-  wait_until "${3:-20}" viewable_windows "$1" "$2" >/dev/null || return 1
+# first_found SECONDS FINDER ARGS...: waits until FINDER ARGS finds windows,
+# then prints the first id it prints.
+first_found() {
+  local seconds=$1 ids
+  shift
+  wait_until "$seconds" "$@" >/dev/null || return 1
   # Not through head: under pipefail, a second id would end the list with SIGPIPE.
-  ids=$(viewable_windows "$1" "$2") || return 1
+  ids=$("$@") || return 1
   echo "${ids%%$'\n'*}"
 }
+
+# wait_for_window NAME KIND [SECONDS]: prints the id of such a window once one is shown.
+wait_for_window() { first_found "${3:-20}" viewable_windows "$1" "$2"; }
 
 # press WINDOW KEY: gives the window the keyboard and presses the key.
 press() {

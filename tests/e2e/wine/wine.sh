@@ -63,12 +63,7 @@ find_wine_window() {
   done
   return 1
 }
-wine_window() {
-  local id
-  wait_until "${3:-30}" find_wine_window "$1" "$2" >/dev/null || return 1
-  id=$(find_wine_window "$1" "$2") || return 1
-  echo "$id"
-}
+wine_window() { first_found "${3:-30}" find_wine_window "$1" "$2"; }
 
 # wine_answer NAME KEY: presses KEY on the message box titled NAME until it is gone.
 wine_answer() {
