@@ -134,6 +134,8 @@ bool fail(Converter* c, const std::string& reason) {
 bool convertTexCoord(Converter* c) {
     std::string index;
     if (!readIndex(c, &index)) return fail(c, "gl_TexCoord without an index");
+    const size_t first = index.find_first_not_of(" \t");
+    index = first == std::string::npos ? "" : index.substr(first, index.find_last_not_of(" \t") - first + 1);
     if (index.size() != 1 || !std::isdigit(static_cast<unsigned char>(index[0])) || index[0] - '0' >= FF_TEXTURE_UNITS)
         return fail(c, "gl_TexCoord[" + index + "]: the index must be a number below " +
                            std::to_string(FF_TEXTURE_UNITS));
