@@ -70,6 +70,7 @@ var QuorvelWeb = {
     var shown = QuorvelWeb.framesShown++;
     var page = QuorvelWeb.page;
     if (shown === 0) page.status.firstFrameAt = performance.now();
+    page.status.framesShown = QuorvelWeb.framesShown;
     var held = page.fixedFrameRate ? page.holdAfterFrame(shown) : Promise.resolve();
     return held.then(function() {
       return new Promise(function(resolve) { requestAnimationFrame(function() { resolve(); }); });
