@@ -5,15 +5,17 @@ of the tests below. Exits 0 when the test passes; a failure names what was
 wrong."""
 
 import base64
+import glob
 import os
 import struct
 import subprocess
 import sys
 import tempfile
 import time
+import zipfile
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
-from browser import Browser, Failure, Server, WEB_BUILD_DIR, fail, wait_until  # noqa: E402
+from browser import SOURCE_DIR, WEB_BUILD_DIR, Browser, Failure, Server, fail, wait_until  # noqa: E402
 from pictures import block_difference, block_means, read_png  # noqa: E402
 
 BUILD_DIR = os.environ.get("QUORVEL_BUILD_DIR", "")
@@ -30,11 +32,11 @@ def open_question(browser, server, query=""):
     browser.wait_for(30, "question on the page", "window.quorvel && quorvel.state === 'asking'")
 
 
-def question_then_no():
+def question_then_no(folder=WEB_BUILD_DIR):
     """The question with its two buttons; No: a 1109 x 693 canvas in the middle
     of the page, drawn on, and every shader compiled and program linked (a
     failure would be listed on the page)."""
-    with Server() as server, Browser() as browser:
+    with Server(folder) as server, Browser() as browser:
         open_question(browser, server)
         headers = browser.evaluate("fetch('/').then((r) => [...r.headers.keys()].join(' '))")
         if "cross-origin" in headers:
@@ -257,7 +259,22 @@ def without_webgl2_it_says_bang():
             fail("something still runs")
 
 
-TESTS = {f.__name__: f for f in (question_then_no, pictures_match_the_capture, sound_is_the_render,
+def zip_plays():
+    """The web zip of scripts/package holds the page, the program and a README,
+    and the page unpacked plays as the build does."""
+    zips = glob.glob(os.path.join(SOURCE_DIR, "dist", "quorvel-*-web.zip"))
+    if not zips:
+        fail("no web zip in dist/: run scripts/package first")
+    with tempfile.TemporaryDirectory() as folder:
+        with zipfile.ZipFile(zips[0]) as archive:
+            names = archive.namelist()
+            if names != ["index.html", "quorvel.js", "quorvel.wasm", "README.txt"]:
+                fail(f"the zip holds {names}")
+            archive.extractall(folder)
+        question_then_no(folder)
+
+
+TESTS = {f.__name__: f for f in (question_then_no, zip_plays, pictures_match_the_capture, sound_is_the_render,
                                  escape_fades_then_asks_again, without_webgl2_it_says_bang)}
 
 if __name__ == "__main__":

@@ -45,11 +45,11 @@ def wait_until(seconds, what, condition, every=0.1):
 
 
 class Server:
-    """scripts/serve-web on a free port of 127.0.0.1."""
+    """scripts/serve-web serving folder on a free port of 127.0.0.1."""
 
-    def __init__(self):
+    def __init__(self, folder=WEB_BUILD_DIR):
         self.port = free_port()
-        self.process = subprocess.Popen([os.path.join(SOURCE_DIR, "scripts", "serve-web"), str(self.port)],
+        self.process = subprocess.Popen([os.path.join(SOURCE_DIR, "scripts", "serve-web"), str(self.port), folder],
                                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
         def answers():
