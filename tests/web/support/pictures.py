@@ -1,5 +1,5 @@
 """PNG files read with the standard library, and how far two pictures of one
-size are apart."""
+size are apart, block by block."""
 
 import struct
 import zlib
@@ -54,21 +54,6 @@ def read_png(path):
             for i in range(0, stride, 4):
                 pixels += line[i:i + 3]
     return width, height, bytes(pixels)
-
-
-def difference(a, b):
-    """(mean absolute difference of the channels, 0-255; share of pixels
-    whose channels differ by more than 48 in any one)."""
-    if len(a) != len(b):
-        raise ValueError("pictures of different sizes")
-    total, far = 0, 0
-    for i in range(0, len(a), 3):
-        d0, d1, d2 = abs(a[i] - b[i]), abs(a[i + 1] - b[i + 1]), abs(a[i + 2] - b[i + 2])
-        total += d0 + d1 + d2
-        if max(d0, d1, d2) > 48:
-            far += 1
-    pixels = len(a) // 3
-    return total / (3 * pixels), far / pixels
 
 
 def block_means(width, height, pixels, size):
