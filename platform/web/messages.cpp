@@ -5,25 +5,28 @@
 
 #include <emscripten/emscripten.h>
 
-// clang-format off
-// The next message as type * 65536 + wParam, or -1.
-EM_JS(int, quorvelNextMessage, (), {
-    var message = QuorvelWeb.messages.shift();
-    return message ? message[0] * 65536 + message[1] : -1;
-});
-// clang-format on
-
 namespace {
+
+// What the page's listeners hand over, as quorvelNextEvent numbers it.
+enum PageEvent { NO_EVENT, ESCAPE_PRESSED, LEFT_FULLSCREEN };
 
 bool quitPosted = false;
 
 }  // namespace
 
+// clang-format off
+EM_JS(int, quorvelNextEvent, (), {
+    var events = {'escape': 1, 'left full screen': 2};
+    var event = QuorvelWeb.messages.shift();
+    return event ? events[event] : 0;
+});
+// clang-format on
+
 int platformPeekMessage(PlatformMessage* message) {
-    const int next = quorvelNextMessage();
-    if (next >= 0) {
-        *message = PlatformMessage{webWindow(), next >> 16, static_cast<uintptr_t>(next & 0xFFFF)};
-        return 1;
+    switch (quorvelNextEvent()) {
+        case ESCAPE_PRESSED: *message = PlatformMessage{webWindow(), MSG_KEYDOWN, KEY_ESCAPE}; return 1;
+        case LEFT_FULLSCREEN: *message = PlatformMessage{webWindow(), MSG_CLOSE, 0}; return 1;
+        default: break;
     }
     if (!quitPosted) return 0;
     quitPosted = false;

@@ -7,7 +7,7 @@
 
 var QuorvelWeb = {
   page: Module['page'],
-  messages: [],        // [type, wParam] the window system has for the program
+  messages: [],        // what the program has yet to hear of: 'escape', 'left full screen'
   listeners: [],       // [target, event, handler], removed at the end
   canvas: null,
   fullscreen: false,
@@ -23,10 +23,10 @@ var QuorvelWeb = {
   // (which browsers do on Escape themselves) the close message.
   startWindowSystem: function() {
     QuorvelWeb.listen(window, 'keydown', function(event) {
-      if (event.key === 'Escape') QuorvelWeb.messages.push([0x0100, 0x1B]);
+      if (event.key === 'Escape') QuorvelWeb.messages.push('escape');
     });
     QuorvelWeb.listen(document, 'fullscreenchange', function() {
-      if (QuorvelWeb.fullscreen && !document.fullscreenElement) QuorvelWeb.messages.push([0x0010, 0]);
+      if (QuorvelWeb.fullscreen && !document.fullscreenElement) QuorvelWeb.messages.push('left full screen');
     });
   },
 
