@@ -12,18 +12,8 @@ find_package(OpenGL REQUIRED)  # opengl32 and glu32 from the cross sysroot
 # stb_image is one header: take the distribution's, outside the cross sysroot.
 find_path(STB_INCLUDE_DIR stb_image.h PATHS /usr/include PATH_SUFFIXES stb REQUIRED NO_CMAKE_FIND_ROOT_PATH)
 
-include(ExternalProject)
-set(host_tools ${PROJECT_BINARY_DIR}/host-tools)
-ExternalProject_Add(quorvel_host_tools
-  SOURCE_DIR ${PROJECT_SOURCE_DIR}/cmake/host_tools
-  BINARY_DIR ${host_tools}
-  CMAKE_ARGS -DQUORVEL_SOURCE_DIR=${PROJECT_SOURCE_DIR} -DCMAKE_BUILD_TYPE=Release
-  BUILD_ALWAYS ON
-  INSTALL_COMMAND ""
-  BUILD_BYPRODUCTS ${host_tools}/quorvel-song-compiler)
-add_executable(quorvel-song-compiler IMPORTED)
-set_target_properties(quorvel-song-compiler PROPERTIES IMPORTED_LOCATION ${host_tools}/quorvel-song-compiler)
-add_dependencies(quorvel-song-compiler quorvel_host_tools)
+include(QuorvelHostTools)
+quorvel_host_tools(quorvel-song-compiler)
 
 add_subdirectory(resources)
 add_subdirectory(platform)

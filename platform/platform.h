@@ -161,13 +161,19 @@ int64_t platformPerformanceFrequency();
 // Wave output: one caller-owned float buffer, played once
 // ---------------------------------------------------------------------------
 // Samples are 32-bit float stereo at 44.1 kHz, interleaved left first. The buffer
-// is read while another thread is still writing it, hence atomic samples.
+// is read while another thread is still writing it, hence atomic samples; the
+// writer counts the frames it has finished in framesWritten (stored with
+// release ordering). A device that reads the caller's memory as it plays needs
+// no count (a frame not yet written plays as the zeros it was filled with); one
+// that must copy the samples elsewhere first (a browser's audio thread) copies
+// only the finished frames.
 
 // Opens the default output device. Returns 1 on success; on failure nothing
 // plays and the position stays 0.
 int platformOpenWaveOutput();
 // Starts playing frameCount stereo frames from the buffer's start, at once.
-void platformPlayWaveBuffer(const std::atomic<float>* samples, uint32_t frameCount);
+void platformPlayWaveBuffer(const std::atomic<float>* samples, uint32_t frameCount,
+                            const std::atomic<int32_t>* framesWritten);
 // Sample frames the device has consumed since playback began.
 uint32_t platformWavePosition();
 
@@ -175,9 +181,12 @@ uint32_t platformWavePosition();
 // Threads, resources, process
 // ---------------------------------------------------------------------------
 
-// Starts routine(argument) on a new thread at default priority; the thread is
-// detached and never joined. Returns 1 on success.
-int platformStartThread(void (*routine)(void*), void* argument);
+// Runs routine(argument) over and over until it returns 0, away from the main
+// loop: each call does a slice of the work and returns 1 while more remains.
+// The desktop backends run it on a new thread at default priority, detached and
+// never joined; the browser, which has no threads for it, between animation
+// frames, a few slices at a time. Returns 1 on success.
+int platformStartThread(int (*routine)(void*), void* argument);
 
 // A resource built into the program, by the type and id that
 // resources/manifest.txt gives it: ("VSHADER", SPONGE_VERTEX_SHADER) and so on.

@@ -39,6 +39,22 @@ make_windows_zip() {
   return $status
 }
 
+# make_web_zip BUILD_WEB README OUT.zip: the page and the program
+# (index.html, quorvel.js, quorvel.wasm, as scripts/build-web leaves them in
+# BUILD_WEB) and the README as README.txt; none of them executable.
+make_web_zip() {
+  local staging out
+  staging=$(mktemp -d)
+  out=$(realpath "$3")
+  cp "$1/index.html" "$1/quorvel.js" "$1/quorvel.wasm" "$staging"/ &&
+    cp "$2" "$staging/README.txt" &&
+    chmod 0644 "$staging"/* &&
+    zip_files "$out" "$staging" index.html quorvel.js quorvel.wasm README.txt
+  local status=$?
+  rm -rf "$staging"
+  return $status
+}
+
 # zip_files OUT.zip FOLDER NAME...: the named files of FOLDER, in this order,
 # dated SOURCE_DATE_EPOCH (zip keeps local times: the zone is fixed too),
 # readable by all, executable where they were.

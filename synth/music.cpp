@@ -10,7 +10,7 @@ void startMusic() {
     // a device the demo runs on silently.
     platformStartThread(renderSong, musicBuffer);
     platformOpenWaveOutput();
-    platformPlayWaveBuffer(musicBuffer, SONG_FRAMES);
+    platformPlayWaveBuffer(musicBuffer, SONG_FRAMES, &renderedFrames);
     musicStarted = true;
 }
 

@@ -10,12 +10,26 @@ namespace {
 // The voice area, the 122 MB delay pool and the decoded song: static, as the
 // engine allocates nothing.
 SynthEngine songEngine;
+
+// Where the render started by startSongRender goes, and how far it has come.
+std::atomic<float>* songBuffer = nullptr;
+int32_t nextFrame = SONG_FRAMES;
+bool demoSongStarted = false;
 }  // namespace
 
-int renderSongInto(const Song& song, std::atomic<float>* buffer, SongFault* fault) {
+int startSongRender(const Song& song, std::atomic<float>* buffer, SongFault* fault) {
     renderedFrames.store(0, std::memory_order_release);
+    nextFrame = SONG_FRAMES;
     if (!startEngine(songEngine, song, fault)) return 0;
-    for (int32_t frame = 0; frame < SONG_FRAMES; ++frame) {
+    songBuffer = buffer;
+    nextFrame = 0;
+    return 1;
+}
+
+int continueSongRender(int32_t frameCount) {
+    std::atomic<float>* buffer = songBuffer;
+    const int32_t end = frameCount < SONG_FRAMES - nextFrame ? nextFrame + frameCount : SONG_FRAMES;
+    for (int32_t frame = nextFrame; frame < end; ++frame) {
         const StereoFrame out = renderFrame(songEngine);
         std::atomic<int32_t>* traceRow = noteTrace[frame >> 8];
         for (int32_t track = 0; track < TRACK_COUNT; ++track) {
@@ -25,11 +39,22 @@ int renderSongInto(const Song& song, std::atomic<float>* buffer, SongFault* faul
         buffer[2 * frame + 1].store(out.right, std::memory_order_relaxed);
         renderedFrames.store(frame + 1, std::memory_order_release);
     }
+    nextFrame = end;
+    return nextFrame < SONG_FRAMES;
+}
+
+int renderSongInto(const Song& song, std::atomic<float>* buffer, SongFault* fault) {
+    if (!startSongRender(song, buffer, fault)) return 0;
+    continueSongRender(SONG_FRAMES);
     return 1;
 }
 
-void renderSong(void* buffer) {
-    // demoSong is validated by the test suite; a song that fails here leaves
-    // the buffer silent rather than render out of bounds.
-    renderSongInto(demoSong, static_cast<std::atomic<float>*>(buffer), nullptr);
+int renderSong(void* buffer) {
+    if (!demoSongStarted) {
+        demoSongStarted = true;
+        // demoSong is validated by the test suite; a song that fails here
+        // leaves the buffer silent rather than render out of bounds.
+        if (!startSongRender(demoSong, static_cast<std::atomic<float>*>(buffer), nullptr)) return 0;
+    }
+    return continueSongRender(SONG_RENDER_SLICE);
 }

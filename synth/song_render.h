@@ -20,12 +20,27 @@ extern std::atomic<int32_t> noteTrace[NOTE_TRACE_ROWS][NOTE_TRACE_ENTRIES];
 // it with acquire ordering sees every sample before that frame.
 extern std::atomic<int32_t> renderedFrames;
 
-// The render thread's routine: renders demoSong front to back into buffer
-// (musicBuffer) and noteTrace, then returns.
-void renderSong(void* buffer);
+// The music's render as the platform runs it, one slice a call: the first
+// call starts rendering demoSong front to back into buffer (musicBuffer) and
+// noteTrace, and each call renders the next SONG_RENDER_SLICE frames. Returns
+// 1 while frames remain, 0 once the song is whole. A thread calls it until
+// then; a browser, which has no threads for it, between animation frames.
+int renderSong(void* buffer);
 
-// Validates song and renders it front to back into buffer (SONG_FRAMES x 2
-// samples) and noteTrace, counting renderedFrames from 0. Returns 0 with the
-// fault, rendering nothing, if the song is rejected. Uses one static engine:
-// one render at a time.
+// 2048 frames, 46 ms of sound: a few milliseconds of work, short enough to
+// fit between two animation frames.
+enum { SONG_RENDER_SLICE = 2048 };
+
+// Validates song and sets up its render into buffer (SONG_FRAMES x 2 samples)
+// and noteTrace from the first frame, counting renderedFrames from 0. Returns
+// 0 with the fault, leaving nothing to render, if the song is rejected. Uses
+// one static engine: one render at a time.
+int startSongRender(const Song& song, std::atomic<float>* buffer, SongFault* fault);
+
+// Renders up to frameCount more frames of the render that startSongRender set
+// up. Returns 1 while frames remain.
+int continueSongRender(int32_t frameCount);
+
+// Validates song and renders it whole, front to back, into buffer and
+// noteTrace: startSongRender, then every frame at once.
 int renderSongInto(const Song& song, std::atomic<float>* buffer, SongFault* fault);

@@ -2,24 +2,15 @@
 // platform layer: the frame the virtual clock stands at, and the sound that
 // the virtual wave device was handed.
 //
-// The clock. At f frames per second the counter runs at f * 2^28 ticks a
-// second and frame n reads f + n * 2^28: one frame is exactly 2^28 ticks, and
-// the first reading is 2^-28 s rather than 0 (the main loop takes a clock
-// start of 0.0 for "no frame yet"). Every reading is exact in a double, and the
-// main loop's quotient is n / f + 2^-28 correctly rounded; taking the first
-// reading away is exact again, so frame n's demoTime is n / f to within one
-// unit in its last place, and exactly n / f wherever that is a multiple of
-// 2^-28 s: every whole second, so that a moment of the show on a whole second
-// (the music starts in the first frame past one) falls exactly on a frame.
-//
-// The sound follows the same ticks: a frame lasts exactly 44100 / f sound
-// frames, so the sound played between two frames is floor(frames * 44100 / f).
+// The clock is a fixed-rate clock (platform/common/fixed_rate_clock.h): frame n
+// of f frames per second has demoTime n / f, and the sound follows it.
 #pragma once
+
+#include "platform/common/fixed_rate_clock.h"
 
 #include <atomic>
 #include <cstdint>
 
-constexpr int64_t CAPTURE_TICKS_PER_FRAME = int64_t(1) << 28;
 
 // Readings stay exact in a double below 2^53: 2^25 frames, 9 hours at 1000 fps.
 constexpr double CAPTURE_LONGEST_SECONDS = 8000.0;

@@ -4,7 +4,8 @@
 // device, and the virtual clock does not move while it renders.
 #include "platform/platform.h"
 
-int platformStartThread(void (*routine)(void*), void* argument) {
-    routine(argument);
+int platformStartThread(int (*routine)(void*), void* argument) {
+    while (routine(argument)) {
+    }
     return 1;
 }

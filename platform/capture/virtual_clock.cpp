@@ -8,7 +8,7 @@ namespace {
 int framesPerSecond = 60;
 int64_t currentFrame = 0;
 
-int64_t ticksPerSecond() { return framesPerSecond * CAPTURE_TICKS_PER_FRAME; }
+int64_t ticksPerSecond() { return fixedRateFrequency(framesPerSecond); }
 
 }  // namespace
 
@@ -16,7 +16,7 @@ void setCaptureFrameRate(int rate) { framesPerSecond = rate; }
 
 void setCaptureFrame(int64_t frame) { currentFrame = frame; }
 
-int64_t captureCounterAt(int64_t frame) { return framesPerSecond + frame * CAPTURE_TICKS_PER_FRAME; }
+int64_t captureCounterAt(int64_t frame) { return fixedRateCounterAt(framesPerSecond, frame); }
 
 double captureDemoTime(int64_t frame) {
     const double frequency = static_cast<double>(ticksPerSecond());
@@ -25,10 +25,7 @@ double captureDemoTime(int64_t frame) {
 }
 
 int64_t soundFramesBetween(int64_t fromCounter, int64_t toCounter) {
-    const int64_t SAMPLE_RATE = 44100;
-    const int64_t elapsed = toCounter - fromCounter;
-    // Whole seconds first, so that the product stays far inside 64 bits.
-    return elapsed / ticksPerSecond() * SAMPLE_RATE + elapsed % ticksPerSecond() * SAMPLE_RATE / ticksPerSecond();
+    return fixedRateSoundFrames(framesPerSecond, fromCounter, toCounter);
 }
 
 int64_t platformPerformanceCounter() { return captureCounterAt(currentFrame); }

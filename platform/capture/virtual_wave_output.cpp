@@ -16,7 +16,9 @@ int platformOpenWaveOutput() {
     return 1;
 }
 
-void platformPlayWaveBuffer(const std::atomic<float>* samples, uint32_t frameCount) {
+// The whole song is rendered before the next frame polls it (see
+// immediate_thread.cpp): the count of finished frames is not needed.
+void platformPlayWaveBuffer(const std::atomic<float>* samples, uint32_t frameCount, const std::atomic<int32_t>*) {
     if (!opened) return;
     sound = CaptureSound{samples, frameCount, platformPerformanceCounter()};
     playing = true;

@@ -7,20 +7,21 @@
 namespace {
 
 struct ThreadStart {
-    void (*routine)(void*);
+    int (*routine)(void*);
     void* argument;
 };
 
 void* threadMain(void* start) {
     ThreadStart s = *static_cast<ThreadStart*>(start);
     delete static_cast<ThreadStart*>(start);
-    s.routine(s.argument);
+    while (s.routine(s.argument)) {
+    }
     return nullptr;
 }
 
 }  // namespace
 
-int platformStartThread(void (*routine)(void*), void* argument) {
+int platformStartThread(int (*routine)(void*), void* argument) {
     ThreadStart* start = new (std::nothrow) ThreadStart{routine, argument};
     if (!start) return 0;
     pthread_t thread;

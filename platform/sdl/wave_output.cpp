@@ -87,7 +87,8 @@ int platformOpenWaveOutput() {
     return wave.device != 0 ? 1 : 0;
 }
 
-void platformPlayWaveBuffer(const std::atomic<float>* samples, uint32_t frameCount) {
+// The callback reads the caller's buffer as it plays: no count of finished frames needed.
+void platformPlayWaveBuffer(const std::atomic<float>* samples, uint32_t frameCount, const std::atomic<int32_t>*) {
     if (!wave.device) return;
     wave.frameCount.store(frameCount, std::memory_order_relaxed);
     wave.samples.store(samples, std::memory_order_release);

@@ -42,7 +42,8 @@ int platformOpenWaveOutput() {
     return waveOutOpen(&device, WAVE_MAPPER, &format, 0, 0, CALLBACK_NULL) == MMSYSERR_NOERROR ? 1 : 0;
 }
 
-void platformPlayWaveBuffer(const std::atomic<float>* samples, uint32_t frameCount) {
+// The device reads the caller's buffer as it plays: no count of finished frames needed.
+void platformPlayWaveBuffer(const std::atomic<float>* samples, uint32_t frameCount, const std::atomic<int32_t>*) {
     header.lpData = reinterpret_cast<LPSTR>(const_cast<std::atomic<float>*>(samples));
     header.dwBufferLength = frameCount * BYTES_PER_FRAME;
     waveOutPrepareHeader(device, &header, sizeof header);

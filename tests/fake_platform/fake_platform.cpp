@@ -90,13 +90,13 @@ int64_t platformPerformanceCounter() {
 }
 int64_t platformPerformanceFrequency() { return 1000; }
 int platformOpenWaveOutput() { return log("openWaveOutput"), fake.waveOpens; }
-void platformPlayWaveBuffer(const std::atomic<float>* samples, uint32_t frames) {
+void platformPlayWaveBuffer(const std::atomic<float>* samples, uint32_t frames, const std::atomic<int32_t>*) {
     log("playWaveBuffer");
     fake.playedBuffer = samples;
     fake.playedFrames = frames;
 }
 uint32_t platformWavePosition() { return fake.wavePosition; }
-int platformStartThread(void (*routine)(void*), void* argument) {
+int platformStartThread(int (*routine)(void*), void* argument) {
     log("startThread");  // recorded, not run
     ++fake.threadsStarted;
     fake.lastThreadRoutine = routine;

@@ -29,7 +29,7 @@ struct FakePlatform {
     std::vector<std::string> boxes;  // "text|caption"
     std::vector<PlatformWindowRequest> windowRequests;
     int passes = 0, swaps = 0, quitPosts = 0, threadsStarted = 0;
-    void (*lastThreadRoutine)(void*) = nullptr;
+    int (*lastThreadRoutine)(void*) = nullptr;
     void* lastThreadArgument = nullptr;
     const std::atomic<float>* playedBuffer = nullptr;
     uint32_t playedFrames = 0;

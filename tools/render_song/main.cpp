@@ -1,6 +1,6 @@
 // quorvel-render-song OUT.wav [--notes NOTES.csv]: renders the demo's song
-// offline, exactly as the demo does (the same render routine, on a thread of
-// its own, into musicBuffer and noteTrace), and writes it as a 32-bit float
+// offline, exactly as the demo does (the same render routine, slice by slice,
+// into musicBuffer and noteTrace), and writes it as a 32-bit float
 // stereo WAV; optionally the note events as CSV. Prints the render time, the
 // real-time factor, peak and RMS per channel and the clamped samples.
 // --version prints the version.
@@ -14,7 +14,6 @@
 #include <getopt.h>
 #include <unistd.h>
 
-#include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <csignal>
@@ -22,7 +21,6 @@
 #include <cstring>
 #include <filesystem>
 #include <string>
-#include <thread>
 
 namespace fs = std::filesystem;
 
@@ -128,24 +126,29 @@ void discardStaged(StagedFile* staged) {
     staged->staging.clear();
 }
 
-// Renders on a thread of its own, as the demo does, and shows the progress on
-// a terminal. Returns the render time in seconds, or a negative value if the
-// song was rejected.
+// Renders in slices, as the demo's render routine runs, and shows the progress
+// on a terminal between them. Returns the render time in seconds, or a
+// negative value if the song was rejected.
 double renderWithProgress() {
     ProgressBar bar;
     startProgress(&bar, stdout, SONG_FRAMES);
-    std::atomic<int> result{-1};  // -1 while rendering, then renderSongInto's 1 or 0
     const auto start = std::chrono::steady_clock::now();
-    std::thread render([&result] { result.store(renderSongInto(demoSong, musicBuffer, nullptr)); });
-    while (bar.stream && result.load() < 0) {
-        const int32_t frames = renderedFrames.load(std::memory_order_acquire);
-        showProgress(&bar, frames, "music", static_cast<double>(frames) / SAMPLE_RATE);
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    if (!startSongRender(demoSong, musicBuffer, nullptr)) {
+        endProgress(&bar);
+        return -1.0;
     }
-    render.join();
+    auto shown = start;
+    while (continueSongRender(SONG_RENDER_SLICE)) {
+        const auto now = std::chrono::steady_clock::now();
+        if (bar.stream && now - shown >= std::chrono::milliseconds(100)) {
+            const int32_t frames = renderedFrames.load(std::memory_order_acquire);
+            showProgress(&bar, frames, "music", static_cast<double>(frames) / SAMPLE_RATE);
+            shown = now;
+        }
+    }
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     endProgress(&bar);
-    return result.load() == 1 ? seconds : -1.0;
+    return seconds;
 }
 
 void printChannel(const char* name, const ChannelStats& stats) {

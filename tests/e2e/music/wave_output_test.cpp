@@ -50,7 +50,7 @@ TEST(WaveOutput, PlaysTheBufferOnceFromItsStartAndCountsWhatTheDeviceTook) {
     for (uint32_t i = 0; i < frames * 2; ++i) samples[i] = (i & 1 ? -1.0f : 1.0f) * float(i % 4093 + 1) / 4096.0f;
 
     ASSERT_EQ(platformOpenWaveOutput(), 1);
-    platformPlayWaveBuffer(samples.data(), frames);
+    platformPlayWaveBuffer(samples.data(), frames, nullptr);
     // Readings before the end that the device did not move under: the
     // position, and the frames in the file.
     std::vector<std::pair<int64_t, int64_t>> readings;
@@ -93,7 +93,7 @@ TEST(WaveOutput, WithoutADeviceNothingOpensAndThePositionStaysZero) {
     setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
     std::vector<std::atomic<float>> samples(4410 * 2);
     EXPECT_EQ(platformOpenWaveOutput(), 0);
-    platformPlayWaveBuffer(samples.data(), 4410);
+    platformPlayWaveBuffer(samples.data(), 4410, nullptr);
     EXPECT_EQ(platformWavePosition(), 0u);
 }
 

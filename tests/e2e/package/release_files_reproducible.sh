@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# The release files are made of their inputs alone: the Debian package and the
-# Windows zip, each made twice from the same build a second apart, in other
+# The release files are made of their inputs alone: the Debian package, the
+# Windows zip and the web zip, each made twice from the same build a second apart, in other
 # folders and under another umask, are the same bytes. (Whole builds in two
 # folders are compared by hand: see the README's Releases.) Argument: the
-# folder with build-win32/.
+# folder with build-win32/ and build-web/.
 source "$(dirname "$0")/../support/e2e.sh"
 source "$QUORVEL_SOURCE_DIR/scripts/release-files.sh"
 require cpack zip i686-w64-mingw32-strip
@@ -19,8 +19,10 @@ for try in first second; do
   make_deb "$QUORVEL_BUILD_DIR" "$work/$try" || fail "cpack failed"
   make_windows_zip "$exe" "$QUORVEL_SOURCE_DIR/packaging/README-windows.txt.in" "$work/$try/windows.zip" ||
     fail "the zip could not be made"
+  make_web_zip "$1/build-web" "$QUORVEL_SOURCE_DIR/packaging/README-web.txt.in" "$work/$try/web.zip" ||
+    fail "the web zip could not be made"
 done
-for file in quorvel_*.deb windows.zip; do
+for file in quorvel_*.deb windows.zip web.zip; do
   cmp -s "$work"/first/$file "$work"/second/$file || fail "$file differs when made again"
 done
-echo "the deb and the zip made twice are the same bytes"
+echo "the deb and the zips made twice are the same bytes"

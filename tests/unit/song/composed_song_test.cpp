@@ -3,6 +3,7 @@
 // dropouts, and with every cue the visuals wait for where the patterns plan
 // it.
 #include "demo/music_cues.h"
+#include "tests/support/pinned_song.h"
 #include "tests/unit/synth/whole_song_render.h"
 
 #include <algorithm>
@@ -36,16 +37,9 @@ void expectCuesSeen(const WholeRender& r, const MusicCue& cue) {
 
 TEST(ComposedSong, RendersThePinnedSoundUnclampedUnbrokenAndWithEveryCueWherePlanned) {
     const WholeRender r = renderWholeSong(demoSong);
-    // Pinned from the engine at commit 53db600, whose render of this song
-    // agreed bit for bit, in every sample and noteTrace entry, with a plain
-    // reference interpreter written separately from the unit formulas. The
-    // samples' digest is also that of the data of quorvel-render-song's WAV
-    // file then (tail -c +59 song.wav | sha256sum), and the demo's sound
-    // captured with SDL's disk driver equals that file (e2e music tests).
-    // A change of the song, or of the tables the song compiler writes for it,
-    // changes them: pin the new values only when the unit tests pass and the
-    // change is meant.
-    EXPECT_EQ(r.samplesSha256(), "1c386716e75c84734e4bc9998cb30120fab87fe87b4fe6dfa478b997b3a7d90b");
+    // Pinned with the samples' digest (tests/support/pinned_song.h); the demo's
+    // sound captured with SDL's disk driver equals the render (e2e music tests).
+    EXPECT_EQ(r.samplesSha256(), PINNED_SONG_SAMPLES_SHA256);
     EXPECT_EQ(r.traceSha256(), "e043a200a67198db05ea39ba062586ec2efca7106720bf589e214f639151299a");
 
     size_t clamped = 0;
