@@ -10,6 +10,6 @@ zips=("$1"/quorvel-*-win32.zip)
 unpacked=$(mktemp -d)
 trap 'rm -rf "$unpacked"' EXIT
 unzip -q "${zips[0]}" -d "$unpacked"
-[ "$(cd "$unpacked" && ls | tr '\n' ' ')" = "README.txt quorvel.exe " ] || fail "the zip holds: $(ls "$unpacked")"
+[ "$(cd "$unpacked" && LC_ALL=C ls | tr '\n' ' ')" = "README.txt quorvel.exe " ] || fail "the zip holds: $(ls "$unpacked")"
 grep -q "Escape" "$unpacked/README.txt" && grep -q "OpenGL 2.0" "$unpacked/README.txt" || fail "README.txt lacks Escape or OpenGL 2.0"
 bash "$2" "$unpacked/quorvel.exe"

@@ -32,11 +32,13 @@ export WINEDEBUG=-all,trace+msgbox
 
 # start_exe EXE [ENV...]: starts EXE under Wine in the background; sets
 # DEMO_PID (the exit code of the Windows process is Wine's) and DEMO_LOG.
+# Wine speaks the C locale's English whatever the test's locale, so that the
+# boxes' captions and the keys that answer them are the ones the tests know.
 start_exe() {
   local exe=$1
   shift
   DEMO_LOG=$(mktemp)
-  env "$@" "$WINE_LOADER" "$exe" >"$DEMO_LOG" 2>&1 &
+  env LC_ALL=C.UTF-8 "$@" "$WINE_LOADER" "$exe" >"$DEMO_LOG" 2>&1 &
   DEMO_PID=$!
   trap 'kill -9 "$DEMO_PID" 2>/dev/null || true; rm -f "$DEMO_LOG"' EXIT
 }
