@@ -23,16 +23,18 @@ struct DelayUnit {
 DelayUnit compileDelay(const uint8_t bytes[6], int32_t firstRecord);
 
 // lineLengths gives each pool record's length in frames. Returns what
-// replaces the top value x.
-inline double runDelay(const DelayUnit& unit, DelayLine* pool, const int32_t* lineLengths, double x) {
+// replaces the top value x. lineCount is the unit's own, given apart so that
+// a routine which knows it has it as a constant.
+UNIT_INLINE double runDelay(const DelayUnit& unit, int32_t lineCount, DelayLine* pool, const int32_t* lineLengths,
+                       double x) {
     const double in = x * unit.pregain * unit.pregain;
     double acc = x * unit.dry;
     // Locals, so that the stores into the lines do not make them reloaded.
     const double keep = unit.keep, damp = unit.damp, feedback = unit.feedback;
     DelayLine* line = pool + unit.firstRecord;
-    DelayLine* const blocker = line + unit.lineCount;  // the record after the last line
+    DelayLine* const blocker = line + lineCount;  // the record after the last line
     const int32_t* length = lineLengths + unit.firstRecord;
-    for (; line != blocker; ++line, ++length) {
+    for (int32_t i = 0; i < lineCount; ++i, ++line, ++length) {
         int32_t position = line->writePosition;
         const double delayed = line->samples[position];
         acc += delayed;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "synth/song.h"
+#include "synth/synth_math.h"
 #include "synth/synth_state.h"
 
 struct EnvelopeUnit {
@@ -17,7 +18,7 @@ struct EnvelopeUnit {
 EnvelopeUnit compileEnvelope(const uint8_t bytes[5]);
 
 // Returns the value the unit pushes.
-inline double runEnvelope(const EnvelopeUnit& unit, const uint32_t* voice, uint32_t* slot) {
+UNIT_INLINE double runEnvelope(const EnvelopeUnit& unit, const uint32_t* voice, uint32_t* slot) {
     if (wordInt(voice[WORD_NOTE]) == 0) return 0.0;
     int32_t stage = wordInt(slot[0]);
     // Checked every frame: a finished envelope of a released voice goes back

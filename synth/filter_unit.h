@@ -4,6 +4,7 @@
 #pragma once
 
 #include "synth/song.h"
+#include "synth/synth_math.h"
 #include "synth/synth_state.h"
 
 struct FilterUnit {
@@ -14,8 +15,9 @@ struct FilterUnit {
 
 FilterUnit compileFilter(const uint8_t bytes[3]);
 
-// Returns what replaces the top value x.
-inline double runFilter(const FilterUnit& unit, const uint32_t* voice, uint32_t* slot, double x) {
+// Returns what replaces the top value x. outputs is the unit's own, given
+// apart so that a routine which knows it has it as a constant.
+UNIT_INLINE double runFilter(const FilterUnit& unit, uint8_t outputs, const uint32_t* voice, uint32_t* slot, double x) {
     if (wordInt(voice[WORD_NOTE]) == 0) return x;
     const double f = unit.coefficient;
     setWordFloat(slot[3], static_cast<float>(f));
@@ -27,9 +29,9 @@ inline double runFilter(const FilterUnit& unit, const uint32_t* voice, uint32_t*
     const double band = wordFloat(slot[2]);
     // Summed from 0 in a fixed order, so no flags give 0 while the state runs.
     double result = 0.0;
-    if (unit.outputs & FILTER_LOW) result += low;
-    if (unit.outputs & FILTER_HIGH) result += high;
-    if (unit.outputs & FILTER_BAND) result += band;
-    if (unit.outputs & FILTER_LOW_MINUS_HIGH) result += low - high;
+    if (outputs & FILTER_LOW) result += low;
+    if (outputs & FILTER_HIGH) result += high;
+    if (outputs & FILTER_BAND) result += band;
+    if (outputs & FILTER_LOW_MINUS_HIGH) result += low - high;
     return result;
 }

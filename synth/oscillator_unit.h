@@ -35,12 +35,15 @@ inline double triangleWave(double q, double w) {
 
 inline double pulseWave(double q, double w) { return q <= w ? 1.0 : -1.0; }
 
-// Returns the value the unit pushes.
-inline double runOscillator(OscillatorUnit& unit, const uint32_t* voice, uint32_t* slot, int32_t& noiseSeed) {
+// Returns the value the unit pushes. The waveform and followsNote are the
+// unit's own, given apart so that a routine which knows them has them as
+// constants.
+UNIT_INLINE double runOscillator(OscillatorUnit& unit, uint8_t waveform, bool followsNote, const uint32_t* voice,
+                            uint32_t* slot, int32_t& noiseSeed) {
     const int32_t note = wordInt(voice[WORD_NOTE]);
     if (note == 0) return 0.0;
     double semitones = unit.transpose + 128.0 * wordFloat(slot[1]) + unit.detune + wordFloat(slot[2]);
-    if (unit.followsNote) semitones += note;
+    if (followsNote) semitones += note;
     if (!(semitones == unit.lastSemitones)) {
         unit.lastSemitones = semitones;
         unit.lastIncrement = pow2(semitones * SEMITONE_OCTAVES) * unit.phaseStep;
@@ -50,7 +53,7 @@ inline double runOscillator(OscillatorUnit& unit, const uint32_t* voice, uint32_
     const double q = fractionalPart(wordFloat(slot[0]) + unit.phaseOffset + 1.0);
     const double w = unit.width + wordFloat(slot[5]);
     double wave;
-    switch (unit.waveform) {
+    switch (waveform) {
     case OSC_SINE: wave = sineOfTurns(q); break;
     case OSC_TRIANGLE: wave = triangleWave(q, w); break;
     case OSC_PULSE: wave = pulseWave(q, w); break;

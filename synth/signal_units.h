@@ -85,10 +85,9 @@ inline void runPan(SignalStack& stack) {
     stack.push(stack.top);
 }
 
-// OP_OUTPUT: pops left (the top), then right. Slot word 1 modulates the gain.
-inline void runOutput(const OutputUnit& unit, uint32_t* voice, const uint32_t* slot, SignalStack& stack) {
-    const double left = stack.pop();
-    const double right = stack.pop();
+// OP_OUTPUT: left is the top, right the value under it. Slot word 1
+// modulates the gain.
+inline void runOutput(const OutputUnit& unit, uint32_t* voice, const uint32_t* slot, double left, double right) {
     const double gain = unit.gain + wordFloat(slot[1]);
     setWordFloat(voice[WORD_SEND_LEFT], static_cast<float>(left * unit.send));
     setWordFloat(voice[WORD_SEND_RIGHT], static_cast<float>(right * unit.send));
@@ -97,15 +96,15 @@ inline void runOutput(const OutputUnit& unit, uint32_t* voice, const uint32_t* s
 }
 
 // OP_MIX: the track voices' outputs of this frame, summed per channel; the
-// master's own are never included. Right is pushed first, so left is on top.
-inline void runMix(const MixUnit& unit, const uint32_t* voiceArea, SignalStack& stack) {
-    double left = 0.0;
-    double right = 0.0;
+// master's own are never included. The unit pushes right first, so left is
+// on top. leftWord is the unit's own, given apart so that a routine which
+// knows it has it as a constant.
+inline void mixTrackOutputs(int32_t leftWord, const uint32_t* voiceArea, double& left, double& right) {
+    left = 0.0;
+    right = 0.0;
     for (int32_t t = 0; t < TRACK_COUNT; ++t) {
         const uint32_t* voice = voiceArea + t * VOICE_WORDS;
-        left += wordFloat(voice[unit.leftWord]);
-        right += wordFloat(voice[unit.leftWord + 1]);
+        left += wordFloat(voice[leftWord]);
+        right += wordFloat(voice[leftWord + 1]);
     }
-    stack.push(right);
-    stack.push(left);
 }

@@ -111,6 +111,12 @@ enum : uint8_t {
     MIX_SEND = 8,
 };
 
+struct UnitProgram;
+struct SynthState;
+// An instrument's unit list for one frame on its voice, compiled to code
+// (synth/unit_program.h runs it).
+typedef void (*InstrumentRoutine)(UnitProgram& program, SynthState& state);
+
 struct Song {
     const uint8_t* patterns;     // patternCount x 16 note bytes
     int32_t patternCount;
@@ -120,6 +126,9 @@ struct Song {
     const uint8_t* paramStream;  // every unit's parameter bytes, in unit order
     int32_t paramStreamSize;
     const uint16_t* delayLengths;  // DELAY_LENGTH_COUNT lengths in samples
+    // The unit lists as routines, one a voice, made from these tables by the
+    // song compiler; null where a song has none (the lists are interpreted).
+    const InstrumentRoutine* instrumentRoutines;
 };
 
 // The delay lengths every song uses: two banks of comb lengths for the stereo

@@ -21,6 +21,11 @@ inline constexpr double NOISE_DIVISOR = -2147483648.0;
 inline constexpr double DC_BLOCKER_COEFFICIENT = 0.99609375;  // 255/256
 inline constexpr double TWO_PI = 2.0 * 3.14159265358979323846;
 
+// For the units the song's routines call with a unit's constant choices (its
+// waveform, its filter outputs, its line count): inlined into every call,
+// whatever the compiler's size limits say, so that those constants fold.
+#define UNIT_INLINE inline __attribute__((always_inline))
+
 // 2 to the power x for any sign of x: the exact power of two of floor(x) times
 // 2 to the fractional part.
 double pow2(double x);

@@ -80,9 +80,10 @@ void compileSong(const Song& song, UnitProgram& program) {
     }
     // The last unit's DC blocker takes one record more.
     program.poolRecords = anyDelay ? poolCursor + 1 : 0;
+    program.routines = song.instrumentRoutines;
 }
 
-void runUnitList(UnitProgram& program, int32_t voiceIndex, SynthState& state) {
+void interpretUnitList(UnitProgram& program, int32_t voiceIndex, SynthState& state) {
     const CompiledInstrument& instrument = program.instruments[voiceIndex];
     uint32_t* voice = voiceRecord(state, voiceIndex);
     double under[STACK_DEPTH];
@@ -91,14 +92,21 @@ void runUnitList(UnitProgram& program, int32_t voiceIndex, SynthState& state) {
         switch (unit->kernel) {
         case KERNEL_END: return;
         case KERNEL_ENVELOPE: stack.push(runEnvelope(unit->envelope, voice, voice + unit->slotWord)); break;
-        case KERNEL_OSCILLATOR:
-            stack.push(runOscillator(unit->oscillator, voice, voice + unit->slotWord, state.noiseSeed));
+        case KERNEL_OSCILLATOR: {
+            OscillatorUnit& oscillator = unit->oscillator;
+            stack.push(runOscillator(oscillator, oscillator.waveform, oscillator.followsNote, voice,
+                                     voice + unit->slotWord, state.noiseSeed));
             break;
-        case KERNEL_FILTER: stack.top = runFilter(unit->filter, voice, voice + unit->slotWord, stack.top); break;
+        }
+        case KERNEL_FILTER:
+            stack.top = runFilter(unit->filter, unit->filter.outputs, voice, voice + unit->slotWord, stack.top);
+            break;
         case KERNEL_SHAPER:
             if (wordInt(voice[WORD_NOTE]) != 0) stack.top = shapeWithCurve(stack.top, unit->shaperCurve);
             break;
-        case KERNEL_DELAY: stack.top = runDelay(unit->delay, state.delayPool, program.lineLengths, stack.top); break;
+        case KERNEL_DELAY:
+            stack.top = runDelay(unit->delay, unit->delay.lineCount, state.delayPool, program.lineLengths, stack.top);
+            break;
         case KERNEL_POP: stack.pop(); break;
         case KERNEL_ADD_POP: stackAddPop(stack); break;
         case KERNEL_MUL_POP: stackMulPop(stack); break;
@@ -109,8 +117,19 @@ void runUnitList(UnitProgram& program, int32_t voiceIndex, SynthState& state) {
         case KERNEL_ADD_PAIRS: stackAddPairs(stack); break;
         case KERNEL_STORE: runStore(unit->store, voice, stack.top); break;
         case KERNEL_PAN: runPan(stack); break;
-        case KERNEL_OUTPUT: runOutput(unit->output, voice, voice + unit->slotWord, stack); break;
-        case KERNEL_MIX: runMix(unit->mix, state.voiceArea, stack); break;
+        case KERNEL_OUTPUT: {
+            const double left = stack.pop();
+            const double right = stack.pop();
+            runOutput(unit->output, voice, voice + unit->slotWord, left, right);
+            break;
+        }
+        case KERNEL_MIX: {
+            double left, right;
+            mixTrackOutputs(unit->mix.leftWord, state.voiceArea, left, right);
+            stack.push(right);
+            stack.push(left);
+            break;
+        }
         case KERNEL_STORE_REMOTE: runStoreRemote(unit->store, voice, state.voiceArea, stack.top); break;
         }
     }

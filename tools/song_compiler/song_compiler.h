@@ -56,5 +56,9 @@ struct CompiledSong {
 bool compileSongSource(const std::string& text, const std::string& sourceName, CompiledSong* song,
                  std::string* errors);
 
-// The C++ source that defines demoSong with the song's tables.
+// The C++ source that defines demoSong with the song's tables and its
+// instrument routines.
 std::string songTablesSource(const CompiledSong& song, const std::string& sourceName);
+
+// The instruments as routines (demoSongRoutines), a part of that source.
+std::string instrumentRoutinesSource(const CompiledSong& song);
