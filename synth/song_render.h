@@ -24,8 +24,17 @@ extern std::atomic<int32_t> renderedFrames;
 // (musicBuffer) and noteTrace, then returns.
 void renderSong(void* buffer);
 
+// Where builds have threads, the tracks that can be rendered apart are
+// rendered on a worker thread beside the render thread; the result is the
+// same either way.
+enum RenderThreads {
+    RENDER_WITH_WORKER,
+    RENDER_ON_ONE_THREAD,
+};
+
 // Validates song and renders it front to back into buffer (SONG_FRAMES x 2
 // samples) and noteTrace, counting renderedFrames from 0. Returns 0 with the
-// fault, rendering nothing, if the song is rejected. Uses one static engine:
+// fault, rendering nothing, if the song is rejected. Uses static engines:
 // one render at a time.
-int renderSongInto(const Song& song, std::atomic<float>* buffer, SongFault* fault);
+int renderSongInto(const Song& song, std::atomic<float>* buffer, SongFault* fault,
+                   RenderThreads threads = RENDER_WITH_WORKER);

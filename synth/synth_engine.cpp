@@ -10,6 +10,8 @@ int startEngine(SynthEngine& engine, const Song& song, SongFault* fault) {
     engine.row = 0;
     engine.frameInRow = 0;
     for (int32_t& note : engine.trackNotes) note = 0;
+    for (TrackPlace& place : engine.trackPlaces) place = TRACK_HERE;
+    engine.rendersMaster = true;
     return 1;
 }
 
@@ -20,7 +22,12 @@ float clampSample(float value) {
     return value;
 }
 
-void renderTrack(SynthEngine& engine, int32_t track) {
+namespace {
+
+// One track's part of a frame: its unit list, then the bookkeeping: the voice
+// falls silent when the envelope in its slot 0 is done, and its note word is
+// kept in trackNotes.
+inline void renderTrack(SynthEngine& engine, int32_t track) {
     runUnitList(engine.program, track, engine.state);
     uint32_t* voice = voiceRecord(engine.state, track);
     if (engine.program.instruments[track].endsWithFirstEnvelope && wordInt(voice[WORD_FIRST_SLOT]) == STAGE_DONE) {
@@ -29,21 +36,35 @@ void renderTrack(SynthEngine& engine, int32_t track) {
     engine.trackNotes[track] = wordInt(voice[WORD_NOTE]);
 }
 
-StereoFrame renderFrame(SynthEngine& engine) {
+}  // namespace
+
+StereoFrame renderFrame(SynthEngine& engine, const TrackOutputs* elsewhere) {
     SynthState& state = engine.state;
     // Track by track: a track's row step happens just before it renders, so
     // a note-on wipes what lower tracks stored into it this frame.
     for (int32_t track = 0; track < TRACK_COUNT; ++track) {
-        if (engine.frameInRow == 0) sequencerRowStep(engine.song, state, track, engine.row);
-        renderTrack(engine, track);
+        if (engine.trackPlaces[track] == TRACK_HERE) {
+            if (engine.frameInRow == 0) sequencerRowStep(engine.song, state, track, engine.row);
+            renderTrack(engine, track);
+        } else if (elsewhere) {
+            uint32_t* outputs = voiceRecord(state, track) + WORD_SEND_LEFT;
+            for (int32_t w = 0; w < TRACK_OUTPUT_WORDS; ++w) outputs[w] = elsewhere->words[track][w];
+        }
     }
-    uint32_t* master = voiceRecord(state, MASTER_VOICE);
-    setWordInt(master[WORD_NOTE], TRACK_COUNT);  // any non-zero note keeps the master active
-    runUnitList(engine.program, MASTER_VOICE, state);
-
     if (++engine.frameInRow == SAMPLES_PER_ROW) {
         engine.frameInRow = 0;
         ++engine.row;
     }
+    if (!engine.rendersMaster) return {0.0f, 0.0f};
+    uint32_t* master = voiceRecord(state, MASTER_VOICE);
+    setWordInt(master[WORD_NOTE], TRACK_COUNT);  // any non-zero note keeps the master active
+    runUnitList(engine.program, MASTER_VOICE, state);
     return {clampSample(wordFloat(master[WORD_MAIN_LEFT])), clampSample(wordFloat(master[WORD_MAIN_RIGHT]))};
+}
+
+void copyTrackOutputs(const SynthEngine& engine, TrackOutputs& outputs) {
+    for (int32_t track = 0; track < TRACK_COUNT; ++track) {
+        const uint32_t* words = voiceRecord(engine.state, track) + WORD_SEND_LEFT;
+        for (int32_t w = 0; w < TRACK_OUTPUT_WORDS; ++w) outputs.words[track][w] = words[w];
+    }
 }

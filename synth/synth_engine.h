@@ -8,6 +8,13 @@
 #include "synth/synth_state.h"
 #include "synth/unit_program.h"
 
+// Where a frame's track is rendered: by this engine, or by another one (see
+// findSeparableTracks), which hands in the track's outputs of each frame.
+enum TrackPlace : uint8_t {
+    TRACK_HERE,
+    TRACK_ELSEWHERE,
+};
+
 struct SynthEngine {
     SynthState state;
     UnitProgram program;
@@ -16,6 +23,8 @@ struct SynthEngine {
     int32_t frameInRow;
     // Each track's note word as its bookkeeping left it in the last frame.
     int32_t trackNotes[TRACK_COUNT];
+    TrackPlace trackPlaces[TRACK_COUNT];  // all TRACK_HERE from startEngine
+    bool rendersMaster;                   // true from startEngine
 };
 
 struct StereoFrame {
@@ -23,19 +32,26 @@ struct StereoFrame {
     float right;
 };
 
+// The output words of every track after one frame: send left and right,
+// main left and right, as the voice records hold them.
+enum { TRACK_OUTPUT_WORDS = 4 };
+struct TrackOutputs {
+    uint32_t words[TRACK_COUNT][TRACK_OUTPUT_WORDS];
+};
+
 // Validates the song, decodes it and resets the engine to the song's start.
 // 0 (with the fault) if the song is rejected; the engine is then unusable.
 int startEngine(SynthEngine& engine, const Song& song, SongFault* fault);
 
-// One track's part of a frame: its unit list, then the bookkeeping: the voice
-// falls silent when the envelope in its slot 0 is done, and its note word is
-// kept in trackNotes.
-void renderTrack(SynthEngine& engine, int32_t track);
+// Renders the next frame and returns the master's outputs clamped to [-1, 1]
+// (silence when the engine does not render the master). A track rendered
+// elsewhere takes its outputs from `elsewhere` at its turn in the frame, if
+// given. Rendering past the song's last row reads the order lists out of
+// range: callers stop after SONG_FRAMES.
+StereoFrame renderFrame(SynthEngine& engine, const TrackOutputs* elsewhere = nullptr);
 
-// Renders the next frame and returns the master's outputs clamped to [-1, 1].
-// Rendering past the song's last row reads the order lists out of range:
-// callers stop after SONG_FRAMES.
-StereoFrame renderFrame(SynthEngine& engine);
+// The engine's tracks' output words as the last frame left them.
+void copyTrackOutputs(const SynthEngine& engine, TrackOutputs& outputs);
 
 // [-1, 1]; a NaN, which only a runaway instrument makes, becomes silence.
 float clampSample(float value);
