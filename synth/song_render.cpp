@@ -12,88 +12,101 @@ std::atomic<int32_t> renderedFrames;
 
 namespace {
 
-// The voice area, the 122 MB delay pool and the decoded song: static, as the
-// engine allocates nothing.
-SynthEngine songEngine;
+// The song is rendered in blocks of frames, the blocks of noteTrace. Tracks
+// that depend on no other voice (findSeparableTracks) go first, a block at a
+// time and track by track, on an engine of their own; their outputs of every
+// frame wait in a ring of blocks. The other tracks and the master follow
+// frame by frame on the song's engine, the ring's outputs taking the
+// separable tracks' turns. Each engine computes what the one engine would,
+// in the same order: the result is the same to the bit. With a worker
+// thread, the separable tracks run on it, up to a ring ahead.
+enum { BLOCK_FRAMES = NOTE_TRACE_BLOCK, RING_BLOCKS = 16, SONG_BLOCKS = NOTE_TRACE_ROWS };
 
-// The engine's tracks' note words of the frame just rendered, into the trace.
-void traceNotes(const SynthEngine& engine, int32_t frame) {
-    std::atomic<int32_t>* traceRow = noteTrace[frame >> 8];
+// Static, as the engines allocate nothing: each holds a voice area, the
+// 122 MB delay pool (only the records its units use are touched) and the
+// decoded song.
+SynthEngine songEngine;
+SynthEngine separateEngine;
+TrackOutputs ring[RING_BLOCKS][BLOCK_FRAMES];
+
+int32_t blockStart(int32_t block) { return block * BLOCK_FRAMES; }
+int32_t blockFrames(int32_t block) {
+    return block == SONG_BLOCKS - 1 ? SONG_FRAMES - blockStart(block) : BLOCK_FRAMES;
+}
+
+// The engine's tracks' note words after the block's last frame, into its row.
+void traceNotes(const SynthEngine& engine, int32_t block) {
     for (int32_t track = 0; track < TRACK_COUNT; ++track) {
         if (engine.trackPlaces[track] != TRACK_HERE) continue;
-        traceRow[2 * track].store(engine.trackNotes[track], std::memory_order_relaxed);
+        noteTrace[block][2 * track].store(engine.trackNotes[track], std::memory_order_relaxed);
     }
 }
 
-// The frames from `first` to `end` into buffer, with `elsewhere` the outputs
-// of the tracks rendered apart (one record a frame, from `first` on), if any.
-void renderFrames(std::atomic<float>* buffer, int32_t first, int32_t end, const TrackOutputs* elsewhere) {
+void renderSeparateBlock(int32_t block) {
+    TrackOutputs* outputs = ring[block % RING_BLOCKS];
+    for (int32_t track = 0; track < TRACK_COUNT; ++track) {
+        if (separateEngine.trackPlaces[track] != TRACK_HERE) continue;
+        renderTrackFrames(separateEngine, track, blockStart(block), blockFrames(block), outputs);
+    }
+    traceNotes(separateEngine, block);
+}
+
+// The block's frames on the song's engine, with the separable tracks' outputs
+// from the ring (none if no track is separate).
+void renderSongBlock(std::atomic<float>* buffer, int32_t block, bool separate) {
+    const TrackOutputs* outputs = separate ? ring[block % RING_BLOCKS] : nullptr;
+    const int32_t first = blockStart(block), end = first + blockFrames(block);
     for (int32_t frame = first; frame < end; ++frame) {
-        const StereoFrame out = renderFrame(songEngine, elsewhere ? elsewhere + (frame - first) : nullptr);
-        traceNotes(songEngine, frame);
+        const StereoFrame out = renderFrame(songEngine, outputs ? outputs++ : nullptr);
         buffer[2 * frame].store(out.left, std::memory_order_relaxed);
         buffer[2 * frame + 1].store(out.right, std::memory_order_relaxed);
+        if (frame + 1 == end) traceNotes(songEngine, block);
         renderedFrames.store(frame + 1, std::memory_order_release);
     }
 }
 
+// Moves the separable tracks to separateEngine. 0 when there are none.
+int separateTracks(const Song& song) {
+    bool separable[TRACK_COUNT];
+    findSeparableTracks(songEngine.program, separable);
+    int32_t count = 0;
+    for (bool apart : separable) count += apart;
+    if (count == 0 || !startEngine(separateEngine, song, nullptr)) return 0;
+    for (int32_t track = 0; track < TRACK_COUNT; ++track) {
+        songEngine.trackPlaces[track] = separable[track] ? TRACK_ELSEWHERE : TRACK_HERE;
+        separateEngine.trackPlaces[track] = separable[track] ? TRACK_HERE : TRACK_ELSEWHERE;
+    }
+    return 1;
+}
+
 #ifdef QUORVEL_RENDER_WORKER
 
-// The separable tracks on a worker thread of their own, a block of frames
-// ahead: it renders them on an engine of its own and hands their outputs of
-// every frame through a ring of blocks to the render thread, which renders
-// the other tracks and the master frame by frame as before, the handed-in
-// outputs taking the separable tracks' turns. Each engine computes what the
-// one engine would, in the same order: the result is the same to the bit.
-enum { BLOCK_FRAMES = NOTE_TRACE_BLOCK, RING_BLOCKS = 16, SONG_BLOCKS = NOTE_TRACE_ROWS };
-
-SynthEngine workerEngine;
-TrackOutputs ring[RING_BLOCKS][BLOCK_FRAMES];
 std::atomic<int32_t> blocksMade;   // by the worker: blocks in the ring, counted from the song's start
 std::atomic<int32_t> blocksTaken;  // by the render thread
-
-int32_t blockEnd(int32_t block) { return block == SONG_BLOCKS - 1 ? SONG_FRAMES : (block + 1) * BLOCK_FRAMES; }
 
 // Waits (giving the processor away) until counter reaches at least value.
 void waitFor(const std::atomic<int32_t>& counter, int32_t value) {
     while (counter.load(std::memory_order_acquire) < value) std::this_thread::yield();
 }
 
-void renderSeparableTracks() {
+void renderSeparateBlocks() {
     for (int32_t block = 0; block < SONG_BLOCKS; ++block) {
         waitFor(blocksTaken, block - RING_BLOCKS + 1);
-        TrackOutputs* outputs = ring[block % RING_BLOCKS];
-        for (int32_t frame = block * BLOCK_FRAMES; frame < blockEnd(block); ++frame) {
-            renderFrame(workerEngine);
-            traceNotes(workerEngine, frame);
-            copyTrackOutputs(workerEngine, *outputs++);
-        }
+        renderSeparateBlock(block);
         blocksMade.store(block + 1, std::memory_order_release);
     }
 }
 
-// 0 when no track is separable (everything stays on this thread).
-int renderWithWorker(const Song& song, std::atomic<float>* buffer) {
-    bool separable[TRACK_COUNT];
-    findSeparableTracks(songEngine.program, separable);
-    int32_t count = 0;
-    for (bool apart : separable) count += apart;
-    if (count == 0 || !startEngine(workerEngine, song, nullptr)) return 0;
-    for (int32_t track = 0; track < TRACK_COUNT; ++track) {
-        songEngine.trackPlaces[track] = separable[track] ? TRACK_ELSEWHERE : TRACK_HERE;
-        workerEngine.trackPlaces[track] = separable[track] ? TRACK_HERE : TRACK_ELSEWHERE;
-    }
-    workerEngine.rendersMaster = false;
+void renderWithWorker(std::atomic<float>* buffer) {
     blocksMade.store(0, std::memory_order_relaxed);
     blocksTaken.store(0, std::memory_order_relaxed);
-    std::thread worker(renderSeparableTracks);
+    std::thread worker(renderSeparateBlocks);
     for (int32_t block = 0; block < SONG_BLOCKS; ++block) {
         waitFor(blocksMade, block + 1);
-        renderFrames(buffer, block * BLOCK_FRAMES, blockEnd(block), ring[block % RING_BLOCKS]);
+        renderSongBlock(buffer, block, true);
         blocksTaken.store(block + 1, std::memory_order_release);
     }
     worker.join();
-    return 1;
 }
 
 #endif
@@ -103,12 +116,19 @@ int renderWithWorker(const Song& song, std::atomic<float>* buffer) {
 int renderSongInto(const Song& song, std::atomic<float>* buffer, SongFault* fault, RenderThreads threads) {
     renderedFrames.store(0, std::memory_order_release);
     if (!startEngine(songEngine, song, fault)) return 0;
+    const bool separate = separateTracks(song);
 #ifdef QUORVEL_RENDER_WORKER
-    if (threads == RENDER_WITH_WORKER && renderWithWorker(song, buffer)) return 1;
+    if (separate && threads == RENDER_WITH_WORKER) {
+        renderWithWorker(buffer);
+        return 1;
+    }
 #else
     (void)threads;
 #endif
-    renderFrames(buffer, 0, SONG_FRAMES, nullptr);
+    for (int32_t block = 0; block < SONG_BLOCKS; ++block) {
+        if (separate) renderSeparateBlock(block);
+        renderSongBlock(buffer, block, separate);
+    }
     return 1;
 }
 

@@ -62,9 +62,16 @@ StereoFrame renderFrame(SynthEngine& engine, const TrackOutputs* elsewhere) {
     return {clampSample(wordFloat(master[WORD_MAIN_LEFT])), clampSample(wordFloat(master[WORD_MAIN_RIGHT]))};
 }
 
-void copyTrackOutputs(const SynthEngine& engine, TrackOutputs& outputs) {
-    for (int32_t track = 0; track < TRACK_COUNT; ++track) {
-        const uint32_t* words = voiceRecord(engine.state, track) + WORD_SEND_LEFT;
-        for (int32_t w = 0; w < TRACK_OUTPUT_WORDS; ++w) outputs.words[track][w] = words[w];
+void renderTrackFrames(SynthEngine& engine, int32_t track, int32_t first, int32_t count, TrackOutputs* outputs) {
+    const uint32_t* words = voiceRecord(engine.state, track) + WORD_SEND_LEFT;
+    int32_t row = first / SAMPLES_PER_ROW, frameInRow = first % SAMPLES_PER_ROW;
+    for (int32_t i = 0; i < count; ++i) {
+        if (frameInRow == 0) sequencerRowStep(engine.song, engine.state, track, row);
+        renderTrack(engine, track);
+        for (int32_t w = 0; w < TRACK_OUTPUT_WORDS; ++w) outputs[i].words[track][w] = words[w];
+        if (++frameInRow == SAMPLES_PER_ROW) {
+            frameInRow = 0;
+            ++row;
+        }
     }
 }

@@ -50,8 +50,11 @@ int startEngine(SynthEngine& engine, const Song& song, SongFault* fault);
 // range: callers stop after SONG_FRAMES.
 StereoFrame renderFrame(SynthEngine& engine, const TrackOutputs* elsewhere = nullptr);
 
-// The engine's tracks' output words as the last frame left them.
-void copyTrackOutputs(const SynthEngine& engine, TrackOutputs& outputs);
+// Frames first to first + count - 1 of one track that is rendered apart (see
+// findSeparableTracks) on this engine, frame after frame; its output words of
+// each frame go to outputs[i].words[track]. Such a track depends on no other
+// voice, so its frames may run ahead of the rest of the song's.
+void renderTrackFrames(SynthEngine& engine, int32_t track, int32_t first, int32_t count, TrackOutputs* outputs);
 
 // [-1, 1]; a NaN, which only a runaway instrument makes, becomes silence.
 float clampSample(float value);
