@@ -3,6 +3,8 @@
 #include "synth/synth_engine.h"
 
 #ifdef QUORVEL_RENDER_WORKER
+#include <condition_variable>
+#include <mutex>
 #include <thread>
 #endif
 
@@ -81,30 +83,45 @@ int separateTracks(const Song& song) {
 
 #ifdef QUORVEL_RENDER_WORKER
 
-std::atomic<int32_t> blocksMade;   // by the worker: blocks in the ring, counted from the song's start
-std::atomic<int32_t> blocksTaken;  // by the render thread
+// Blocks counted from the song's start: those the worker has put in the ring
+// and those the render thread has taken from it. Each thread sleeps while it
+// waits for the other, so that neither takes a processor from the demo's
+// frames (the worker waits most: the render thread has more to do).
+struct RingCounts {
+    std::mutex lock;
+    std::condition_variable changed;
+    int32_t made;
+    int32_t taken;
+} ringCounts;
 
-// Waits (giving the processor away) until counter reaches at least value.
-void waitFor(const std::atomic<int32_t>& counter, int32_t value) {
-    while (counter.load(std::memory_order_acquire) < value) std::this_thread::yield();
+void waitFor(const int32_t& count, int32_t value) {
+    std::unique_lock<std::mutex> hold(ringCounts.lock);
+    ringCounts.changed.wait(hold, [&count, value] { return count >= value; });
+}
+
+void setCount(int32_t& count, int32_t value) {
+    {
+        std::lock_guard<std::mutex> hold(ringCounts.lock);
+        count = value;
+    }
+    ringCounts.changed.notify_all();
 }
 
 void renderSeparateBlocks() {
     for (int32_t block = 0; block < SONG_BLOCKS; ++block) {
-        waitFor(blocksTaken, block - RING_BLOCKS + 1);
+        waitFor(ringCounts.taken, block - RING_BLOCKS + 1);
         renderSeparateBlock(block);
-        blocksMade.store(block + 1, std::memory_order_release);
+        setCount(ringCounts.made, block + 1);
     }
 }
 
 void renderWithWorker(std::atomic<float>* buffer) {
-    blocksMade.store(0, std::memory_order_relaxed);
-    blocksTaken.store(0, std::memory_order_relaxed);
+    ringCounts.made = ringCounts.taken = 0;
     std::thread worker(renderSeparateBlocks);
     for (int32_t block = 0; block < SONG_BLOCKS; ++block) {
-        waitFor(blocksMade, block + 1);
+        waitFor(ringCounts.made, block + 1);
         renderSongBlock(buffer, block, true);
-        blocksTaken.store(block + 1, std::memory_order_release);
+        setCount(ringCounts.taken, block + 1);
     }
     worker.join();
 }
