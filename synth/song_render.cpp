@@ -36,7 +36,7 @@ int32_t blockFrames(int32_t block) {
     return block == SONG_BLOCKS - 1 ? SONG_FRAMES - blockStart(block) : BLOCK_FRAMES;
 }
 
-// The engine's tracks' note words after the block's last frame, into its row.
+// The engine's tracks' note words after its last frame, into the block's row.
 void traceNotes(const SynthEngine& engine, int32_t block) {
     for (int32_t track = 0; track < TRACK_COUNT; ++track) {
         if (engine.trackPlaces[track] != TRACK_HERE) continue;
@@ -60,9 +60,9 @@ void renderSongBlock(std::atomic<float>* buffer, int32_t block, bool separate) {
     const int32_t first = blockStart(block), end = first + blockFrames(block);
     for (int32_t frame = first; frame < end; ++frame) {
         const StereoFrame out = renderFrame(songEngine, outputs ? outputs++ : nullptr);
+        traceNotes(songEngine, block);
         buffer[2 * frame].store(out.left, std::memory_order_relaxed);
         buffer[2 * frame + 1].store(out.right, std::memory_order_relaxed);
-        if (frame + 1 == end) traceNotes(songEngine, block);
         renderedFrames.store(frame + 1, std::memory_order_release);
     }
 }

@@ -16,8 +16,10 @@ extern std::atomic<float> musicBuffer[SONG_FRAMES * 2];
 extern std::atomic<int32_t> noteTrace[NOTE_TRACE_ROWS][NOTE_TRACE_ENTRIES];
 
 // Frames of the buffer rendered so far: stored with release ordering after
-// each frame's two samples (and its noteTrace entries), so a reader that loads
-// it with acquire ordering sees every sample before that frame.
+// each frame's two samples and its noteTrace entries (the tracks rendered
+// apart, a block ahead, have their block's entries written before the block's
+// first frame), so a reader that loads it with acquire ordering sees every
+// sample before that frame.
 extern std::atomic<int32_t> renderedFrames;
 
 // The render thread's routine: renders demoSong front to back into buffer

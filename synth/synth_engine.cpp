@@ -11,7 +11,6 @@ int startEngine(SynthEngine& engine, const Song& song, SongFault* fault) {
     engine.frameInRow = 0;
     for (int32_t& note : engine.trackNotes) note = 0;
     for (TrackPlace& place : engine.trackPlaces) place = TRACK_HERE;
-    engine.rendersMaster = true;
     return 1;
 }
 
@@ -46,7 +45,7 @@ StereoFrame renderFrame(SynthEngine& engine, const TrackOutputs* elsewhere) {
         if (engine.trackPlaces[track] == TRACK_HERE) {
             if (engine.frameInRow == 0) sequencerRowStep(engine.song, state, track, engine.row);
             renderTrack(engine, track);
-        } else if (elsewhere) {
+        } else {
             uint32_t* outputs = voiceRecord(state, track) + WORD_SEND_LEFT;
             for (int32_t w = 0; w < TRACK_OUTPUT_WORDS; ++w) outputs[w] = elsewhere->words[track][w];
         }
@@ -55,7 +54,6 @@ StereoFrame renderFrame(SynthEngine& engine, const TrackOutputs* elsewhere) {
         engine.frameInRow = 0;
         ++engine.row;
     }
-    if (!engine.rendersMaster) return {0.0f, 0.0f};
     uint32_t* master = voiceRecord(state, MASTER_VOICE);
     setWordInt(master[WORD_NOTE], TRACK_COUNT);  // any non-zero note keeps the master active
     runUnitList(engine.program, MASTER_VOICE, state);

@@ -24,7 +24,6 @@ struct SynthEngine {
     // Each track's note word as its bookkeeping left it in the last frame.
     int32_t trackNotes[TRACK_COUNT];
     TrackPlace trackPlaces[TRACK_COUNT];  // all TRACK_HERE from startEngine
-    bool rendersMaster;                   // true from startEngine
 };
 
 struct StereoFrame {
@@ -43,11 +42,10 @@ struct TrackOutputs {
 // 0 (with the fault) if the song is rejected; the engine is then unusable.
 int startEngine(SynthEngine& engine, const Song& song, SongFault* fault);
 
-// Renders the next frame and returns the master's outputs clamped to [-1, 1]
-// (silence when the engine does not render the master). A track rendered
-// elsewhere takes its outputs from `elsewhere` at its turn in the frame, if
-// given. Rendering past the song's last row reads the order lists out of
-// range: callers stop after SONG_FRAMES.
+// Renders the next frame and returns the master's outputs clamped to [-1, 1].
+// A track rendered elsewhere takes its outputs from `elsewhere` (needed then)
+// at its turn in the frame. Rendering past the song's last row reads the
+// order lists out of range: callers stop after SONG_FRAMES.
 StereoFrame renderFrame(SynthEngine& engine, const TrackOutputs* elsewhere = nullptr);
 
 // Frames first to first + count - 1 of one track that is rendered apart (see
