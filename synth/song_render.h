@@ -16,27 +16,16 @@ extern std::atomic<float> musicBuffer[SONG_FRAMES * 2];
 extern std::atomic<int32_t> noteTrace[NOTE_TRACE_ROWS][NOTE_TRACE_ENTRIES];
 
 // Frames of the buffer rendered so far: stored with release ordering after
-// each frame's two samples and its noteTrace entries (the tracks rendered
-// apart, a block ahead, have their block's entries written before the block's
-// first frame), so a reader that loads it with acquire ordering sees every
-// sample before that frame.
+// each frame's two samples (and its noteTrace entries), so a reader that loads
+// it with acquire ordering sees every sample before that frame.
 extern std::atomic<int32_t> renderedFrames;
 
 // The render thread's routine: renders demoSong front to back into buffer
 // (musicBuffer) and noteTrace, then returns.
 void renderSong(void* buffer);
 
-// Where builds have threads, the tracks that can be rendered apart are
-// rendered on a worker thread beside the render thread; the result is the
-// same either way.
-enum RenderThreads {
-    RENDER_WITH_WORKER,
-    RENDER_ON_ONE_THREAD,
-};
-
 // Validates song and renders it front to back into buffer (SONG_FRAMES x 2
 // samples) and noteTrace, counting renderedFrames from 0. Returns 0 with the
-// fault, rendering nothing, if the song is rejected. Uses static engines:
+// fault, rendering nothing, if the song is rejected. Uses one static engine:
 // one render at a time.
-int renderSongInto(const Song& song, std::atomic<float>* buffer, SongFault* fault,
-                   RenderThreads threads = RENDER_WITH_WORKER);
+int renderSongInto(const Song& song, std::atomic<float>* buffer, SongFault* fault);

@@ -83,22 +83,6 @@ void compileSong(const Song& song, UnitProgram& program) {
     program.routines = song.instrumentRoutines;
 }
 
-void findSeparableTracks(const UnitProgram& program, bool separable[TRACK_COUNT]) {
-    for (int32_t track = 0; track < TRACK_COUNT; ++track) separable[track] = true;
-    for (int32_t voice = 0; voice < VOICE_COUNT; ++voice) {
-        const CompiledInstrument& instrument = program.instruments[voice];
-        for (int32_t i = 0; i < instrument.unitCount; ++i) {
-            const CompiledUnit& unit = program.units[instrument.firstUnit + i];
-            const bool noise = unit.kernel == KERNEL_OSCILLATOR && unit.oscillator.waveform == OSC_NOISE;
-            if (voice < TRACK_COUNT && (noise || unit.kernel == KERNEL_MIX || unit.kernel == KERNEL_STORE_REMOTE)) {
-                separable[voice] = false;
-            }
-            const int32_t target = unit.store.word / VOICE_WORDS;
-            if (unit.kernel == KERNEL_STORE_REMOTE && target < TRACK_COUNT) separable[target] = false;
-        }
-    }
-}
-
 void interpretUnitList(UnitProgram& program, int32_t voiceIndex, SynthState& state) {
     const CompiledInstrument& instrument = program.instruments[voiceIndex];
     uint32_t* voice = voiceRecord(state, voiceIndex);

@@ -70,13 +70,6 @@ struct UnitProgram {
 // Decodes a song that validateSong accepted.
 void compileSong(const Song& song, UnitProgram& program);
 
-// Tracks that touch nothing of the other voices but their own outputs, which
-// only OP_MIX units read: no noise (the seed is shared, drawn in track order),
-// no OP_MIX, no OP_STORE_REMOTE, and no other voice's OP_STORE_REMOTE into
-// their records. Such a track can be rendered apart, ahead of the others, as
-// long as its outputs of each frame reach the others at its turn.
-void findSeparableTracks(const UnitProgram& program, bool separable[TRACK_COUNT]);
-
 // Runs the unit list of instrument `voice` on its voice record for one frame.
 void interpretUnitList(UnitProgram& program, int32_t voice, SynthState& state);
 

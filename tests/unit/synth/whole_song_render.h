@@ -30,7 +30,7 @@ struct WholeRender {
     std::string traceSha256() const { return sha256Hex(trace.data(), 4 * trace.size()); }
 };
 
-inline WholeRender renderWholeSong(const Song& song, RenderThreads threads = RENDER_WITH_WORKER) {
+inline WholeRender renderWholeSong(const Song& song) {
     enum { GUARD = 64 };
     static std::atomic<float> buffer[SONG_FRAMES * 2 + GUARD];
     // NaN, which a clamped sample never is, shows what was not written.
@@ -38,7 +38,7 @@ inline WholeRender renderWholeSong(const Song& song, RenderThreads threads = REN
     for (auto& row : noteTrace)
         for (auto& entry : row) entry.store(0, std::memory_order_relaxed);
     SongFault fault{};
-    EXPECT_EQ(renderSongInto(song, buffer, &fault, threads), 1) << fault.message;
+    EXPECT_EQ(renderSongInto(song, buffer, &fault), 1) << fault.message;
     WholeRender r{{}, {}, renderedFrames.load(std::memory_order_acquire)};
     for (auto& sample : buffer) r.samples.push_back(sample.load(std::memory_order_relaxed));
     for (auto& row : noteTrace)
