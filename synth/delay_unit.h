@@ -20,13 +20,17 @@ struct DelayUnit {
 };
 
 // firstRecord is where the pool cursor stands each frame when the unit runs.
-DelayUnit compileDelay(const uint8_t bytes[6], int32_t firstRecord);
+// A constant expression where the bytes are, as for the oscillator.
+constexpr DelayUnit compileDelay(const uint8_t* bytes, int32_t firstRecord) {
+    const double damp = bytes[3] * PARAM_SCALE;
+    return {bytes[0] * PARAM_SCALE, bytes[1] * PARAM_SCALE, bytes[2] * PARAM_SCALE, damp, 1.0 - damp, firstRecord,
+            bytes[5]};
+}
 
 // lineLengths gives each pool record's length in frames. Returns what
-// replaces the top value x. lineCount is the unit's own, given apart so that
-// a routine which knows it has it as a constant.
-UNIT_INLINE double runDelay(const DelayUnit& unit, int32_t lineCount, DelayLine* pool, const int32_t* lineLengths,
-                       double x) {
+// replaces the top value x.
+UNIT_INLINE double runDelay(const DelayUnit& unit, DelayLine* pool, const int32_t* lineLengths, double x) {
+    const int32_t lineCount = unit.lineCount;
     const double in = x * unit.pregain * unit.pregain;
     double acc = x * unit.dry;
     // Locals, so that the stores into the lines do not make them reloaded.

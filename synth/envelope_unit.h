@@ -17,9 +17,10 @@ struct EnvelopeUnit {
 
 EnvelopeUnit compileEnvelope(const uint8_t bytes[5]);
 
-// Returns the value the unit pushes.
-UNIT_INLINE double runEnvelope(const EnvelopeUnit& unit, const uint32_t* voice, uint32_t* slot) {
-    if (wordInt(voice[WORD_NOTE]) == 0) return 0.0;
+// Returns the value the unit pushes; note is the voice's note word.
+UNIT_INLINE double runEnvelope(const EnvelopeUnit& unit, LiveWords live, int32_t note, const uint32_t* voice,
+                               uint32_t* slot) {
+    if (note == 0) return 0.0;
     int32_t stage = wordInt(slot[0]);
     // Checked every frame: a finished envelope of a released voice goes back
     // to release, stays at 0 and finishes again.
@@ -52,5 +53,5 @@ UNIT_INLINE double runEnvelope(const EnvelopeUnit& unit, const uint32_t* voice, 
     }
     setWordInt(slot[0], stage);
     setWordFloat(slot[1], static_cast<float>(level));
-    return static_cast<double>(wordFloat(slot[1])) * (unit.gain + wordFloat(slot[2]));
+    return static_cast<double>(wordFloat(slot[1])) * (unit.gain + slotWord(slot, 2, live));
 }

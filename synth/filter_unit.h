@@ -13,12 +13,15 @@ struct FilterUnit {
     uint8_t outputs;     // FILTER_* flags
 };
 
-FilterUnit compileFilter(const uint8_t bytes[3]);
+// A constant expression where the bytes are, as for the oscillator.
+constexpr FilterUnit compileFilter(const uint8_t* bytes) {
+    const double frequency = bytes[0] * PARAM_SCALE;
+    return {frequency * frequency, bytes[1] * PARAM_SCALE, bytes[2]};
+}
 
-// Returns what replaces the top value x. outputs is the unit's own, given
-// apart so that a routine which knows it has it as a constant.
-UNIT_INLINE double runFilter(const FilterUnit& unit, uint8_t outputs, const uint32_t* voice, uint32_t* slot, double x) {
-    if (wordInt(voice[WORD_NOTE]) == 0) return x;
+// Returns what replaces the top value x; note is the voice's note word.
+UNIT_INLINE double runFilter(const FilterUnit& unit, int32_t note, uint32_t* slot, double x) {
+    if (note == 0) return x;
     const double f = unit.coefficient;
     setWordFloat(slot[3], static_cast<float>(f));
     setWordFloat(slot[0], static_cast<float>(wordFloat(slot[0]) + f * wordFloat(slot[2])));
@@ -29,9 +32,9 @@ UNIT_INLINE double runFilter(const FilterUnit& unit, uint8_t outputs, const uint
     const double band = wordFloat(slot[2]);
     // Summed from 0 in a fixed order, so no flags give 0 while the state runs.
     double result = 0.0;
-    if (outputs & FILTER_LOW) result += low;
-    if (outputs & FILTER_HIGH) result += high;
-    if (outputs & FILTER_BAND) result += band;
-    if (outputs & FILTER_LOW_MINUS_HIGH) result += low - high;
+    if (unit.outputs & FILTER_LOW) result += low;
+    if (unit.outputs & FILTER_HIGH) result += high;
+    if (unit.outputs & FILTER_BAND) result += band;
+    if (unit.outputs & FILTER_LOW_MINUS_HIGH) result += low - high;
     return result;
 }

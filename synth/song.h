@@ -111,11 +111,10 @@ enum : uint8_t {
     MIX_SEND = 8,
 };
 
-struct UnitProgram;
-struct SynthState;
-// An instrument's unit list for one frame on its voice, compiled to code
-// (synth/unit_program.h runs it).
-typedef void (*InstrumentRoutine)(UnitProgram& program, SynthState& state);
+struct SynthEngine;
+// A song's whole frame compiled to code: every track's row step and unit
+// list and the master's (synth/synth_engine.h runs it).
+typedef void (*FrameRoutine)(SynthEngine& engine);
 
 struct Song {
     const uint8_t* patterns;     // patternCount x 16 note bytes
@@ -126,9 +125,9 @@ struct Song {
     const uint8_t* paramStream;  // every unit's parameter bytes, in unit order
     int32_t paramStreamSize;
     const uint16_t* delayLengths;  // DELAY_LENGTH_COUNT lengths in samples
-    // The unit lists as routines, one a voice, made from these tables by the
-    // song compiler; null where a song has none (the lists are interpreted).
-    const InstrumentRoutine* instrumentRoutines;
+    // The frame as a routine, made from these tables by the song compiler;
+    // null where a song has none (the unit lists are interpreted).
+    FrameRoutine frameRoutine;
 };
 
 // The delay lengths every song uses: two banks of comb lengths for the stereo

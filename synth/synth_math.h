@@ -63,7 +63,7 @@ inline double sineOfTurns(double q) {
 // The waveshaper: clamp x to [-1, 1], then bend it with drive p. p = 0.5 is the
 // identity, above bends towards a square, below flattens. Split in two so a
 // unit can work out the curve once: shape(x, p) == shapeWithCurve(x, shapeCurve(p)).
-inline double shapeCurve(double p) {
+constexpr double shapeCurve(double p) {
     const double k = 2.0 * p - 1.0;
     return 2.0 * k / (1.0 - k);
 }

@@ -42,6 +42,16 @@ inline int32_t wordInt(const uint32_t& word) {
 inline void setWordFloat(uint32_t& word, float value) { std::memcpy(&word, &value, sizeof value); }
 inline void setWordInt(uint32_t& word, int32_t value) { std::memcpy(&word, &value, sizeof value); }
 
+// Which words of a unit's slot may hold anything but 0, bit w for word w. A
+// modulation word that no store of the song writes stays 0 from every note-on
+// (the master's from the start); the song's routines know which those are and
+// have them as the constant 0, the interpreter reads every word.
+typedef uint8_t LiveWords;
+inline constexpr LiveWords EVERY_WORD_LIVE = 0xFF;
+inline float slotWord(const uint32_t* slot, int32_t word, LiveWords live) {
+    return (live >> word & 1) ? wordFloat(slot[word]) : 0.0f;
+}
+
 inline uint32_t* voiceRecord(SynthState& state, int32_t voice) {
     return state.voiceArea + voice * VOICE_WORDS;
 }

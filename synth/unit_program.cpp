@@ -80,33 +80,28 @@ void compileSong(const Song& song, UnitProgram& program) {
     }
     // The last unit's DC blocker takes one record more.
     program.poolRecords = anyDelay ? poolCursor + 1 : 0;
-    program.routines = song.instrumentRoutines;
 }
 
-void interpretUnitList(UnitProgram& program, int32_t voiceIndex, SynthState& state) {
+void runUnitList(UnitProgram& program, int32_t voiceIndex, SynthState& state) {
     const CompiledInstrument& instrument = program.instruments[voiceIndex];
     uint32_t* voice = voiceRecord(state, voiceIndex);
     double under[STACK_DEPTH];
     SignalStack stack{0.0, under};
     for (CompiledUnit* unit = program.units + instrument.firstUnit;; ++unit) {
+        uint32_t* const slot = voice + unit->slotWord;
+        // Read for every unit: a remote store may change it on the way.
+        const int32_t note = wordInt(voice[WORD_NOTE]);
         switch (unit->kernel) {
         case KERNEL_END: return;
-        case KERNEL_ENVELOPE: stack.push(runEnvelope(unit->envelope, voice, voice + unit->slotWord)); break;
-        case KERNEL_OSCILLATOR: {
-            OscillatorUnit& oscillator = unit->oscillator;
-            stack.push(runOscillator(oscillator, oscillator.waveform, oscillator.followsNote, voice,
-                                     voice + unit->slotWord, state.noiseSeed));
+        case KERNEL_ENVELOPE: stack.push(runEnvelope(unit->envelope, EVERY_WORD_LIVE, note, voice, slot)); break;
+        case KERNEL_OSCILLATOR:
+            stack.push(runOscillator(unit->oscillator, EVERY_WORD_LIVE, unit->pitch, note, slot, state.noiseSeed));
             break;
-        }
-        case KERNEL_FILTER:
-            stack.top = runFilter(unit->filter, unit->filter.outputs, voice, voice + unit->slotWord, stack.top);
-            break;
+        case KERNEL_FILTER: stack.top = runFilter(unit->filter, note, slot, stack.top); break;
         case KERNEL_SHAPER:
-            if (wordInt(voice[WORD_NOTE]) != 0) stack.top = shapeWithCurve(stack.top, unit->shaperCurve);
+            if (note != 0) stack.top = shapeWithCurve(stack.top, unit->shaperCurve);
             break;
-        case KERNEL_DELAY:
-            stack.top = runDelay(unit->delay, unit->delay.lineCount, state.delayPool, program.lineLengths, stack.top);
-            break;
+        case KERNEL_DELAY: stack.top = runDelay(unit->delay, state.delayPool, program.lineLengths, stack.top); break;
         case KERNEL_POP: stack.pop(); break;
         case KERNEL_ADD_POP: stackAddPop(stack); break;
         case KERNEL_MUL_POP: stackMulPop(stack); break;
@@ -120,7 +115,7 @@ void interpretUnitList(UnitProgram& program, int32_t voiceIndex, SynthState& sta
         case KERNEL_OUTPUT: {
             const double left = stack.pop();
             const double right = stack.pop();
-            runOutput(unit->output, voice, voice + unit->slotWord, left, right);
+            runOutput(unit->output, EVERY_WORD_LIVE, voice, slot, left, right);
             break;
         }
         case KERNEL_MIX: {
@@ -130,7 +125,7 @@ void interpretUnitList(UnitProgram& program, int32_t voiceIndex, SynthState& sta
             stack.push(left);
             break;
         }
-        case KERNEL_STORE_REMOTE: runStoreRemote(unit->store, voice, state.voiceArea, stack.top); break;
+        case KERNEL_STORE_REMOTE: runStoreRemote(unit->store, note, state.voiceArea, stack.top); break;
         }
     }
 }

@@ -39,6 +39,7 @@ enum UnitKernel : uint8_t {
 struct CompiledUnit {
     UnitKernel kernel;
     int32_t slotWord;  // first word of the unit's slot in its voice record
+    OscillatorPitch pitch;  // an oscillator's last pitch
     union {
         EnvelopeUnit envelope;
         OscillatorUnit oscillator;
@@ -64,20 +65,10 @@ struct UnitProgram {
     CompiledInstrument instruments[VOICE_COUNT];
     int32_t lineLengths[DELAY_POOL_LINES];  // frames, for each pool record used as a line
     int32_t poolRecords;                    // records the delay units use, DC blockers included
-    const InstrumentRoutine* routines;      // the song's compiled routines, or null
 };
 
 // Decodes a song that validateSong accepted.
 void compileSong(const Song& song, UnitProgram& program);
 
 // Runs the unit list of instrument `voice` on its voice record for one frame.
-void interpretUnitList(UnitProgram& program, int32_t voice, SynthState& state);
-
-// The same through the song's routine for the instrument, where it has them.
-inline void runUnitList(UnitProgram& program, int32_t voice, SynthState& state) {
-    if (program.routines) {
-        program.routines[voice](program, state);
-    } else {
-        interpretUnitList(program, voice, state);
-    }
-}
+void runUnitList(UnitProgram& program, int32_t voice, SynthState& state);
