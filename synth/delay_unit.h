@@ -3,6 +3,11 @@
 // silence and note-ons. Each frame the units take the pool's records in the
 // order they run, one per line; the DC blocker sits in the record after the
 // unit's last line (whose own line, if any, uses only its other words).
+//
+// A line of N frames is a ring of all its 65,536 samples: in the frame that
+// the delay clock counts, every line writes at the clock and reads N samples
+// behind it, which is what it wrote N frames before (or a zero it started
+// with), the value a write position wrapping at N would give.
 #pragma once
 
 #include "synth/song.h"
@@ -27,9 +32,9 @@ constexpr DelayUnit compileDelay(const uint8_t* bytes, int32_t firstRecord) {
             bytes[5]};
 }
 
-// lineLengths gives each pool record's length in frames. Returns what
-// replaces the top value x.
-UNIT_INLINE double runDelay(const DelayUnit& unit, DelayLine* pool, const int32_t* lineLengths, double x) {
+// lengths gives the unit's lines' lengths in frames, clock is the delay
+// clock. Returns what replaces the top value x.
+UNIT_INLINE double runDelay(const DelayUnit& unit, DelayLine* pool, const int32_t* lengths, uint32_t clock, double x) {
     const int32_t lineCount = unit.lineCount;
     const double in = x * unit.pregain * unit.pregain;
     double acc = x * unit.dry;
@@ -37,16 +42,15 @@ UNIT_INLINE double runDelay(const DelayUnit& unit, DelayLine* pool, const int32_
     const double keep = unit.keep, damp = unit.damp, feedback = unit.feedback;
     DelayLine* line = pool + unit.firstRecord;
     DelayLine* const blocker = line + lineCount;  // the record after the last line
-    const int32_t* length = lineLengths + unit.firstRecord;
-    for (int32_t i = 0; i < lineCount; ++i, ++line, ++length) {
-        int32_t position = line->writePosition;
-        const double delayed = line->samples[position];
+    const uint32_t written = clock % DELAY_LINE_SAMPLES;
+    // Unrolled where the count is a constant: the lines' records become fixed addresses.
+#pragma GCC unroll 16
+    for (int32_t i = 0; i < lineCount; ++i, ++line) {
+        const double delayed = line->samples[(clock - lengths[i]) % DELAY_LINE_SAMPLES];
         acc += delayed;
         const float damping = static_cast<float>(delayed * keep + damp * line->dampingState);
         line->dampingState = damping;
-        line->samples[position] = static_cast<float>(in + feedback * damping);
-        if (++position == *length) position = 0;
-        line->writePosition = position;
+        line->samples[written] = static_cast<float>(in + feedback * damping);
     }
     const double y = acc - blocker->dcPreviousInput + DC_BLOCKER_COEFFICIENT * blocker->dcPreviousOutput;
     blocker->dcPreviousInput = static_cast<float>(acc);

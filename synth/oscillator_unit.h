@@ -63,8 +63,9 @@ UNIT_INLINE double runOscillator(const OscillatorUnit& unit, LiveWords live, Osc
     // A word that is not live is 0 and is kept as 0: only live ones are compared.
     const uint32_t transposeWord = (live & 1 << 1) ? slot[1] : 0u;
     const uint32_t detuneWord = (live & 1 << 2) ? slot[2] : 0u;
-    if (note != pitch.note || ((live & 1 << 1) && transposeWord != pitch.transposeWord) ||
-        ((live & 1 << 2) && detuneWord != pitch.detuneWord)) {
+    if (__builtin_expect(note != pitch.note || ((live & 1 << 1) && transposeWord != pitch.transposeWord) ||
+                             ((live & 1 << 2) && detuneWord != pitch.detuneWord),
+                         0)) {
         double semitones = unit.transpose + 128.0 * wordFloat(transposeWord) + unit.detune + wordFloat(detuneWord);
         if (unit.followsNote) semitones += note;
         pitch = {note, transposeWord, detuneWord, pow2(semitones * SEMITONE_OCTAVES) * unit.phaseStep};

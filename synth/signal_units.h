@@ -99,10 +99,9 @@ inline void runPan(SignalStack& stack) {
 inline void runOutput(const OutputUnit& unit, LiveWords live, uint32_t* voice, const uint32_t* slot, double left,
                       double right) {
     const double gain = unit.gain + slotWord(slot, 1, live);
-    setWordFloat(voice[WORD_SEND_LEFT], static_cast<float>(left * unit.send));
-    setWordFloat(voice[WORD_SEND_RIGHT], static_cast<float>(right * unit.send));
-    setWordFloat(voice[WORD_MAIN_LEFT], static_cast<float>(left * gain));
-    setWordFloat(voice[WORD_MAIN_RIGHT], static_cast<float>(right * gain));
+    const DoublePair channels = {left, right};
+    setWordPair(voice + WORD_SEND_LEFT, channels * unit.send);
+    setWordPair(voice + WORD_MAIN_LEFT, channels * gain);
 }
 
 // OP_MIX: the track voices' outputs of this frame, summed per channel; the
@@ -110,11 +109,8 @@ inline void runOutput(const OutputUnit& unit, LiveWords live, uint32_t* voice, c
 // on top. leftWord is the unit's own, given apart so that a routine which
 // knows it has it as a constant.
 inline void mixTrackOutputs(int32_t leftWord, const uint32_t* voiceArea, double& left, double& right) {
-    left = 0.0;
-    right = 0.0;
-    for (int32_t t = 0; t < TRACK_COUNT; ++t) {
-        const uint32_t* voice = voiceArea + t * VOICE_WORDS;
-        left += wordFloat(voice[leftWord]);
-        right += wordFloat(voice[leftWord + 1]);
-    }
+    DoublePair sum = {0.0, 0.0};
+    for (int32_t t = 0; t < TRACK_COUNT; ++t) sum += wordPair(voiceArea + t * VOICE_WORDS + leftWord);
+    left = sum[0];
+    right = sum[1];
 }

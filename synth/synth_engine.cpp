@@ -31,6 +31,7 @@ StereoFrame renderFrame(SynthEngine& engine) {
         startMasterFrame(engine);
         runUnitList(engine.program, MASTER_VOICE, engine.state);
     }
+    ++engine.state.delayClock;
     if (++engine.frameInRow == SAMPLES_PER_ROW) {
         engine.frameInRow = 0;
         ++engine.row;

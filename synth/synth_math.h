@@ -21,6 +21,11 @@ inline constexpr double NOISE_DIVISOR = -2147483648.0;
 inline constexpr double DC_BLOCKER_COEFFICIENT = 0.99609375;  // 255/256
 inline constexpr double TWO_PI = 2.0 * 3.14159265358979323846;
 
+// Two values side by side, left and right, that go through the same
+// operations: one vector operation does both, each exactly as it would alone
+// (where the processor has no vectors, the compiler does them one by one).
+typedef double DoublePair __attribute__((vector_size(16)));
+
 // For the units the song's routines call with a unit's constant choices (its
 // waveform, its filter outputs, its line count): inlined into every call,
 // whatever the compiler's size limits say, so that those constants fold.
@@ -31,10 +36,14 @@ inline constexpr double TWO_PI = 2.0 * 3.14159265358979323846;
 double pow2(double x);
 
 // x - floor(x), in [0, 1) for finite x. The oscillators call it on a phase
-// plus something plus 1, nearly always in [1, 3): there floor(x) is 1 or 2 and
-// the subtraction is the same, without the slow conversions of a floor.
+// plus something plus 1, nearly always in [1, 2) and else mostly in [2, 3):
+// there floor(x) is 1 or 2, x - 1 is exact, and so is the subtraction, without
+// the slow conversions of a floor. x - 1 lies in [0, 1) exactly when x lies
+// in [1, 2), and in [1, 2) exactly when x lies in [2, 3).
 inline double fractionalPart(double x) {
-    if (x >= 1.0 && x < 3.0) return x < 2.0 ? x - 1.0 : x - 2.0;
+    const double r = x - 1.0;
+    if (__builtin_expect(r >= 0.0 && r < 1.0, 1)) return r;
+    if (r >= 1.0 && r < 2.0) return r - 1.0;
     return x - std::floor(x);
 }
 
@@ -68,8 +77,8 @@ constexpr double shapeCurve(double p) {
     return 2.0 * k / (1.0 - k);
 }
 inline double shapeWithCurve(double x, double curve) {
-    if (x > 1.0) x = 1.0;
-    if (x < -1.0) x = -1.0;
+    if (__builtin_expect(x > 1.0, 0)) x = 1.0;
+    if (__builtin_expect(x < -1.0, 0)) x = -1.0;
     // Drive 0.5 (curve 0) is x * 1 / 1, exactly x: spare the division.
     if (curve == 0.0) return x;
     return x * (1.0 + curve) / (1.0 + curve * std::fabs(x));

@@ -4,12 +4,15 @@
 #pragma once
 
 #include "synth/song.h"
+#include "synth/synth_math.h"
 
 #include <cstdint>
 #include <cstring>
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 struct DelayLine {
-    int32_t writePosition;   // 0 to length - 1
     float dampingState;
     // The DC blocker of the delay unit whose last line is the record before.
     float dcPreviousInput;
@@ -21,11 +24,12 @@ struct SynthState {
     // 13 voice records of 262 words: integers and floats, as the song puts them.
     uint32_t voiceArea[VOICE_AREA_WORDS];
     int32_t noiseSeed;
+    uint32_t delayClock;  // frames rendered: where every delay line writes (delay_unit.h)
     DelayLine delayPool[DELAY_POOL_LINES];
 };
 
-// Zeroes the voice area and the first poolRecords delay records, and sets the
-// noise seed to 1. Records beyond poolRecords are left as they are.
+// Zeroes the voice area, the delay clock and the first poolRecords delay
+// records, and sets the noise seed to 1. Records beyond poolRecords are left as they are.
 void resetSynthState(SynthState& state, int32_t poolRecords);
 
 // A voice word read or written as the type the unit gives it.
@@ -40,6 +44,25 @@ inline int32_t wordInt(const uint32_t& word) {
     return value;
 }
 inline void setWordFloat(uint32_t& word, float value) { std::memcpy(&word, &value, sizeof value); }
+
+// Two neighbouring words read as floats, as doubles side by side; and two
+// doubles written into two neighbouring words, each rounded to a float. With
+// SSE2, one conversion does both.
+inline DoublePair wordPair(const uint32_t* words) {
+#ifdef __SSE2__
+    return _mm_cvtps_pd(_mm_castsi128_ps(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(words))));
+#else
+    return DoublePair{wordFloat(words[0]), wordFloat(words[1])};
+#endif
+}
+inline void setWordPair(uint32_t* words, DoublePair values) {
+#ifdef __SSE2__
+    _mm_storel_epi64(reinterpret_cast<__m128i*>(words), _mm_castps_si128(_mm_cvtpd_ps(values)));
+#else
+    setWordFloat(words[0], static_cast<float>(values[0]));
+    setWordFloat(words[1], static_cast<float>(values[1]));
+#endif
+}
 inline void setWordInt(uint32_t& word, int32_t value) { std::memcpy(&word, &value, sizeof value); }
 
 // Which words of a unit's slot may hold anything but 0, bit w for word w. A

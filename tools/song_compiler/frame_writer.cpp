@@ -91,9 +91,13 @@ struct ListWriter {
         case OP_DELAY: {
             if (declare) {
                 constant("DelayUnit", "delay", unit, "compileDelay(" + params + ", " + str(poolCursor) + ")");
+                std::string lengths;
+                for (int i = 0; i < bytes[5]; ++i) lengths += (i ? ", " : "") + str(delayLengths[bytes[4] + i]);
+                constants += "const int32_t " + unitName("lengths", unit) + "[] = {" + lengths + "};\n";
                 poolCursor += bytes[5];
             }
-            return top + " = runDelay(" + unitName("delay", unit) + ", state.delayPool, program.lineLengths, " + top + ");";
+            return top + " = runDelay(" + unitName("delay", unit) + ", state.delayPool, " + unitName("lengths", unit) +
+                   ", state.delayClock, " + top + ");";
         }
         case OP_STORE: return "runStore(" + named("StoreUnit", "store", "compileStore") + ", voice, " + top + ");";
         case OP_PAN: return ++*depth, top + " = " + top + " / 2.0; " + next + " = " + top + ";";
