@@ -70,9 +70,14 @@ UNIT_INLINE double runOscillator(const OscillatorUnit& unit, LiveWords live, Osc
         if (unit.followsNote) semitones += note;
         pitch = {note, transposeWord, detuneWord, pow2(semitones * SEMITONE_OCTAVES) * unit.phaseStep};
     }
-    const double phase = fractionalPart(wordFloat(slot[0]) + pitch.increment + 1.0);
+    // The phase word lies in [0, 1] (a float may round up to 1): plus an
+    // increment below 1/2 (any pitch below half the sample rate) or an offset
+    // below 1 (k/128, exact), plus 1, it lies in [1, 3).
+    const double next = wordFloat(slot[0]) + pitch.increment + 1.0;
+    const double phase = pitch.increment < 0.5 ? fractionalPartFromOneToThree(next) : fractionalPart(next);
     setWordFloat(slot[0], static_cast<float>(phase));
-    const double q = fractionalPart(wordFloat(slot[0]) + unit.phaseOffset + 1.0);
+    const double offset = wordFloat(slot[0]) + unit.phaseOffset + 1.0;
+    const double q = unit.phaseOffset < 1.0 ? fractionalPartFromOneToThree(offset) : fractionalPart(offset);
     const double w = unit.width + slotWord(slot, 5, live);
     double wave;
     switch (unit.waveform) {

@@ -9,6 +9,7 @@ int startEngine(SynthEngine& engine, const Song& song, SongFault* fault) {
     engine.row = 0;
     engine.frameInRow = 0;
     for (int32_t& note : engine.trackNotes) note = 0;
+    engine.notesChanged = false;
     return 1;
 }
 
@@ -23,8 +24,9 @@ StereoFrame renderFrame(SynthEngine& engine) {
     if (engine.song.frameRoutine) {
         engine.song.frameRoutine(engine);
     } else {
+        const bool firstOfRow = engine.frameInRow == 0;
         for (int32_t track = 0; track < TRACK_COUNT; ++track) {
-            startTrackFrame(engine, track);
+            startTrackFrame(engine, track, firstOfRow);
             runUnitList(engine.program, track, engine.state);
             endTrackFrame(engine, track, engine.program.instruments[track].endsWithFirstEnvelope);
         }

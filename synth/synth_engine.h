@@ -15,8 +15,10 @@ struct SynthEngine {
     Song song;  // the tables stay the caller's
     int32_t row;  // the song row of the next frame
     int32_t frameInRow;
-    // Each track's note word as its bookkeeping left it in the last frame.
+    // Each track's note word as its bookkeeping left it in the last frame,
+    // and whether one of them changed since the flag was last cleared.
     int32_t trackNotes[TRACK_COUNT];
+    bool notesChanged;
 };
 
 struct StereoFrame {
@@ -40,20 +42,24 @@ float clampSample(float value);
 // takes in the same order as renderFrame: for each track, the row step, its
 // list and the bookkeeping; then the master.
 
-// The song's row for the track, at the row's first frame: a track's row step
-// comes just before it renders, so a note-on wipes what lower tracks stored
-// into it this frame.
-inline void startTrackFrame(SynthEngine& engine, int32_t track) {
-    if (engine.frameInRow == 0) sequencerRowStep(engine.song, engine.state, track, engine.row);
+// The song's row for the track, at the row's first frame (firstOfRow:
+// engine.frameInRow is 0): a track's row step comes just before it renders,
+// so a note-on wipes what lower tracks stored into it this frame.
+inline void startTrackFrame(SynthEngine& engine, int32_t track, bool firstOfRow) {
+    if (firstOfRow) sequencerRowStep(engine.song, engine.state, track, engine.row);
 }
 
 // The bookkeeping after the track's list: the voice falls silent when the
 // envelope in its slot 0 is done (where its instrument begins with one), and
-// its note word is kept in trackNotes.
+// its note word is kept in trackNotes (and notesChanged set if it changed).
 inline void endTrackFrame(SynthEngine& engine, int32_t track, bool endsWithFirstEnvelope) {
     uint32_t* voice = voiceRecord(engine.state, track);
     if (endsWithFirstEnvelope && wordInt(voice[WORD_FIRST_SLOT]) == STAGE_DONE) setWordInt(voice[WORD_NOTE], 0);
-    engine.trackNotes[track] = wordInt(voice[WORD_NOTE]);
+    const int32_t note = wordInt(voice[WORD_NOTE]);
+    if (note != engine.trackNotes[track]) {
+        engine.trackNotes[track] = note;
+        engine.notesChanged = true;
+    }
 }
 
 // Any non-zero note keeps the master active.

@@ -47,6 +47,12 @@ inline double fractionalPart(double x) {
     return x - std::floor(x);
 }
 
+// fractionalPart(x) for x known to lie in [1, 3): x - 1 or x - 2, both exact.
+inline double fractionalPartFromOneToThree(double x) {
+    const double r = x - 1.0;
+    return r < 1.0 ? r : r - 1.0;
+}
+
 // sin(2 pi q) for q in [0, 1), to within 1e-15: folded exactly into a
 // quarter turn either side of 0 and summed as the sine series up to x^21.
 // Twice as fast as the library's sine, which the oscillators would otherwise

@@ -193,7 +193,7 @@ std::string frameRoutineSource(const CompiledSong& song) {
         poolCursor = list.poolCursor;
         const bool master = voice == MASTER_VOICE;
         frame += "\n    // " + song.instrumentNames[voice] + "\n";
-        frame += master ? "    startMasterFrame(engine);\n" : "    startTrackFrame(engine, " + str(voice) + ");\n";
+        frame += master ? "    startMasterFrame(engine);\n" : "    startTrackFrame(engine, " + str(voice) + ", firstOfRow);\n";
         frame += "    {\n" + block + "    }\n";
         const bool endsWithFirstEnvelope = song.unitStream[unitAt] == OP_ENVELOPE;
         if (!master) frame += "    endTrackFrame(engine, " + str(voice) + ", " + (endsWithFirstEnvelope ? "true" : "false") + ");\n";
@@ -201,6 +201,7 @@ std::string frameRoutineSource(const CompiledSong& song) {
         ++unitAt;
     }
     return "namespace {\n" + constants + "\nvoid songFrame(SynthEngine& engine) {\n" +
-           "    SynthState& state = engine.state;\n    UnitProgram& program = engine.program;\n" + frame +
+           "    SynthState& state = engine.state;\n    UnitProgram& program = engine.program;\n" +
+           "    const bool firstOfRow = engine.frameInRow == 0;\n" + frame +
            "}\n\n}  // namespace\n";
 }
