@@ -25,6 +25,7 @@ UNIT_INLINE double runEnvelope(const EnvelopeUnit& unit, LiveWords live, int32_t
     // Checked every frame: a finished envelope of a released voice goes back
     // to release, stays at 0 and finishes again.
     if (wordInt(voice[WORD_RELEASE_COUNT]) != 0) stage = STAGE_RELEASE;
+    const double gain = unit.gain + slotWord(slot, 2, live);
     double level = wordFloat(slot[1]);
     switch (stage) {
     case STAGE_ATTACK:
@@ -48,10 +49,12 @@ UNIT_INLINE double runEnvelope(const EnvelopeUnit& unit, LiveWords live, int32_t
             stage = STAGE_DONE;
         }
         break;
-    default:  // sustain holds; done (or a stage word a store overwrote) stays
-        break;
+    default:
+        // Sustain holds; done (or a stage word a store overwrote) stays: both
+        // words would be written back as they are.
+        return level * gain;
     }
     setWordInt(slot[0], stage);
     setWordFloat(slot[1], static_cast<float>(level));
-    return static_cast<double>(wordFloat(slot[1])) * (unit.gain + slotWord(slot, 2, live));
+    return static_cast<double>(wordFloat(slot[1])) * gain;
 }

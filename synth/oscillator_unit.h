@@ -86,5 +86,10 @@ UNIT_INLINE double runOscillator(const OscillatorUnit& unit, LiveWords live, Osc
     case OSC_PULSE: wave = pulseWave(q, w); break;
     default: wave = nextNoise(noiseSeed); break;
     }
+    // Unshaped (curve 0), the shaper only clamps to [-1, 1], which a pulse
+    // never leaves, nor a triangle whose width lies strictly between 0 and 1
+    // (each half rises or falls between -1 and 1, every step rounded within).
+    const bool withinUnit = unit.waveform == OSC_PULSE || (unit.waveform == OSC_TRIANGLE && w > 0.0 && w < 1.0);
+    if (withinUnit && unit.shapeCurve == 0.0) return wave * unit.gain;
     return shapeWithCurve(wave, unit.shapeCurve) * unit.gain;
 }
