@@ -57,3 +57,48 @@ UNIT_INLINE double runDelay(const DelayUnit& unit, DelayLine* pool, const int32_
     blocker->dcPreviousOutput = static_cast<float>(y);
     return y;
 }
+
+// Two delay units with as many lines each, side by side: a's in the left
+// lanes, b's in the right. Each lane computes what runDelay computes for its
+// unit (its DC blocker stays in the pool's record after its last line), but
+// line i of both lives in stereoLines[i], so that each step is one vector
+// operation for the two. The song's routine runs a delay unit, a swap and a
+// second delay unit of the same line count this way: the second's input is
+// not the first's output, and the two touch none of the same state. Line
+// lengths must stay below 32,768, the ring of a stereo line. x is (a's
+// input, b's input); returns (a's output, b's output). Without SSE2 the two
+// units run one after the other in the pool's records, as runDelay.
+UNIT_INLINE DoublePair runDelayPair(const DelayUnit& a, const int32_t* lengthsA, const DelayUnit& b,
+                                    const int32_t* lengthsB, DelayLine* pool, StereoDelayLine* stereoLines,
+                                    uint32_t clock, DoublePair x) {
+#ifndef __SSE2__
+    // One unit after the other, each in the pool's records.
+    (void)stereoLines;
+    return DoublePair{runDelay(a, pool, lengthsA, clock, x[0]), runDelay(b, pool, lengthsB, clock, x[1])};
+#else
+    enum : uint32_t { RING = DELAY_LINE_SAMPLES / 2 };
+    const DoublePair pregain = {a.pregain, b.pregain};
+    const DoublePair in = x * pregain * pregain;
+    DoublePair acc = x * DoublePair{a.dry, b.dry};
+    const DoublePair keep = {a.keep, b.keep}, damp = {a.damp, b.damp}, feedback = {a.feedback, b.feedback};
+#pragma GCC unroll 16
+    for (int32_t i = 0; i < a.lineCount; ++i) {
+        StereoDelayLine& line = stereoLines[i];
+        const DoublePair delayed = floatsAsPair(line.samples[2 * ((clock - lengthsA[i]) % RING)],
+                                                line.samples[2 * ((clock - lengthsB[i]) % RING) + 1]);
+        acc += delayed;
+        const DoublePair damping = roundedToFloats(delayed * keep + damp * floatPairAt(line.dampingStates));
+        setFloatPairAt(line.dampingStates, damping);
+        setFloatPairAt(&line.samples[2 * (clock % RING)], in + feedback * damping);
+    }
+    DelayLine& blockerA = pool[a.firstRecord + a.lineCount];
+    DelayLine& blockerB = pool[b.firstRecord + b.lineCount];
+    const DoublePair y = acc - floatsAsPair(blockerA.dcPreviousInput, blockerB.dcPreviousInput) +
+                         DC_BLOCKER_COEFFICIENT * floatsAsPair(blockerA.dcPreviousOutput, blockerB.dcPreviousOutput);
+    blockerA.dcPreviousInput = static_cast<float>(acc[0]);
+    blockerB.dcPreviousInput = static_cast<float>(acc[1]);
+    blockerA.dcPreviousOutput = static_cast<float>(y[0]);
+    blockerB.dcPreviousOutput = static_cast<float>(y[1]);
+    return y;
+#endif
+}

@@ -44,6 +44,7 @@ enum : int32_t {
     STACK_DEPTH = 8,
     DELAY_POOL_LINES = 468,
     DELAY_LINE_SAMPLES = 65536,
+    STEREO_POOL_LINES = 8,  // for lines that a song's routine runs in pairs
 };
 
 // Unit opcodes of the unit stream; 0 ends an instrument's list.

@@ -5,6 +5,10 @@
 
 #include <cmath>
 #include <cstdint>
+#include <cstring>
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 // A parameter byte b means b / 128 (64 is 0.5, 128 is 1.0).
 inline constexpr float PARAM_SCALE = 0.0078125f;
@@ -25,6 +29,34 @@ inline constexpr double TWO_PI = 2.0 * 3.14159265358979323846;
 // operations: one vector operation does both, each exactly as it would alone
 // (where the processor has no vectors, the compiler does them one by one).
 typedef double DoublePair __attribute__((vector_size(16)));
+
+// Two neighbouring floats in memory, as doubles side by side; and two doubles
+// written there, each rounded to a float. With SSE2, one conversion does both.
+inline DoublePair floatPairAt(const void* floats) {
+#ifdef __SSE2__
+    return _mm_cvtps_pd(_mm_castsi128_ps(_mm_loadl_epi64(static_cast<const __m128i*>(floats))));
+#else
+    float pair[2];
+    std::memcpy(pair, floats, sizeof pair);
+    return DoublePair{pair[0], pair[1]};
+#endif
+}
+inline void setFloatPairAt(void* floats, DoublePair values) {
+#ifdef __SSE2__
+    _mm_storel_epi64(static_cast<__m128i*>(floats), _mm_castps_si128(_mm_cvtpd_ps(values)));
+#else
+    const float pair[2] = {static_cast<float>(values[0]), static_cast<float>(values[1])};
+    std::memcpy(floats, pair, sizeof pair);
+#endif
+}
+#ifdef __SSE2__
+// Two doubles, each rounded to a float and back; two floats from anywhere, as
+// doubles side by side. (Without SSE2, pairs are taken one value at a time.)
+inline DoublePair roundedToFloats(DoublePair values) { return _mm_cvtps_pd(_mm_cvtpd_ps(values)); }
+inline DoublePair floatsAsPair(float left, float right) {
+    return _mm_cvtps_pd(_mm_unpacklo_ps(_mm_set_ss(left), _mm_set_ss(right)));
+}
+#endif
 
 // For the units the song's routines call with a unit's constant choices (its
 // waveform, its filter outputs, its line count): inlined into every call,

@@ -1,5 +1,5 @@
 // The synthesizer's work memory: the voice area, the shared noise seed and the
-// delay pool. Everything a render changes lives here (about 122 MB), so a
+// delay pools. Everything a render changes lives here (about 124 MB), so a
 // render is repeatable from a reset state.
 #pragma once
 
@@ -8,9 +8,6 @@
 
 #include <cstdint>
 #include <cstring>
-#ifdef __SSE2__
-#include <emmintrin.h>
-#endif
 
 struct DelayLine {
     float dampingState;
@@ -20,16 +17,26 @@ struct DelayLine {
     float samples[DELAY_LINE_SAMPLES];
 };
 
+// Line i of two delay units that a song's routine runs side by side, as a
+// stereo pair (runDelayPair): the two lines' samples interleaved, left
+// first, a ring of 32,768 frames, and their damping states together.
+struct StereoDelayLine {
+    float dampingStates[2];
+    float samples[DELAY_LINE_SAMPLES];
+};
+
 struct SynthState {
     // 13 voice records of 262 words: integers and floats, as the song puts them.
     uint32_t voiceArea[VOICE_AREA_WORDS];
     int32_t noiseSeed;
     uint32_t delayClock;  // frames rendered: where every delay line writes (delay_unit.h)
     DelayLine delayPool[DELAY_POOL_LINES];
+    StereoDelayLine stereoPool[STEREO_POOL_LINES];
 };
 
-// Zeroes the voice area, the delay clock and the first poolRecords delay
-// records, and sets the noise seed to 1. Records beyond poolRecords are left as they are.
+// Zeroes the voice area, the delay clock, the first poolRecords delay records
+// and the stereo pool, and sets the noise seed to 1. Records beyond
+// poolRecords are left as they are.
 void resetSynthState(SynthState& state, int32_t poolRecords);
 
 // A voice word read or written as the type the unit gives it.
@@ -46,23 +53,10 @@ inline int32_t wordInt(const uint32_t& word) {
 inline void setWordFloat(uint32_t& word, float value) { std::memcpy(&word, &value, sizeof value); }
 
 // Two neighbouring words read as floats, as doubles side by side; and two
-// doubles written into two neighbouring words, each rounded to a float. With
-// SSE2, one conversion does both.
-inline DoublePair wordPair(const uint32_t* words) {
-#ifdef __SSE2__
-    return _mm_cvtps_pd(_mm_castsi128_ps(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(words))));
-#else
-    return DoublePair{wordFloat(words[0]), wordFloat(words[1])};
-#endif
-}
-inline void setWordPair(uint32_t* words, DoublePair values) {
-#ifdef __SSE2__
-    _mm_storel_epi64(reinterpret_cast<__m128i*>(words), _mm_castps_si128(_mm_cvtpd_ps(values)));
-#else
-    setWordFloat(words[0], static_cast<float>(values[0]));
-    setWordFloat(words[1], static_cast<float>(values[1]));
-#endif
-}
+// doubles written into two neighbouring words, each rounded to a float.
+inline DoublePair wordPair(const uint32_t* words) { return floatPairAt(words); }
+inline void setWordPair(uint32_t* words, DoublePair values) { setFloatPairAt(words, values); }
+
 inline void setWordInt(uint32_t& word, int32_t value) { std::memcpy(&word, &value, sizeof value); }
 
 // Which words of a unit's slot may hold anything but 0, bit w for word w. A

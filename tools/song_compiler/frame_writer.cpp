@@ -15,6 +15,7 @@
 #include "synth/song.h"
 
 #include <algorithm>
+#include <map>
 #include <set>
 
 namespace {
@@ -46,6 +47,8 @@ struct ListWriter {
     int voice;
     std::string constants;  // the units' parameters, before the routine
     int poolCursor;         // the delay pool's cursor where the list begins
+    int stereoCursor;       // the first free line of the stereo pool
+    std::map<int, int> stereoLines;  // the first stereo line of each pair, by its first unit
 
     std::string unitName(const char* kind, int unit) const { return kind + str(voice) + "_" + str(unit); }
 
@@ -61,6 +64,50 @@ struct ListWriter {
     std::string constant(const char* type, const char* kind, int unit, const std::string& compile) {
         constants += "const " + std::string(type) + " " + unitName(kind, unit) + " = " + compile + ";\n";
         return unitName(kind, unit);
+    }
+
+    // A delay unit's parameters and its lines' lengths; the pool's cursor
+    // moves past its lines.
+    void declareDelay(int unit, int paramAt) {
+        const uint8_t* bytes = &song.paramStream[paramAt];
+        constant("DelayUnit", "delay", unit,
+                 "compileDelay(songParamStream + " + str(paramAt) + ", " + str(poolCursor) + ")");
+        std::string lengths;
+        for (int i = 0; i < bytes[5]; ++i) lengths += (i ? ", " : "") + str(delayLengths[bytes[4] + i]);
+        constants += "const int32_t " + unitName("lengths", unit) + "[] = {" + lengths + "};\n";
+        poolCursor += bytes[5];
+    }
+
+    // Whether the delay unit at unitAt, a swap and a delay unit of as many
+    // lines run as a stereo pair (runDelayPair): their lines fit the stereo
+    // pool and its rings.
+    bool startsDelayPair(size_t unitAt, int paramAt) const {
+        const uint8_t* units = &song.unitStream[unitAt];
+        if (units[0] != OP_DELAY || units[1] != OP_STACK || units[2] != OP_DELAY) return false;
+        const uint8_t* first = &song.paramStream[paramAt];
+        const uint8_t* swap = first + UNIT_PARAM_BYTES[OP_DELAY];
+        const uint8_t* second = swap + UNIT_PARAM_BYTES[OP_STACK];
+        if (swap[0] != STACK_SWAP || first[5] != second[5] || stereoCursor + first[5] > STEREO_POOL_LINES) return false;
+        for (int i = 0; i < first[5]; ++i) {
+            if (delayLengths[first[4] + i] >= DELAY_LINE_SAMPLES / 2) return false;
+            if (delayLengths[second[4] + i] >= DELAY_LINE_SAMPLES / 2) return false;
+        }
+        return true;
+    }
+
+    // The pair's statement, for units unit (the first delay) to unit + 2.
+    std::string delayPair(int unit, int paramAt, int depth, bool declare, int* stereoLine) {
+        if (declare) {
+            declareDelay(unit, paramAt);
+            declareDelay(unit + 2, paramAt + UNIT_PARAM_BYTES[OP_DELAY] + UNIT_PARAM_BYTES[OP_STACK]);
+            *stereoLine = stereoCursor;
+            stereoCursor += song.paramStream[paramAt + 5];
+        }
+        const std::string top = value(depth - 1), second = value(depth - 2);
+        return "{ const DoublePair y = runDelayPair(" + unitName("delay", unit) + ", " + unitName("lengths", unit) +
+               ", " + unitName("delay", unit + 2) + ", " + unitName("lengths", unit + 2) +
+               ", state.delayPool, state.stereoPool + " + str(*stereoLine) + ", state.delayClock, DoublePair{" + top +
+               ", " + second + "}); " + second + " = y[0]; " + top + " = y[1]; }";
     }
 
     // One unit's statement, `note` standing for the voice's note word. depth
@@ -88,17 +135,10 @@ struct ListWriter {
         case OP_SHAPER:
             return "if (" + note + " != 0) " + top + " = shapeWithCurve(" + top + ", shapeCurve(songParamStream[" +
                    str(paramAt) + "] * PARAM_SCALE));";
-        case OP_DELAY: {
-            if (declare) {
-                constant("DelayUnit", "delay", unit, "compileDelay(" + params + ", " + str(poolCursor) + ")");
-                std::string lengths;
-                for (int i = 0; i < bytes[5]; ++i) lengths += (i ? ", " : "") + str(delayLengths[bytes[4] + i]);
-                constants += "const int32_t " + unitName("lengths", unit) + "[] = {" + lengths + "};\n";
-                poolCursor += bytes[5];
-            }
+        case OP_DELAY:
+            if (declare) declareDelay(unit, paramAt);
             return top + " = runDelay(" + unitName("delay", unit) + ", state.delayPool, " + unitName("lengths", unit) +
                    ", state.delayClock, " + top + ");";
-        }
         case OP_STORE: return "runStore(" + named("StoreUnit", "store", "compileStore") + ", voice, " + top + ");";
         case OP_PAN: return ++*depth, top + " = " + top + " / 2.0; " + next + " = " + top + ";";
         case OP_OUTPUT:
@@ -136,8 +176,16 @@ struct ListWriter {
         int depth = 0;
         for (int unit = 0; song.unitStream[unitAt] != OP_END; ++unit, ++unitAt) {
             const uint8_t opcode = song.unitStream[unitAt];
-            out += indent + statement(opcode, paramAt, unit, &depth, note, declare) + "  // " +
-                   song.instrumentNames[voice] + " " + str(unit) + "\n";
+            const std::string where = "  // " + song.instrumentNames[voice] + " " + str(unit);
+            if (startsDelayPair(unitAt, paramAt) || stereoLines.count(unit)) {
+                out += indent + delayPair(unit, paramAt, depth, declare, &stereoLines[unit]) + where + " to " +
+                       str(unit + 2) + "\n";
+                for (int skipped = 0; skipped < 2; ++skipped) paramAt += UNIT_PARAM_BYTES[song.unitStream[unitAt++]];
+                paramAt += UNIT_PARAM_BYTES[opcode];
+                unit += 2;
+                continue;
+            }
+            out += indent + statement(opcode, paramAt, unit, &depth, note, declare) + where + "\n";
             paramAt += UNIT_PARAM_BYTES[opcode];
             *deepest = std::max(*deepest, depth);
         }
@@ -185,12 +233,13 @@ std::string frameRoutineSource(const CompiledSong& song) {
     const std::set<int> stored = storedWords(song);
     std::string constants, frame;
     size_t unitAt = 0;
-    int paramAt = 0, poolCursor = 0;
+    int paramAt = 0, poolCursor = 0, stereoCursor = 0;
     for (int voice = 0; voice < VOICE_COUNT; ++voice) {
-        ListWriter list{song, stored, voice, "", poolCursor};
+        ListWriter list{song, stored, voice, "", poolCursor, stereoCursor, {}};
         const std::string block = list.block(unitAt, paramAt);
         constants += "\n// " + song.instrumentNames[voice] + "\n" + list.constants;
         poolCursor = list.poolCursor;
+        stereoCursor = list.stereoCursor;
         const bool master = voice == MASTER_VOICE;
         frame += "\n    // " + song.instrumentNames[voice] + "\n";
         frame += master ? "    startMasterFrame(engine);\n" : "    startTrackFrame(engine, " + str(voice) + ", firstOfRow);\n";
