@@ -110,6 +110,7 @@ inline void runOutput(const OutputUnit& unit, LiveWords live, uint32_t* voice, c
 // knows it has it as a constant.
 inline void mixTrackOutputs(int32_t leftWord, const uint32_t* voiceArea, double& left, double& right) {
     DoublePair sum = {0.0, 0.0};
+#pragma GCC unroll 12
     for (int32_t t = 0; t < TRACK_COUNT; ++t) sum += wordPair(voiceArea + t * VOICE_WORDS + leftWord);
     left = sum[0];
     right = sum[1];
