@@ -23,7 +23,9 @@ struct MixUnit {
 
 // Constant expressions where the bytes are, as for the oscillator.
 constexpr double signedParameter(uint8_t byte) { return 2.0 * (byte * PARAM_SCALE) - 1.0; }
-constexpr StoreUnit compileStore(const uint8_t* bytes) { return {signedParameter(bytes[0]), WORD_FIRST_SLOT + bytes[1]}; }
+constexpr StoreUnit compileStore(const uint8_t* bytes) {
+    return {signedParameter(bytes[0]), WORD_FIRST_SLOT + bytes[1]};
+}
 constexpr StoreUnit compileStoreRemote(const uint8_t* bytes) {
     const uint32_t offset = bytes[1] | bytes[2] << 8 | bytes[3] << 16 | static_cast<uint32_t>(bytes[4]) << 24;
     return {signedParameter(bytes[0]), static_cast<int32_t>(offset / 4)};

@@ -101,7 +101,11 @@ void runUnitList(UnitProgram& program, int32_t voiceIndex, SynthState& state) {
         case KERNEL_SHAPER:
             if (note != 0) stack.top = shapeWithCurve(stack.top, unit->shaperCurve);
             break;
-        case KERNEL_DELAY: stack.top = runDelay(unit->delay, state.delayPool, program.lineLengths + unit->delay.firstRecord, state.delayClock, stack.top); break;
+        case KERNEL_DELAY: {
+            const int32_t* lengths = program.lineLengths + unit->delay.firstRecord;
+            stack.top = runDelay(unit->delay, state.delayPool, lengths, state.delayClock, stack.top);
+            break;
+        }
         case KERNEL_POP: stack.pop(); break;
         case KERNEL_ADD_POP: stackAddPop(stack); break;
         case KERNEL_MUL_POP: stackMulPop(stack); break;

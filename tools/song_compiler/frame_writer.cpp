@@ -7,7 +7,9 @@
 // - a modulation word that no store of the song writes is 0 (LiveWords);
 // - the voice's note word is read once for its list, where no unit of the
 //   list can write it, and the list is written twice, for a sounding voice
-//   and for a silent one, so that neither tests the note unit by unit.
+//   and for a silent one, so that neither tests the note unit by unit;
+// - a delay unit, a swap and a delay unit of as many lines (a stereo reverb)
+//   run side by side, as a stereo pair (runDelayPair).
 // The routine computes exactly what the engine's interpretation of the same
 // tables does, operation for operation.
 #include "tools/song_compiler/song_compiler.h"
@@ -23,6 +25,11 @@ namespace {
 std::string str(int value) { return std::to_string(value); }
 std::string value(int depth) { return "s" + str(depth); }
 
+// The voice-area word an OP_STORE_REMOTE with these parameter bytes writes.
+uint32_t remoteWord(const uint8_t* bytes) {
+    return (bytes[1] | bytes[2] << 8 | bytes[3] << 16 | uint32_t(bytes[4]) << 24) / 4;
+}
+
 // Every word of the voice area that a store of the song writes.
 std::set<int> storedWords(const CompiledSong& song) {
     std::set<int> words;
@@ -32,9 +39,7 @@ std::set<int> storedWords(const CompiledSong& song) {
             const uint8_t opcode = song.unitStream[unitAt];
             const uint8_t* bytes = &song.paramStream[paramAt];
             if (opcode == OP_STORE) words.insert(voice * VOICE_WORDS + WORD_FIRST_SLOT + bytes[1]);
-            if (opcode == OP_STORE_REMOTE) {
-                words.insert(static_cast<int>((bytes[1] | bytes[2] << 8 | bytes[3] << 16 | uint32_t(bytes[4]) << 24) / 4));
-            }
+            if (opcode == OP_STORE_REMOTE) words.insert(static_cast<int>(remoteWord(bytes)));
             paramAt += UNIT_PARAM_BYTES[opcode];
         }
     }
@@ -125,7 +130,8 @@ struct ListWriter {
         };
         switch (opcode) {
         case OP_ENVELOPE:
-            return ++*depth, next + " = runEnvelope(" + u + ".envelope, " + live(unit) + ", " + note + ", voice, " + slot + ");";
+            return ++*depth,
+                   next + " = runEnvelope(" + u + ".envelope, " + live(unit) + ", " + note + ", voice, " + slot + ");";
         case OP_OSCILLATOR:
             return ++*depth, next + " = runOscillator(" + named("OscillatorUnit", "oscillator", "compileOscillator") +
                                  ", " + live(unit) + ", " + u + ".pitch, " + note + ", " + slot + ", state.noiseSeed);";
@@ -146,7 +152,8 @@ struct ListWriter {
                                     ", voice, " + slot + ", " + top + ", " + second + ");";
         case OP_MIX: {
             const std::string leftWord = bytes[0] == MIX_SEND ? "WORD_SEND_LEFT" : "WORD_MAIN_LEFT";
-            return *depth += 2, "mixTrackOutputs(" + leftWord + ", state.voiceArea, " + value(d + 1) + ", " + next + ");";
+            return *depth += 2,
+                   "mixTrackOutputs(" + leftWord + ", state.voiceArea, " + value(d + 1) + ", " + next + ");";
         }
         case OP_STORE_REMOTE:
             return "runStoreRemote(" + named("StoreUnit", "store", "compileStoreRemote") + ", " + note +
@@ -196,9 +203,9 @@ struct ListWriter {
     bool writesOwnNote(size_t unitAt, int paramAt) const {
         for (; song.unitStream[unitAt] != OP_END; ++unitAt) {
             const uint8_t opcode = song.unitStream[unitAt];
-            const uint8_t* b = &song.paramStream[paramAt];
-            const uint32_t offset = b[1] | b[2] << 8 | b[3] << 16 | uint32_t(b[4]) << 24;
-            if (opcode == OP_STORE_REMOTE && offset / 4 == uint32_t(voice * VOICE_WORDS + WORD_NOTE)) return true;
+            const uint8_t* bytes = &song.paramStream[paramAt];
+            const uint32_t ownNote = voice * VOICE_WORDS + WORD_NOTE;
+            if (opcode == OP_STORE_REMOTE && remoteWord(bytes) == ownNote) return true;
             paramAt += UNIT_PARAM_BYTES[opcode];
         }
         return false;
@@ -242,10 +249,11 @@ std::string frameRoutineSource(const CompiledSong& song) {
         stereoCursor = list.stereoCursor;
         const bool master = voice == MASTER_VOICE;
         frame += "\n    // " + song.instrumentNames[voice] + "\n";
-        frame += master ? "    startMasterFrame(engine);\n" : "    startTrackFrame(engine, " + str(voice) + ", firstOfRow);\n";
+        frame += master ? "    startMasterFrame(engine);\n"
+                        : "    startTrackFrame(engine, " + str(voice) + ", firstOfRow);\n";
         frame += "    {\n" + block + "    }\n";
-        const bool endsWithFirstEnvelope = song.unitStream[unitAt] == OP_ENVELOPE;
-        if (!master) frame += "    endTrackFrame(engine, " + str(voice) + ", " + (endsWithFirstEnvelope ? "true" : "false") + ");\n";
+        const char* endsWithFirstEnvelope = song.unitStream[unitAt] == OP_ENVELOPE ? "true" : "false";
+        if (!master) frame += "    endTrackFrame(engine, " + str(voice) + ", " + endsWithFirstEnvelope + ");\n";
         for (; song.unitStream[unitAt] != OP_END; ++unitAt) paramAt += UNIT_PARAM_BYTES[song.unitStream[unitAt]];
         ++unitAt;
     }
