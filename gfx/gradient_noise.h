@@ -30,9 +30,44 @@ struct LatticeCoordinate {
 };
 LatticeCoordinate latticeCoordinate(float t);
 
+// What noise2 works out from one coordinate alone: the two table indices of
+// its cell, the fraction, the fraction minus 1 and the fade. Points on a grid
+// share their rows' and columns' coordinates, so this is worth doing once each.
+struct LatticeAxis {
+    int32_t index0, index1;  // cell and cell + 1, wrapped to the table
+    float fraction, fractionLessOne;
+    float fade;  // the fraction's smoothstep
+};
+// t is the coordinate as noise2 is given it (without the lattice offset).
+LatticeAxis latticeAxis(float t);
+
+// Builds the tables now if they are still to be built.
+void prepareGradientTables(GradientNoise* noise);
+
 // Noise at (x, y); builds the tables on first use. 0 on every lattice point.
 float noise2(GradientNoise* noise, float x, float y);
 
-// The fractal sum over the octaves at point[0], point[1]; the point is left
-// scaled by frequency x 2^octaves.
-float fractal2(GradientNoise* noise, float point[2]);
+// noise2 from the coordinates' axes, bit for bit; the tables must be built.
+float noise2OnAxes(const GradientNoise* noise, const LatticeAxis& x, const LatticeAxis& y);
+
+// Many coordinates' axes, field by field (entry c of each array is one axis),
+// in order along a row of points, with where each cell's run of them ends.
+struct LatticeColumns {
+    int32_t* cellEnd;  // one past the last entry in the same cell as entry c
+    int32_t* index0;
+    int32_t* index1;
+    float* fraction;
+    float* fractionLessOne;
+    float* fade;
+};
+void setLatticeColumn(const LatticeColumns& columns, int32_t c, const LatticeAxis& axis);
+LatticeAxis latticeColumn(const LatticeColumns& columns, int32_t c);
+// Fills cellEnd once entries 0 to count - 1 are set; their cells must not
+// decrease with c.
+void findCellRuns(const LatticeColumns& columns, int32_t count);
+
+// One octave of a fractal sum along a row of points (x, column j): adds
+// noise2OnAxes times weight to sums[j], for j below count, bit for bit as
+// point by point.
+void addNoiseRow(const GradientNoise* noise, const LatticeAxis& x, const LatticeColumns& ys, int32_t count,
+                 float weight, float* sums);

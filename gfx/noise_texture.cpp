@@ -34,6 +34,52 @@ uint8_t greyLevel(const float* layer, int row) {
     return static_cast<uint8_t>(std::lrint(v * 255.0f));  // ties to even
 }
 
+// The axes of layer k, octave o, are block k x NOISE_OCTAVES + o; their
+// entry c is coordinate c (a row or a column) as fractal2 reaches it in that
+// octave: c / 512, times the layer's frequency, doubled o times, each step
+// rounded as there. The same numbers serve the rows and the columns.
+enum { AXIS_BLOCKS = NOISE_LAYER_COUNT * NOISE_OCTAVES, AXIS_FIELDS = 6 };
+
+LatticeColumns axisBlock(void* axes, int k, int o) {
+    const size_t field = static_cast<size_t>(AXIS_BLOCKS) * NOISE_TEXTURE_SIZE;
+    const size_t first = static_cast<size_t>(k * NOISE_OCTAVES + o) * NOISE_TEXTURE_SIZE;
+    int32_t* indices = static_cast<int32_t*>(axes);
+    float* fractions = static_cast<float*>(axes) + 3 * field;
+    return LatticeColumns{indices + first, indices + field + first, indices + 2 * field + first, fractions + first,
+                          fractions + field + first, fractions + 2 * field + first};
+}
+
+void fillNoiseAxes(GradientNoise* layers, void* axes) {
+    const float step = 1.0f / NOISE_TEXTURE_SIZE;
+    for (int k = 1; k < NOISE_LAYER_COUNT; ++k) {
+        prepareGradientTables(&layers[k]);
+        for (int c = 0; c < NOISE_TEXTURE_SIZE; ++c) {
+            float t = static_cast<float>(c) * step * layers[k].frequency;
+            for (int o = 0; o < NOISE_OCTAVES; ++o) {
+                setLatticeColumn(axisBlock(axes, k, o), c, latticeAxis(t));
+                t *= 2.0f;
+            }
+        }
+        for (int o = 0; o < NOISE_OCTAVES; ++o) findCellRuns(axisBlock(axes, k, o), NOISE_TEXTURE_SIZE);
+    }
+}
+
+// fractal2 of layers 1 to 5 at every point of row i, into sums (layer k's at
+// k x NOISE_TEXTURE_SIZE + j): the same octaves, weights and sums, in the same
+// order for each point, taken a row at a time.
+void sumNoiseLayersOfRow(const GradientNoise* layers, void* axes, int i, float* sums) {
+    for (int k = 1; k < NOISE_LAYER_COUNT; ++k) {
+        float* layerSums = sums + k * NOISE_TEXTURE_SIZE;
+        for (int j = 0; j < NOISE_TEXTURE_SIZE; ++j) layerSums[j] = 0.0f;
+        float weight = layers[k].amplitude;
+        for (int o = 0; o < layers[k].octaves; ++o) {
+            const LatticeColumns columns = axisBlock(axes, k, o);
+            addNoiseRow(&layers[k], latticeColumn(columns, i), columns, NOISE_TEXTURE_SIZE, weight, layerSums);
+            weight *= 0.5f;
+        }
+    }
+}
+
 }  // namespace
 
 void initNoiseLayers(GradientNoise* layers) {
@@ -51,25 +97,28 @@ void initNoiseLayers(GradientNoise* layers) {
 
 void computeNoisePixels(uint8_t* pixels) {
     GradientNoise* layers = static_cast<GradientNoise*>(allocArray(NOISE_LAYER_COUNT, sizeof(GradientNoise)));
+    // A row's and a column's coordinates are the same numbers: one axis table
+    // per layer and octave serves both. Then the layer sums of one row.
+    void* axes = allocArray(static_cast<size_t>(AXIS_BLOCKS) * AXIS_FIELDS * NOISE_TEXTURE_SIZE, 4);
+    float* sums = static_cast<float*>(allocArray(NOISE_LAYER_COUNT * NOISE_TEXTURE_SIZE, sizeof(float)));
     // Not expected at start-up; the pixels then stay as they are rather than crash.
-    if (!layers) return;
-    initNoiseLayers(layers);
-
-    const float step = 1.0f / NOISE_TEXTURE_SIZE;
-    for (int i = 0; i < NOISE_TEXTURE_SIZE; ++i) {
-        for (int j = 0; j < NOISE_TEXTURE_SIZE; ++j) {
-            float layer[NOISE_LAYER_COUNT] = {};
-            for (int k = 1; k < NOISE_LAYER_COUNT; ++k) {
-                // fractal2 scales the point it is given: each layer gets a fresh one.
-                float point[2] = {static_cast<float>(i) * step, static_cast<float>(j) * step};
-                layer[k] = fractal2(&layers[k], point);
+    if (layers && axes && sums) {
+        initNoiseLayers(layers);
+        fillNoiseAxes(layers, axes);
+        for (int i = 0; i < NOISE_TEXTURE_SIZE; ++i) {
+            sumNoiseLayersOfRow(layers, axes, i, sums);
+            for (int j = 0; j < NOISE_TEXTURE_SIZE; ++j) {
+                float layer[NOISE_LAYER_COUNT];
+                for (int k = 0; k < NOISE_LAYER_COUNT; ++k) layer[k] = sums[k * NOISE_TEXTURE_SIZE + j];
+                uint8_t grey = greyLevel(layer, i);
+                uint8_t* pixel = pixels + (static_cast<size_t>(i) * NOISE_TEXTURE_SIZE + j) * 4;
+                pixel[0] = pixel[1] = pixel[2] = grey;
+                pixel[3] = 255;
             }
-            uint8_t grey = greyLevel(layer, i);
-            uint8_t* pixel = pixels + (static_cast<size_t>(i) * NOISE_TEXTURE_SIZE + j) * 4;
-            pixel[0] = pixel[1] = pixel[2] = grey;
-            pixel[3] = 255;
         }
     }
+    freeBlock(sums);
+    freeBlock(axes);
     freeBlock(layers);
 }
 

@@ -3,6 +3,11 @@
 // silence and note-ons. Each frame the units take the pool's records in the
 // order they run, one per line; the DC blocker sits in the record after the
 // unit's last line (whose own line, if any, uses only its other words).
+//
+// A line of N frames is a ring of all its 65,536 samples: in the frame that
+// the delay clock counts, every line writes at the clock and reads N samples
+// behind it, which is what it wrote N frames before (or a zero it started
+// with), the value a write position wrapping at N would give.
 #pragma once
 
 #include "synth/song.h"
@@ -20,30 +25,80 @@ struct DelayUnit {
 };
 
 // firstRecord is where the pool cursor stands each frame when the unit runs.
-DelayUnit compileDelay(const uint8_t bytes[6], int32_t firstRecord);
+// A constant expression where the bytes are, as for the oscillator.
+constexpr DelayUnit compileDelay(const uint8_t* bytes, int32_t firstRecord) {
+    const double damp = bytes[3] * PARAM_SCALE;
+    return {bytes[0] * PARAM_SCALE, bytes[1] * PARAM_SCALE, bytes[2] * PARAM_SCALE, damp, 1.0 - damp, firstRecord,
+            bytes[5]};
+}
 
-// lineLengths gives each pool record's length in frames. Returns what
-// replaces the top value x.
-inline double runDelay(const DelayUnit& unit, DelayLine* pool, const int32_t* lineLengths, double x) {
+// lengths gives the unit's lines' lengths in frames, clock is the delay
+// clock. Returns what replaces the top value x.
+UNIT_INLINE double runDelay(const DelayUnit& unit, DelayLine* pool, const int32_t* lengths, uint32_t clock, double x) {
+    const int32_t lineCount = unit.lineCount;
     const double in = x * unit.pregain * unit.pregain;
     double acc = x * unit.dry;
     // Locals, so that the stores into the lines do not make them reloaded.
     const double keep = unit.keep, damp = unit.damp, feedback = unit.feedback;
     DelayLine* line = pool + unit.firstRecord;
-    DelayLine* const blocker = line + unit.lineCount;  // the record after the last line
-    const int32_t* length = lineLengths + unit.firstRecord;
-    for (; line != blocker; ++line, ++length) {
-        int32_t position = line->writePosition;
-        const double delayed = line->samples[position];
+    DelayLine* const blocker = line + lineCount;  // the record after the last line
+    const uint32_t written = clock % DELAY_LINE_SAMPLES;
+    // Unrolled where the count is a constant: the lines' records become fixed addresses.
+#pragma GCC unroll 16
+    for (int32_t i = 0; i < lineCount; ++i, ++line) {
+        const double delayed = line->samples[(clock - lengths[i]) % DELAY_LINE_SAMPLES];
         acc += delayed;
         const float damping = static_cast<float>(delayed * keep + damp * line->dampingState);
         line->dampingState = damping;
-        line->samples[position] = static_cast<float>(in + feedback * damping);
-        if (++position == *length) position = 0;
-        line->writePosition = position;
+        line->samples[written] = static_cast<float>(in + feedback * damping);
     }
     const double y = acc - blocker->dcPreviousInput + DC_BLOCKER_COEFFICIENT * blocker->dcPreviousOutput;
     blocker->dcPreviousInput = static_cast<float>(acc);
     blocker->dcPreviousOutput = static_cast<float>(y);
     return y;
+}
+
+// Two delay units with as many lines each, side by side: a's in the left
+// lanes, b's in the right. Each lane computes what runDelay computes for its
+// unit (its DC blocker stays in the pool's record after its last line), but
+// line i of both lives in stereoLines[i], so that each step is one vector
+// operation for the two. The song's routine runs a delay unit, a swap and a
+// second delay unit of the same line count this way: the second's input is
+// not the first's output, and the two touch none of the same state. Line
+// lengths must stay below 32,768, the ring of a stereo line. x is (a's
+// input, b's input); returns (a's output, b's output). Without SSE2 the two
+// units run one after the other in the pool's records, as runDelay.
+UNIT_INLINE DoublePair runDelayPair(const DelayUnit& a, const int32_t* lengthsA, const DelayUnit& b,
+                                    const int32_t* lengthsB, DelayLine* pool, StereoDelayLine* stereoLines,
+                                    uint32_t clock, DoublePair x) {
+#ifndef __SSE2__
+    // One unit after the other, each in the pool's records.
+    (void)stereoLines;
+    return DoublePair{runDelay(a, pool, lengthsA, clock, x[0]), runDelay(b, pool, lengthsB, clock, x[1])};
+#else
+    enum : uint32_t { RING = DELAY_LINE_SAMPLES / 2 };
+    const DoublePair pregain = {a.pregain, b.pregain};
+    const DoublePair in = x * pregain * pregain;
+    DoublePair acc = x * DoublePair{a.dry, b.dry};
+    const DoublePair keep = {a.keep, b.keep}, damp = {a.damp, b.damp}, feedback = {a.feedback, b.feedback};
+#pragma GCC unroll 16
+    for (int32_t i = 0; i < a.lineCount; ++i) {
+        StereoDelayLine& line = stereoLines[i];
+        const DoublePair delayed = floatsAsPair(line.samples[2 * ((clock - lengthsA[i]) % RING)],
+                                                line.samples[2 * ((clock - lengthsB[i]) % RING) + 1]);
+        acc += delayed;
+        const DoublePair damping = roundedToFloats(delayed * keep + damp * floatPairAt(line.dampingStates));
+        setFloatPairAt(line.dampingStates, damping);
+        setFloatPairAt(&line.samples[2 * (clock % RING)], in + feedback * damping);
+    }
+    DelayLine& blockerA = pool[a.firstRecord + a.lineCount];
+    DelayLine& blockerB = pool[b.firstRecord + b.lineCount];
+    const DoublePair y = acc - floatsAsPair(blockerA.dcPreviousInput, blockerB.dcPreviousInput) +
+                         DC_BLOCKER_COEFFICIENT * floatsAsPair(blockerA.dcPreviousOutput, blockerB.dcPreviousOutput);
+    blockerA.dcPreviousInput = static_cast<float>(acc[0]);
+    blockerB.dcPreviousInput = static_cast<float>(acc[1]);
+    blockerA.dcPreviousOutput = static_cast<float>(y[0]);
+    blockerB.dcPreviousOutput = static_cast<float>(y[1]);
+    return y;
+#endif
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "synth/song.h"
+#include "synth/synth_math.h"
 #include "synth/synth_state.h"
 
 struct EnvelopeUnit {
@@ -16,13 +17,15 @@ struct EnvelopeUnit {
 
 EnvelopeUnit compileEnvelope(const uint8_t bytes[5]);
 
-// Returns the value the unit pushes.
-inline double runEnvelope(const EnvelopeUnit& unit, const uint32_t* voice, uint32_t* slot) {
-    if (wordInt(voice[WORD_NOTE]) == 0) return 0.0;
+// Returns the value the unit pushes; note is the voice's note word.
+UNIT_INLINE double runEnvelope(const EnvelopeUnit& unit, LiveWords live, int32_t note, const uint32_t* voice,
+                               uint32_t* slot) {
+    if (note == 0) return 0.0;
     int32_t stage = wordInt(slot[0]);
     // Checked every frame: a finished envelope of a released voice goes back
     // to release, stays at 0 and finishes again.
     if (wordInt(voice[WORD_RELEASE_COUNT]) != 0) stage = STAGE_RELEASE;
+    const double gain = unit.gain + slotWord(slot, 2, live);
     double level = wordFloat(slot[1]);
     switch (stage) {
     case STAGE_ATTACK:
@@ -46,10 +49,12 @@ inline double runEnvelope(const EnvelopeUnit& unit, const uint32_t* voice, uint3
             stage = STAGE_DONE;
         }
         break;
-    default:  // sustain holds; done (or a stage word a store overwrote) stays
-        break;
+    default:
+        // Sustain holds; done (or a stage word a store overwrote) stays: both
+        // words would be written back as they are.
+        return level * gain;
     }
     setWordInt(slot[0], stage);
     setWordFloat(slot[1], static_cast<float>(level));
-    return static_cast<double>(wordFloat(slot[1])) * (unit.gain + wordFloat(slot[2]));
+    return static_cast<double>(wordFloat(slot[1])) * gain;
 }

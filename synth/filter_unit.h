@@ -4,6 +4,7 @@
 #pragma once
 
 #include "synth/song.h"
+#include "synth/synth_math.h"
 #include "synth/synth_state.h"
 
 struct FilterUnit {
@@ -12,11 +13,15 @@ struct FilterUnit {
     uint8_t outputs;     // FILTER_* flags
 };
 
-FilterUnit compileFilter(const uint8_t bytes[3]);
+// A constant expression where the bytes are, as for the oscillator.
+constexpr FilterUnit compileFilter(const uint8_t* bytes) {
+    const double frequency = bytes[0] * PARAM_SCALE;
+    return {frequency * frequency, bytes[1] * PARAM_SCALE, bytes[2]};
+}
 
-// Returns what replaces the top value x.
-inline double runFilter(const FilterUnit& unit, const uint32_t* voice, uint32_t* slot, double x) {
-    if (wordInt(voice[WORD_NOTE]) == 0) return x;
+// Returns what replaces the top value x; note is the voice's note word.
+UNIT_INLINE double runFilter(const FilterUnit& unit, int32_t note, uint32_t* slot, double x) {
+    if (note == 0) return x;
     const double f = unit.coefficient;
     setWordFloat(slot[3], static_cast<float>(f));
     setWordFloat(slot[0], static_cast<float>(wordFloat(slot[0]) + f * wordFloat(slot[2])));

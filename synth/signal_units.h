@@ -3,6 +3,7 @@
 #pragma once
 
 #include "synth/song.h"
+#include "synth/synth_math.h"
 #include "synth/synth_state.h"
 
 // OP_STORE and OP_STORE_REMOTE: write top x (2 p - 1) as a float into a word.
@@ -20,10 +21,19 @@ struct MixUnit {
     int32_t leftWord;  // WORD_MAIN_LEFT or WORD_SEND_LEFT; right is the word after
 };
 
-StoreUnit compileStore(const uint8_t bytes[2]);
-StoreUnit compileStoreRemote(const uint8_t bytes[5]);
-OutputUnit compileOutput(const uint8_t bytes[2]);
-MixUnit compileMix(const uint8_t bytes[1]);
+// Constant expressions where the bytes are, as for the oscillator.
+constexpr double signedParameter(uint8_t byte) { return 2.0 * (byte * PARAM_SCALE) - 1.0; }
+constexpr StoreUnit compileStore(const uint8_t* bytes) {
+    return {signedParameter(bytes[0]), WORD_FIRST_SLOT + bytes[1]};
+}
+constexpr StoreUnit compileStoreRemote(const uint8_t* bytes) {
+    const uint32_t offset = bytes[1] | bytes[2] << 8 | bytes[3] << 16 | static_cast<uint32_t>(bytes[4]) << 24;
+    return {signedParameter(bytes[0]), static_cast<int32_t>(offset / 4)};
+}
+constexpr OutputUnit compileOutput(const uint8_t* bytes) { return {bytes[0] * PARAM_SCALE, bytes[1] * PARAM_SCALE}; }
+constexpr MixUnit compileMix(const uint8_t* bytes) {
+    return {bytes[0] == MIX_SEND ? WORD_SEND_LEFT : WORD_MAIN_LEFT};
+}
 
 // The signal stack of one instrument run. The top value is kept apart from
 // the ones under it, so that most units touch no memory for it and a swap is
@@ -74,8 +84,9 @@ inline void runStore(const StoreUnit& unit, uint32_t* voice, double top) {
     setWordFloat(voice[unit.word], static_cast<float>(top * unit.factor));
 }
 
-inline void runStoreRemote(const StoreUnit& unit, const uint32_t* voice, uint32_t* voiceArea, double top) {
-    if (wordInt(voice[WORD_NOTE]) == 0) return;
+// note is the voice's note word.
+inline void runStoreRemote(const StoreUnit& unit, int32_t note, uint32_t* voiceArea, double top) {
+    if (note == 0) return;
     setWordFloat(voiceArea[unit.word], static_cast<float>(top * unit.factor));
 }
 
@@ -85,27 +96,24 @@ inline void runPan(SignalStack& stack) {
     stack.push(stack.top);
 }
 
-// OP_OUTPUT: pops left (the top), then right. Slot word 1 modulates the gain.
-inline void runOutput(const OutputUnit& unit, uint32_t* voice, const uint32_t* slot, SignalStack& stack) {
-    const double left = stack.pop();
-    const double right = stack.pop();
-    const double gain = unit.gain + wordFloat(slot[1]);
-    setWordFloat(voice[WORD_SEND_LEFT], static_cast<float>(left * unit.send));
-    setWordFloat(voice[WORD_SEND_RIGHT], static_cast<float>(right * unit.send));
-    setWordFloat(voice[WORD_MAIN_LEFT], static_cast<float>(left * gain));
-    setWordFloat(voice[WORD_MAIN_RIGHT], static_cast<float>(right * gain));
+// OP_OUTPUT: left is the top, right the value under it. Slot word 1
+// modulates the gain.
+inline void runOutput(const OutputUnit& unit, LiveWords live, uint32_t* voice, const uint32_t* slot, double left,
+                      double right) {
+    const double gain = unit.gain + slotWord(slot, 1, live);
+    const DoublePair channels = {left, right};
+    setWordPair(voice + WORD_SEND_LEFT, channels * unit.send);
+    setWordPair(voice + WORD_MAIN_LEFT, channels * gain);
 }
 
 // OP_MIX: the track voices' outputs of this frame, summed per channel; the
-// master's own are never included. Right is pushed first, so left is on top.
-inline void runMix(const MixUnit& unit, const uint32_t* voiceArea, SignalStack& stack) {
-    double left = 0.0;
-    double right = 0.0;
-    for (int32_t t = 0; t < TRACK_COUNT; ++t) {
-        const uint32_t* voice = voiceArea + t * VOICE_WORDS;
-        left += wordFloat(voice[unit.leftWord]);
-        right += wordFloat(voice[unit.leftWord + 1]);
-    }
-    stack.push(right);
-    stack.push(left);
+// master's own are never included. The unit pushes right first, so left is
+// on top. leftWord is the unit's own, given apart so that a routine which
+// knows it has it as a constant.
+inline void mixTrackOutputs(int32_t leftWord, const uint32_t* voiceArea, double& left, double& right) {
+    DoublePair sum = {0.0, 0.0};
+#pragma GCC unroll 12
+    for (int32_t t = 0; t < TRACK_COUNT; ++t) sum += wordPair(voiceArea + t * VOICE_WORDS + leftWord);
+    left = sum[0];
+    right = sum[1];
 }

@@ -44,6 +44,7 @@ enum : int32_t {
     STACK_DEPTH = 8,
     DELAY_POOL_LINES = 468,
     DELAY_LINE_SAMPLES = 65536,
+    STEREO_POOL_LINES = 8,  // for lines that a song's routine runs in pairs
 };
 
 // Unit opcodes of the unit stream; 0 ends an instrument's list.
@@ -111,6 +112,11 @@ enum : uint8_t {
     MIX_SEND = 8,
 };
 
+struct SynthEngine;
+// A song's whole frame compiled to code: every track's row step and unit
+// list and the master's (synth/synth_engine.h runs it).
+typedef void (*FrameRoutine)(SynthEngine& engine);
+
 struct Song {
     const uint8_t* patterns;     // patternCount x 16 note bytes
     int32_t patternCount;
@@ -120,6 +126,9 @@ struct Song {
     const uint8_t* paramStream;  // every unit's parameter bytes, in unit order
     int32_t paramStreamSize;
     const uint16_t* delayLengths;  // DELAY_LENGTH_COUNT lengths in samples
+    // The frame as a routine, made from these tables by the song compiler;
+    // null where a song has none (the unit lists are interpreted).
+    FrameRoutine frameRoutine;
 };
 
 // The delay lengths every song uses: two banks of comb lengths for the stereo

@@ -31,9 +31,13 @@ int continueSongRender(int32_t frameCount) {
     const int32_t end = frameCount < SONG_FRAMES - nextFrame ? nextFrame + frameCount : SONG_FRAMES;
     for (int32_t frame = nextFrame; frame < end; ++frame) {
         const StereoFrame out = renderFrame(songEngine);
-        std::atomic<int32_t>* traceRow = noteTrace[frame >> 8];
-        for (int32_t track = 0; track < TRACK_COUNT; ++track) {
-            traceRow[2 * track].store(songEngine.trackNotes[track], std::memory_order_relaxed);
+        // A block's row takes the notes of its first frame, then every change.
+        if (frame % NOTE_TRACE_BLOCK == 0 || songEngine.notesChanged) {
+            std::atomic<int32_t>* traceRow = noteTrace[frame / NOTE_TRACE_BLOCK];
+            for (int32_t track = 0; track < TRACK_COUNT; ++track) {
+                traceRow[2 * track].store(songEngine.trackNotes[track], std::memory_order_relaxed);
+            }
+            songEngine.notesChanged = false;
         }
         buffer[2 * frame].store(out.left, std::memory_order_relaxed);
         buffer[2 * frame + 1].store(out.right, std::memory_order_relaxed);

@@ -3,6 +3,7 @@
 // a whole song; tests and tools may drive their own.
 #pragma once
 
+#include "synth/sequencer.h"
 #include "synth/song.h"
 #include "synth/song_validator.h"
 #include "synth/synth_state.h"
@@ -14,8 +15,10 @@ struct SynthEngine {
     Song song;  // the tables stay the caller's
     int32_t row;  // the song row of the next frame
     int32_t frameInRow;
-    // Each track's note word as its bookkeeping left it in the last frame.
+    // Each track's note word as its bookkeeping left it in the last frame,
+    // and whether one of them changed since the flag was last cleared.
     int32_t trackNotes[TRACK_COUNT];
+    bool notesChanged;
 };
 
 struct StereoFrame {
@@ -27,11 +30,6 @@ struct StereoFrame {
 // 0 (with the fault) if the song is rejected; the engine is then unusable.
 int startEngine(SynthEngine& engine, const Song& song, SongFault* fault);
 
-// One track's part of a frame: its unit list, then the bookkeeping: the voice
-// falls silent when the envelope in its slot 0 is done, and its note word is
-// kept in trackNotes.
-void renderTrack(SynthEngine& engine, int32_t track);
-
 // Renders the next frame and returns the master's outputs clamped to [-1, 1].
 // Rendering past the song's last row reads the order lists out of range:
 // callers stop after SONG_FRAMES.
@@ -39,3 +37,32 @@ StereoFrame renderFrame(SynthEngine& engine);
 
 // [-1, 1]; a NaN, which only a runaway instrument makes, becomes silence.
 float clampSample(float value);
+
+// The steps of a frame around the unit lists, which a song's frame routine
+// takes in the same order as renderFrame: for each track, the row step, its
+// list and the bookkeeping; then the master.
+
+// The song's row for the track, at the row's first frame (firstOfRow:
+// engine.frameInRow is 0): a track's row step comes just before it renders,
+// so a note-on wipes what lower tracks stored into it this frame.
+inline void startTrackFrame(SynthEngine& engine, int32_t track, bool firstOfRow) {
+    if (firstOfRow) sequencerRowStep(engine.song, engine.state, track, engine.row);
+}
+
+// The bookkeeping after the track's list: the voice falls silent when the
+// envelope in its slot 0 is done (where its instrument begins with one), and
+// its note word is kept in trackNotes (and notesChanged set if it changed).
+inline void endTrackFrame(SynthEngine& engine, int32_t track, bool endsWithFirstEnvelope) {
+    uint32_t* voice = voiceRecord(engine.state, track);
+    if (endsWithFirstEnvelope && wordInt(voice[WORD_FIRST_SLOT]) == STAGE_DONE) setWordInt(voice[WORD_NOTE], 0);
+    const int32_t note = wordInt(voice[WORD_NOTE]);
+    if (note != engine.trackNotes[track]) {
+        engine.trackNotes[track] = note;
+        engine.notesChanged = true;
+    }
+}
+
+// Any non-zero note keeps the master active.
+inline void startMasterFrame(SynthEngine& engine) {
+    setWordInt(voiceRecord(engine.state, MASTER_VOICE)[WORD_NOTE], TRACK_COUNT);
+}

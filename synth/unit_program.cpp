@@ -88,17 +88,24 @@ void runUnitList(UnitProgram& program, int32_t voiceIndex, SynthState& state) {
     double under[STACK_DEPTH];
     SignalStack stack{0.0, under};
     for (CompiledUnit* unit = program.units + instrument.firstUnit;; ++unit) {
+        uint32_t* const slot = voice + unit->slotWord;
+        // Read for every unit: a remote store may change it on the way.
+        const int32_t note = wordInt(voice[WORD_NOTE]);
         switch (unit->kernel) {
         case KERNEL_END: return;
-        case KERNEL_ENVELOPE: stack.push(runEnvelope(unit->envelope, voice, voice + unit->slotWord)); break;
+        case KERNEL_ENVELOPE: stack.push(runEnvelope(unit->envelope, EVERY_WORD_LIVE, note, voice, slot)); break;
         case KERNEL_OSCILLATOR:
-            stack.push(runOscillator(unit->oscillator, voice, voice + unit->slotWord, state.noiseSeed));
+            stack.push(runOscillator(unit->oscillator, EVERY_WORD_LIVE, unit->pitch, note, slot, state.noiseSeed));
             break;
-        case KERNEL_FILTER: stack.top = runFilter(unit->filter, voice, voice + unit->slotWord, stack.top); break;
+        case KERNEL_FILTER: stack.top = runFilter(unit->filter, note, slot, stack.top); break;
         case KERNEL_SHAPER:
-            if (wordInt(voice[WORD_NOTE]) != 0) stack.top = shapeWithCurve(stack.top, unit->shaperCurve);
+            if (note != 0) stack.top = shapeWithCurve(stack.top, unit->shaperCurve);
             break;
-        case KERNEL_DELAY: stack.top = runDelay(unit->delay, state.delayPool, program.lineLengths, stack.top); break;
+        case KERNEL_DELAY: {
+            const int32_t* lengths = program.lineLengths + unit->delay.firstRecord;
+            stack.top = runDelay(unit->delay, state.delayPool, lengths, state.delayClock, stack.top);
+            break;
+        }
         case KERNEL_POP: stack.pop(); break;
         case KERNEL_ADD_POP: stackAddPop(stack); break;
         case KERNEL_MUL_POP: stackMulPop(stack); break;
@@ -109,9 +116,20 @@ void runUnitList(UnitProgram& program, int32_t voiceIndex, SynthState& state) {
         case KERNEL_ADD_PAIRS: stackAddPairs(stack); break;
         case KERNEL_STORE: runStore(unit->store, voice, stack.top); break;
         case KERNEL_PAN: runPan(stack); break;
-        case KERNEL_OUTPUT: runOutput(unit->output, voice, voice + unit->slotWord, stack); break;
-        case KERNEL_MIX: runMix(unit->mix, state.voiceArea, stack); break;
-        case KERNEL_STORE_REMOTE: runStoreRemote(unit->store, voice, state.voiceArea, stack.top); break;
+        case KERNEL_OUTPUT: {
+            const double left = stack.pop();
+            const double right = stack.pop();
+            runOutput(unit->output, EVERY_WORD_LIVE, voice, slot, left, right);
+            break;
+        }
+        case KERNEL_MIX: {
+            double left, right;
+            mixTrackOutputs(unit->mix.leftWord, state.voiceArea, left, right);
+            stack.push(right);
+            stack.push(left);
+            break;
+        }
+        case KERNEL_STORE_REMOTE: runStoreRemote(unit->store, note, state.voiceArea, stack.top); break;
         }
     }
 }

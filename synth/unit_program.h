@@ -39,6 +39,7 @@ enum UnitKernel : uint8_t {
 struct CompiledUnit {
     UnitKernel kernel;
     int32_t slotWord;  // first word of the unit's slot in its voice record
+    OscillatorPitch pitch;  // an oscillator's last pitch
     union {
         EnvelopeUnit envelope;
         OscillatorUnit oscillator;

@@ -56,5 +56,9 @@ struct CompiledSong {
 bool compileSongSource(const std::string& text, const std::string& sourceName, CompiledSong* song,
                  std::string* errors);
 
-// The C++ source that defines demoSong with the song's tables.
+// The C++ source that defines demoSong with the song's tables and its
+// frame routine.
 std::string songTablesSource(const CompiledSong& song, const std::string& sourceName);
+
+// The frame as a routine (songFrame), a part of that source.
+std::string frameRoutineSource(const CompiledSong& song);

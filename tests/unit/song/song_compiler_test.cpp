@@ -147,7 +147,7 @@ TEST(SongCompiler, WarnsOfAnUnusualDriveAtItsLineAndTheSongPlays) {
 
     const Song song{t.patterns.data(), static_cast<int32_t>(t.patterns.size() / ROWS_PER_PATTERN), t.orderList.data(),
                     t.unitStream.data(), static_cast<int32_t>(t.unitStream.size()), t.paramStream.data(),
-                    static_cast<int32_t>(t.paramStream.size()), delayLengths};
+                    static_cast<int32_t>(t.paramStream.size()), delayLengths, nullptr};
     // calloc: of the 122 MB delay pool only what the song uses is touched.
     std::unique_ptr<SynthEngine, void (*)(void*)> engine(
         static_cast<SynthEngine*>(std::calloc(1, sizeof(SynthEngine))), std::free);
