@@ -40,7 +40,16 @@ start_exe() {
   DEMO_LOG=$(mktemp)
   env LC_ALL=C.UTF-8 "$@" "$WINE_LOADER" "$exe" >"$DEMO_LOG" 2>&1 &
   DEMO_PID=$!
-  trap 'kill -9 "$DEMO_PID" 2>/dev/null || true; rm -f "$DEMO_LOG"' EXIT
+  trap 'end_exe $?' EXIT
+}
+# A failed test shows the end of what Wine and the demo said.
+end_exe() {
+  kill -9 "$DEMO_PID" 2>/dev/null || true
+  if [ "$1" -ne 0 ]; then
+    echo "--- the end of Wine's output:" >&2
+    tail -n 20 "$DEMO_LOG" >&2
+  fi
+  rm -f "$DEMO_LOG"
 }
 
 # wine_window NAME KIND [SECONDS]: prints the id of a shown window of
