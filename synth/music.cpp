@@ -15,8 +15,11 @@ void startMusic() {
 }
 
 void pollMusicNotes() {
-    if (!musicStarted) return;
-    uint32_t block = platformWavePosition() / NOTE_TRACE_BLOCK;
+    if (musicStarted) pollMusicNotesAt(platformWavePosition());
+}
+
+void pollMusicNotesAt(uint32_t position) {
+    uint32_t block = position / NOTE_TRACE_BLOCK;
     // A device that counts past the song (or in other units) must not take the
     // poll past the table: it then reads the song's last block.
     if (block >= NOTE_TRACE_ROWS) block = NOTE_TRACE_ROWS - 1;

@@ -21,3 +21,5 @@ void startMusic();
 
 // Turns the playback position into note events; does nothing before startMusic.
 void pollMusicNotes();
+// The same for a position in sample frames of the song, whoever plays it.
+void pollMusicNotesAt(uint32_t position);
