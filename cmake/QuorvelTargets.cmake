@@ -30,3 +30,11 @@ function(quorvel_product_executable name)
   target_compile_definitions(${name} PRIVATE QUORVEL_VERSION="${PROJECT_VERSION}")
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR})
 endfunction()
+
+# The product's layers, from the bottom up: the same in every build (Linux,
+# Windows, the browser), each with the backend QUORVEL_PLATFORM_BACKEND names.
+macro(quorvel_add_layers)
+  foreach(layer resources platform gfx synth demo app)
+    add_subdirectory(${QUORVEL_ROOT_DIR}/${layer} ${PROJECT_BINARY_DIR}/${layer})
+  endforeach()
+endmacro()

@@ -26,12 +26,7 @@ function(quorvel_convert_shader type source out)
     COMMENT "Converting ${source} to GLSL ES 3.00")
 endfunction()
 
-add_subdirectory(resources)
-add_subdirectory(platform)
-add_subdirectory(gfx)
-add_subdirectory(synth)
-add_subdirectory(demo)
-add_subdirectory(app)
+quorvel_add_layers()
 
 # quorvel.js defines createQuorvel(options), which the page calls once for
 # each run of the show. The program waits for the answer to its question and

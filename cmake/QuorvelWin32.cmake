@@ -15,9 +15,4 @@ find_path(STB_INCLUDE_DIR stb_image.h PATHS /usr/include PATH_SUFFIXES stb REQUI
 include(QuorvelHostTools)
 quorvel_host_tools(quorvel-song-compiler)
 
-add_subdirectory(resources)
-add_subdirectory(platform)
-add_subdirectory(gfx)
-add_subdirectory(synth)
-add_subdirectory(demo)
-add_subdirectory(app)
+quorvel_add_layers()
