@@ -57,15 +57,22 @@ double darkAtSides(const Image& image, int y) {
 }
 
 // The rows and columns where the chrome is (more than a stray fringe pixel or
-// two): "top bottom left right".
+// two): "top bottom left right". The chrome is one block of rows from the
+// banner's top; a row further down where the old screen's flicker turns a few
+// of the letters' lower pixels blue is not part of it.
 void chromeBox(const Image& image, int box[4]) {
+    const int gap = image.height / 50;
     box[0] = box[2] = 1 << 30, box[1] = box[3] = -1;
-    std::vector<int> columns(image.width);
     for (int y = 0; y < image.height; ++y) {
         int row = 0;
-        for (int x = 0; x < image.width; ++x) row += chrome(image.at(x, y)), columns[x] += chrome(image.at(x, y));
-        if (row >= image.width / 50) box[0] = std::min(box[0], y), box[1] = y;
+        for (int x = 0; x < image.width; ++x) row += chrome(image.at(x, y));
+        if (row < image.width / 50) continue;
+        if (box[1] >= 0 && y - box[1] > gap) break;
+        box[0] = std::min(box[0], y), box[1] = y;
     }
+    std::vector<int> columns(image.width);
+    for (int y = box[0]; y <= box[1]; ++y)
+        for (int x = 0; x < image.width; ++x) columns[x] += chrome(image.at(x, y));
     for (int x = 0; x < image.width; ++x)
         if (columns[x] >= image.height / 100) box[2] = std::min(box[2], x), box[3] = x;
 }
