@@ -13,7 +13,7 @@ namespace {
 
 void BM_RenderSong(benchmark::State& state, bool routines) {
     Song song = demoSong;
-    if (!routines) song.frameRoutine = nullptr;
+    if (!routines) song.framesRoutine = nullptr;
     for (auto _ : state) {
         if (!renderSongInto(song, musicBuffer, nullptr)) {
             state.SkipWithError("demoSong is rejected");

@@ -113,9 +113,12 @@ enum : uint8_t {
 };
 
 struct SynthEngine;
-// A song's whole frame compiled to code: every track's row step and unit
-// list and the master's (synth/synth_engine.h runs it).
-typedef void (*FrameRoutine)(SynthEngine& engine);
+struct StereoFrame;
+// A song's frames compiled to code: each frame's row steps and unit lists,
+// tracks then master, and its end (synth/synth_engine.h runs it). Renders up
+// to count frames into out and stops early after a frame that changes a
+// track's note word; returns the frames rendered.
+typedef int32_t (*FramesRoutine)(SynthEngine& engine, StereoFrame* out, int32_t count);
 
 struct Song {
     const uint8_t* patterns;     // patternCount x 16 note bytes
@@ -126,9 +129,9 @@ struct Song {
     const uint8_t* paramStream;  // every unit's parameter bytes, in unit order
     int32_t paramStreamSize;
     const uint16_t* delayLengths;  // DELAY_LENGTH_COUNT lengths in samples
-    // The frame as a routine, made from these tables by the song compiler;
+    // The frames as a routine, made from these tables by the song compiler;
     // null where a song has none (the unit lists are interpreted).
-    FrameRoutine frameRoutine;
+    FramesRoutine framesRoutine;
 };
 
 // The delay lengths every song uses: two banks of comb lengths for the stereo

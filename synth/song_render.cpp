@@ -29,19 +29,25 @@ int startSongRender(const Song& song, std::atomic<float>* buffer, SongFault* fau
 int continueSongRender(int32_t frameCount) {
     std::atomic<float>* buffer = songBuffer;
     const int32_t end = frameCount < SONG_FRAMES - nextFrame ? nextFrame + frameCount : SONG_FRAMES;
-    for (int32_t frame = nextFrame; frame < end; ++frame) {
-        const StereoFrame out = renderFrame(songEngine);
-        // A block's row takes the notes of its first frame, then every change.
-        if (frame % NOTE_TRACE_BLOCK == 0 || songEngine.notesChanged) {
-            std::atomic<int32_t>* traceRow = noteTrace[frame / NOTE_TRACE_BLOCK];
-            for (int32_t track = 0; track < TRACK_COUNT; ++track) {
-                traceRow[2 * track].store(songEngine.trackNotes[track], std::memory_order_relaxed);
+    StereoFrame run[NOTE_TRACE_BLOCK];
+    for (int32_t frame = nextFrame; frame < end;) {
+        // A block's row takes the notes of its first frame, then every change:
+        // a run of frames ends at the next block's first frame, if not before
+        // at a frame that changes notes.
+        const int32_t toBlockStart = (NOTE_TRACE_BLOCK - frame % NOTE_TRACE_BLOCK) % NOTE_TRACE_BLOCK + 1;
+        const int32_t rendered = renderFrames(songEngine, run, toBlockStart < end - frame ? toBlockStart : end - frame);
+        for (int32_t i = 0; i < rendered; ++i, ++frame) {
+            buffer[2 * frame].store(run[i].left, std::memory_order_relaxed);
+            buffer[2 * frame + 1].store(run[i].right, std::memory_order_relaxed);
+            if (i == rendered - 1 && (frame % NOTE_TRACE_BLOCK == 0 || songEngine.notesChanged)) {
+                std::atomic<int32_t>* traceRow = noteTrace[frame / NOTE_TRACE_BLOCK];
+                for (int32_t track = 0; track < TRACK_COUNT; ++track) {
+                    traceRow[2 * track].store(songEngine.trackNotes[track], std::memory_order_relaxed);
+                }
+                songEngine.notesChanged = false;
             }
-            songEngine.notesChanged = false;
+            renderedFrames.store(frame + 1, std::memory_order_release);
         }
-        buffer[2 * frame].store(out.left, std::memory_order_relaxed);
-        buffer[2 * frame + 1].store(out.right, std::memory_order_relaxed);
-        renderedFrames.store(frame + 1, std::memory_order_release);
     }
     nextFrame = end;
     return nextFrame < SONG_FRAMES;

@@ -1,6 +1,5 @@
 #include "synth/synth_engine.h"
 
-
 int startEngine(SynthEngine& engine, const Song& song, SongFault* fault) {
     if (!validateSong(song, fault)) return 0;
     compileSong(song, engine.program);
@@ -13,17 +12,9 @@ int startEngine(SynthEngine& engine, const Song& song, SongFault* fault) {
     return 1;
 }
 
-float clampSample(float value) {
-    if (value > 1.0f) return 1.0f;
-    if (value < -1.0f) return -1.0f;
-    if (value != value) return 0.0f;
-    return value;
-}
-
-StereoFrame renderFrame(SynthEngine& engine) {
-    if (engine.song.frameRoutine) {
-        engine.song.frameRoutine(engine);
-    } else {
+int32_t renderFrames(SynthEngine& engine, StereoFrame* out, int32_t count) {
+    if (engine.song.framesRoutine) return engine.song.framesRoutine(engine, out, count);
+    for (int32_t frame = 0; frame < count;) {
         const bool firstOfRow = engine.frameInRow == 0;
         for (int32_t track = 0; track < TRACK_COUNT; ++track) {
             startTrackFrame(engine, track, firstOfRow);
@@ -32,12 +23,14 @@ StereoFrame renderFrame(SynthEngine& engine) {
         }
         startMasterFrame(engine);
         runUnitList(engine.program, MASTER_VOICE, engine.state);
+        out[frame++] = endFrame(engine);
+        if (engine.notesChanged) return frame;
     }
-    ++engine.state.delayClock;
-    if (++engine.frameInRow == SAMPLES_PER_ROW) {
-        engine.frameInRow = 0;
-        ++engine.row;
-    }
-    const uint32_t* master = voiceRecord(engine.state, MASTER_VOICE);
-    return {clampSample(wordFloat(master[WORD_MAIN_LEFT])), clampSample(wordFloat(master[WORD_MAIN_RIGHT]))};
+    return count;
+}
+
+StereoFrame renderFrame(SynthEngine& engine) {
+    StereoFrame out;
+    renderFrames(engine, &out, 1);
+    return out;
 }

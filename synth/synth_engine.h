@@ -35,10 +35,21 @@ int startEngine(SynthEngine& engine, const Song& song, SongFault* fault);
 // callers stop after SONG_FRAMES.
 StereoFrame renderFrame(SynthEngine& engine);
 
-// [-1, 1]; a NaN, which only a runaway instrument makes, becomes silence.
-float clampSample(float value);
+// Renders up to count (at least 1) next frames into out, as many calls of
+// renderFrame would, but stops after the first frame that changes a track's
+// note word (the frame that sets notesChanged, or the first if it is set
+// already). Returns the frames rendered.
+int32_t renderFrames(SynthEngine& engine, StereoFrame* out, int32_t count);
 
-// The steps of a frame around the unit lists, which a song's frame routine
+// [-1, 1]; a NaN, which only a runaway instrument makes, becomes silence.
+inline float clampSample(float value) {
+    if (value > 1.0f) return 1.0f;
+    if (value < -1.0f) return -1.0f;
+    if (value != value) return 0.0f;
+    return value;
+}
+
+// The steps of a frame around the unit lists, which a song's frames routine
 // takes in the same order as renderFrame: for each track, the row step, its
 // list and the bookkeeping; then the master.
 
@@ -65,4 +76,16 @@ inline void endTrackFrame(SynthEngine& engine, int32_t track, bool endsWithFirst
 // Any non-zero note keeps the master active.
 inline void startMasterFrame(SynthEngine& engine) {
     setWordInt(voiceRecord(engine.state, MASTER_VOICE)[WORD_NOTE], TRACK_COUNT);
+}
+
+// After the master: the delay clock and the song position move on a frame,
+// and the master's outputs are the frame's, clamped.
+inline StereoFrame endFrame(SynthEngine& engine) {
+    ++engine.state.delayClock;
+    if (++engine.frameInRow == SAMPLES_PER_ROW) {
+        engine.frameInRow = 0;
+        ++engine.row;
+    }
+    const uint32_t* master = voiceRecord(engine.state, MASTER_VOICE);
+    return {clampSample(wordFloat(master[WORD_MAIN_LEFT])), clampSample(wordFloat(master[WORD_MAIN_RIGHT]))};
 }

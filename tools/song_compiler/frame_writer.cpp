@@ -236,7 +236,7 @@ struct ListWriter {
 
 }  // namespace
 
-std::string frameRoutineSource(const CompiledSong& song) {
+std::string framesRoutineSource(const CompiledSong& song) {
     const std::set<int> stored = storedWords(song);
     std::string constants, frame;
     size_t unitAt = 0;
@@ -257,8 +257,19 @@ std::string frameRoutineSource(const CompiledSong& song) {
         for (; song.unitStream[unitAt] != OP_END; ++unitAt) paramAt += UNIT_PARAM_BYTES[song.unitStream[unitAt]];
         ++unitAt;
     }
-    return "namespace {\n" + constants + "\nvoid songFrame(SynthEngine& engine) {\n" +
+    // One frame's code in a loop over the frames asked for, so that a run of
+    // frames costs one call.
+    std::string indented;
+    for (size_t at = 0; at < frame.size();) {
+        const size_t end = frame.find('\n', at) + 1;
+        if (end > at + 1) indented += "    ";
+        indented += frame.substr(at, end - at);
+        at = end;
+    }
+    return "namespace {\n" + constants + "\nint32_t songFrames(SynthEngine& engine, StereoFrame* out, int32_t count) {\n" +
            "    SynthState& state = engine.state;\n    UnitProgram& program = engine.program;\n" +
-           "    const bool firstOfRow = engine.frameInRow == 0;\n" + frame +
-           "}\n\n}  // namespace\n";
+           "    for (int32_t frame = 0; frame < count;) {\n" +
+           "        const bool firstOfRow = engine.frameInRow == 0;\n" + indented +
+           "\n        out[frame++] = endFrame(engine);\n        if (engine.notesChanged) return frame;\n    }\n" +
+           "    return count;\n}\n\n}  // namespace\n";
 }

@@ -57,8 +57,8 @@ bool compileSongSource(const std::string& text, const std::string& sourceName, C
                  std::string* errors);
 
 // The C++ source that defines demoSong with the song's tables and its
-// frame routine.
+// frames routine.
 std::string songTablesSource(const CompiledSong& song, const std::string& sourceName);
 
-// The frame as a routine (songFrame), a part of that source.
-std::string frameRoutineSource(const CompiledSong& song);
+// The frames as a routine (songFrames), a part of that source.
+std::string framesRoutineSource(const CompiledSong& song);

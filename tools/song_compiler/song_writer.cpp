@@ -51,7 +51,7 @@ std::string songTablesSource(const CompiledSong& song, const std::string& source
         unitAt = end + 1;
     }
     out += "};\n\n" + units + "};\n\n" + params + "};\n\n}  // namespace\n\n";
-    out += frameRoutineSource(song) + "\n";
+    out += framesRoutineSource(song) + "\n";
 
     out += "const Song demoSong = {\n";
     out += "    songPatterns, " + std::to_string(song.patternNames.size()) + ",\n";
@@ -59,6 +59,6 @@ std::string songTablesSource(const CompiledSong& song, const std::string& source
     out += "    songUnitStream, " + std::to_string(song.unitStream.size()) + ",\n";
     out += "    songParamStream, " + std::to_string(song.paramStream.size()) + ",\n";
     out += "    delayLengths,\n";
-    out += "    songFrame,\n};\n";
+    out += "    songFrames,\n};\n";
     return out;
 }
