@@ -12,9 +12,11 @@
 #include "tools/progress_bar/progress_bar.h"
 
 #include <getopt.h>
+#include <sys/mman.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdint>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
@@ -126,6 +128,17 @@ void discardStaged(StagedFile* staged) {
     staged->staging.clear();
 }
 
+// The render writes 60 MB of samples front to back into memory it touches
+// for the first time: in pages of 4 KB that is about 15,000 page faults, a
+// tenth of the render. The buffer's whole 2 MB pages are offered to the
+// system as large pages (it may decline; the render is the same either way).
+void adviseLargePages(void* begin, size_t bytes) {
+    const uintptr_t largePage = uintptr_t{2} << 20;
+    const uintptr_t first = (reinterpret_cast<uintptr_t>(begin) + largePage - 1) & ~(largePage - 1);
+    const uintptr_t end = (reinterpret_cast<uintptr_t>(begin) + bytes) & ~(largePage - 1);
+    if (end > first) madvise(reinterpret_cast<void*>(first), end - first, MADV_HUGEPAGE);
+}
+
 // Renders in slices, as the demo's render routine runs, and shows the progress
 // on a terminal between them. Returns the render time in seconds, or a
 // negative value if the song was rejected.
@@ -133,6 +146,7 @@ double renderWithProgress() {
     ProgressBar bar;
     startProgress(&bar, stdout, SONG_FRAMES);
     const auto start = std::chrono::steady_clock::now();
+    adviseLargePages(musicBuffer, sizeof musicBuffer);
     if (!startSongRender(demoSong, musicBuffer, nullptr)) {
         endProgress(&bar);
         return -1.0;
