@@ -73,6 +73,18 @@ inline void endTrackFrame(SynthEngine& engine, int32_t track, bool endsWithFirst
     }
 }
 
+// endTrackFrame for a track whose note word no store of the song writes, as
+// a song's routine knows, where the word was not 0 when its list began. Such
+// a word changes only in the row step and where the first envelope finishes,
+// so only then can the bookkeeping find anything to do. (Where the word was
+// 0, it has none: the word is still 0, as the last frame left it.)
+inline void endSoundingTrackFrame(SynthEngine& engine, int32_t track, bool endsWithFirstEnvelope, bool firstOfRow) {
+    const uint32_t* voice = voiceRecord(engine.state, track);
+    if (firstOfRow || (endsWithFirstEnvelope && wordInt(voice[WORD_FIRST_SLOT]) == STAGE_DONE)) {
+        endTrackFrame(engine, track, endsWithFirstEnvelope);
+    }
+}
+
 // Any non-zero note keeps the master active.
 inline void startMasterFrame(SynthEngine& engine) {
     setWordInt(voiceRecord(engine.state, MASTER_VOICE)[WORD_NOTE], TRACK_COUNT);

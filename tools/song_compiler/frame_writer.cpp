@@ -1,6 +1,6 @@
-// Writing the song's frame as one C++ routine: for each track its row step,
-// its unit list and its bookkeeping, then the master's list, in the engine's
-// order (synth_engine.h). Each list is written out unit by unit, the signal
+// Writing the song's frames as one C++ routine: for each frame, each track's
+// row step, unit list and bookkeeping, then the master's list, in the
+// engine's order (synth_engine.h). Each list is written out unit by unit, the signal
 // stack as local values (a stack operation is a move or one operation), each
 // unit's parameters as constants made from its bytes, and what the tables
 // settle as constants too:
@@ -8,6 +8,8 @@
 // - the voice's note word is read once for its list, where no unit of the
 //   list can write it, and the list is written twice, for a sounding voice
 //   and for a silent one, so that neither tests the note unit by unit;
+// - where no store writes the note word either, the track's bookkeeping
+//   runs for a sounding voice only (endSoundingTrackFrame);
 // - a delay unit, a swap and a delay unit of as many lines (a stereo reverb)
 //   run side by side, as a stereo pair (runDelayPair).
 // The routine computes exactly what the engine's interpretation of the same
@@ -211,15 +213,16 @@ struct ListWriter {
         return false;
     }
 
-    // The list as a block of the routine.
-    std::string block(size_t unitAt, int paramAt) {
+    // The list as a block of the routine; soundingEnd ends the list of a
+    // sounding voice where the list is written twice.
+    std::string block(size_t unitAt, int paramAt, const std::string& soundingEnd) {
         int deepest = 0;
         std::string body;
         if (writesOwnNote(unitAt, paramAt)) {
             body = statements(unitAt, paramAt, "wordInt(voice[WORD_NOTE])", "        ", true, &deepest);
         } else {
             body = "        const int32_t note = wordInt(voice[WORD_NOTE]);\n        if (note != 0) {\n" +
-                   statements(unitAt, paramAt, "note", "            ", true, &deepest) + "        } else {\n" +
+                   statements(unitAt, paramAt, "note", "            ", true, &deepest) + soundingEnd + "        } else {\n" +
                    statements(unitAt, paramAt, "0", "            ", false, &deepest) + "        }\n";
         }
         std::string out = "        CompiledUnit* const u = program.units + " + str(voice * (MAX_UNITS + 1)) + ";\n";
@@ -242,18 +245,24 @@ std::string framesRoutineSource(const CompiledSong& song) {
     size_t unitAt = 0;
     int paramAt = 0, poolCursor = 0, stereoCursor = 0;
     for (int voice = 0; voice < VOICE_COUNT; ++voice) {
+        const bool master = voice == MASTER_VOICE;
+        const std::string endsWithFirstEnvelope = song.unitStream[unitAt] == OP_ENVELOPE ? "true" : "false";
+        // A track's note word that no store writes changes only in the row
+        // step and in its own bookkeeping: its bookkeeping is for a sounding
+        // voice only (endSoundingTrackFrame), after the sounding list.
+        const bool noteStored = stored.count(voice * VOICE_WORDS + WORD_NOTE) != 0;
+        const std::string soundingEnd = master || noteStored ? ""
+            : "            endSoundingTrackFrame(engine, " + str(voice) + ", " + endsWithFirstEnvelope + ", firstOfRow);\n";
         ListWriter list{song, stored, voice, "", poolCursor, stereoCursor, {}};
-        const std::string block = list.block(unitAt, paramAt);
+        const std::string block = list.block(unitAt, paramAt, soundingEnd);
         constants += "\n// " + song.instrumentNames[voice] + "\n" + list.constants;
         poolCursor = list.poolCursor;
         stereoCursor = list.stereoCursor;
-        const bool master = voice == MASTER_VOICE;
         frame += "\n    // " + song.instrumentNames[voice] + "\n";
         frame += master ? "    startMasterFrame(engine);\n"
                         : "    startTrackFrame(engine, " + str(voice) + ", firstOfRow);\n";
         frame += "    {\n" + block + "    }\n";
-        const char* endsWithFirstEnvelope = song.unitStream[unitAt] == OP_ENVELOPE ? "true" : "false";
-        if (!master) frame += "    endTrackFrame(engine, " + str(voice) + ", " + endsWithFirstEnvelope + ");\n";
+        if (!master && noteStored) frame += "    endTrackFrame(engine, " + str(voice) + ", " + endsWithFirstEnvelope + ");\n";
         for (; song.unitStream[unitAt] != OP_END; ++unitAt) paramAt += UNIT_PARAM_BYTES[song.unitStream[unitAt]];
         ++unitAt;
     }
