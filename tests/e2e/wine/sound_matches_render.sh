@@ -13,9 +13,13 @@ pulseaudio -n --daemonize=no --exit-idle-time=-1 --use-pid-file=no --disable-shm
   -L "module-null-sink sink_name=quorvel rate=44100 channels=2 format=float32le" \
   -L "module-native-protocol-unix socket=$work/native auth-anonymous=1" >"$work/pulse.log" 2>&1 &
 pulse=$!
+# Also ends the demo as start_exe's own trap would: a failed test shows the
+# end of Wine's output.
 cleanup() {
-  kill -9 ${DEMO_PID:-} ${recorder:-} "$pulse" 2>/dev/null || true
-  rm -rf "$work" "${DEMO_LOG:-}"
+  local status=$?
+  [ -z "${DEMO_PID:-}" ] || end_exe "$status"
+  kill -9 ${recorder:-} "$pulse" 2>/dev/null || true
+  rm -rf "$work"
 }
 trap cleanup EXIT
 deadline=$(echo "$(now) + 20" | bc)
