@@ -33,13 +33,20 @@ bool showsWindowsToAPerson(const char* driver) {
 const int CONNECT_ATTEMPTS = 20;
 const Uint32 CONNECT_RETRY_MS = 50;
 
-bool displayNamed() {
-    const char* const variables[] = {"DISPLAY", "WAYLAND_DISPLAY"};
-    for (const char* variable : variables) {
-        const char* value = SDL_getenv(variable);
-        if (value && *value) return true;
-    }
-    return false;
+bool variableSet(const char* name) {
+    const char* value = SDL_getenv(name);
+    return value && *value;
+}
+
+bool displayNamed() { return variableSet("DISPLAY") || variableSet("WAYLAND_DISPLAY"); }
+
+// A display named for one window system only is that system's: SDL is told
+// to try its driver alone, so that while the server does not answer it does
+// not go on to the other one, whose library complains on standard error
+// each time. (SDL_VIDEODRIVER, where the user sets it, still decides.)
+void preferTheNamedSystem() {
+    const bool x = variableSet("DISPLAY"), wayland = variableSet("WAYLAND_DISPLAY");
+    if (x != wayland) SDL_SetHint(SDL_HINT_VIDEODRIVER, x ? "x11" : "wayland");
 }
 
 bool connectOnce() {
@@ -58,6 +65,7 @@ int sdlConnectDisplay() {
     // not end anything by itself; the screen saver stays off while we run.
     SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
     SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "0");
+    preferTheNamedSystem();
     for (int attempt = 1; !connectOnce(); ++attempt) {
         if (!displayNamed() || attempt == CONNECT_ATTEMPTS) {
             absent = true;
