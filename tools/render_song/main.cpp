@@ -16,9 +16,9 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdint>
 #include <chrono>
 #include <csignal>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>

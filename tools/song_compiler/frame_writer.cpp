@@ -1,9 +1,9 @@
 // Writing the song's frames as one C++ routine: for each frame, each track's
 // row step, unit list and bookkeeping, then the master's list, in the
-// engine's order (synth_engine.h). Each list is written out unit by unit, the signal
-// stack as local values (a stack operation is a move or one operation), each
-// unit's parameters as constants made from its bytes, and what the tables
-// settle as constants too:
+// engine's order (synth_engine.h). Each list is written out unit by unit, the
+// signal stack as local values (a stack operation is a move or one
+// operation), each unit's parameters as constants made from its bytes, and
+// what the tables settle as constants too:
 // - a modulation word that no store of the song writes is 0 (LiveWords);
 // - the voice's note word is read once for its list, where no unit of the
 //   list can write it, and the list is written twice, for a sounding voice
