@@ -32,16 +32,22 @@ constexpr DelayUnit compileDelay(const uint8_t* bytes, int32_t firstRecord) {
             bytes[5]};
 }
 
+// The unit's DC blocker in the pool: in the record after its last line.
+inline DcBlocker& poolBlocker(const DelayUnit& unit, DelayLine* pool) {
+    return pool[unit.firstRecord + unit.lineCount].dcBlocker;
+}
+
 // lengths gives the unit's lines' lengths in frames, clock is the delay
-// clock. Returns what replaces the top value x.
-UNIT_INLINE double runDelay(const DelayUnit& unit, DelayLine* pool, const int32_t* lengths, uint32_t clock, double x) {
+// clock; blocker is the unit's DC blocker (poolBlocker, or where a routine
+// keeps it). Returns what replaces the top value x.
+UNIT_INLINE double runDelay(const DelayUnit& unit, DelayLine* pool, const int32_t* lengths, uint32_t clock, double x,
+                            DcBlocker& blocker) {
     const int32_t lineCount = unit.lineCount;
     const double in = x * unit.pregain * unit.pregain;
     double acc = x * unit.dry;
     // Locals, so that the stores into the lines do not make them reloaded.
     const double keep = unit.keep, damp = unit.damp, feedback = unit.feedback;
     DelayLine* line = pool + unit.firstRecord;
-    DelayLine* const blocker = line + lineCount;  // the record after the last line
     const uint32_t written = clock % DELAY_LINE_SAMPLES;
     // Unrolled where the count is a constant: the lines' records become fixed addresses.
 #pragma GCC unroll 16
@@ -52,15 +58,15 @@ UNIT_INLINE double runDelay(const DelayUnit& unit, DelayLine* pool, const int32_
         line->dampingState = damping;
         line->samples[written] = static_cast<float>(in + feedback * damping);
     }
-    const double y = acc - blocker->dcPreviousInput + DC_BLOCKER_COEFFICIENT * blocker->dcPreviousOutput;
-    blocker->dcPreviousInput = static_cast<float>(acc);
-    blocker->dcPreviousOutput = static_cast<float>(y);
+    const double y = acc - blocker.previousInput + DC_BLOCKER_COEFFICIENT * blocker.previousOutput;
+    blocker.previousInput = static_cast<float>(acc);
+    blocker.previousOutput = static_cast<float>(y);
     return y;
 }
 
 // Two delay units with as many lines each, side by side: a's in the left
 // lanes, b's in the right. Each lane computes what runDelay computes for its
-// unit (its DC blocker stays in the pool's record after its last line), but
+// unit (with its DC blocker, blockerA or blockerB, as runDelay's), but
 // line i of both lives in stereoLines[i], so that each step is one vector
 // operation for the two. The song's routine runs a delay unit, a swap and a
 // second delay unit of the same line count this way: the second's input is
@@ -70,12 +76,14 @@ UNIT_INLINE double runDelay(const DelayUnit& unit, DelayLine* pool, const int32_
 // units run one after the other in the pool's records, as runDelay.
 UNIT_INLINE DoublePair runDelayPair(const DelayUnit& a, const int32_t* lengthsA, const DelayUnit& b,
                                     const int32_t* lengthsB, DelayLine* pool, StereoDelayLine* stereoLines,
-                                    uint32_t clock, DoublePair x) {
+                                    uint32_t clock, DoublePair x, DcBlocker& blockerA, DcBlocker& blockerB) {
 #ifndef __SSE2__
     // One unit after the other, each in the pool's records.
     (void)stereoLines;
-    return DoublePair{runDelay(a, pool, lengthsA, clock, x[0]), runDelay(b, pool, lengthsB, clock, x[1])};
+    return DoublePair{runDelay(a, pool, lengthsA, clock, x[0], blockerA),
+                      runDelay(b, pool, lengthsB, clock, x[1], blockerB)};
 #else
+    (void)pool;  // the lines are the stereo ones, the DC blockers given
     enum : uint32_t { RING = DELAY_LINE_SAMPLES / 2 };
     const DoublePair pregain = {a.pregain, b.pregain};
     const DoublePair in = x * pregain * pregain;
@@ -91,14 +99,12 @@ UNIT_INLINE DoublePair runDelayPair(const DelayUnit& a, const int32_t* lengthsA,
         setFloatPairAt(line.dampingStates, damping);
         setFloatPairAt(&line.samples[2 * (clock % RING)], in + feedback * damping);
     }
-    DelayLine& blockerA = pool[a.firstRecord + a.lineCount];
-    DelayLine& blockerB = pool[b.firstRecord + b.lineCount];
-    const DoublePair y = acc - floatsAsPair(blockerA.dcPreviousInput, blockerB.dcPreviousInput) +
-                         DC_BLOCKER_COEFFICIENT * floatsAsPair(blockerA.dcPreviousOutput, blockerB.dcPreviousOutput);
-    blockerA.dcPreviousInput = static_cast<float>(acc[0]);
-    blockerB.dcPreviousInput = static_cast<float>(acc[1]);
-    blockerA.dcPreviousOutput = static_cast<float>(y[0]);
-    blockerB.dcPreviousOutput = static_cast<float>(y[1]);
+    const DoublePair y = acc - floatsAsPair(blockerA.previousInput, blockerB.previousInput) +
+                         DC_BLOCKER_COEFFICIENT * floatsAsPair(blockerA.previousOutput, blockerB.previousOutput);
+    blockerA.previousInput = static_cast<float>(acc[0]);
+    blockerB.previousInput = static_cast<float>(acc[1]);
+    blockerA.previousOutput = static_cast<float>(y[0]);
+    blockerB.previousOutput = static_cast<float>(y[1]);
     return y;
 #endif
 }

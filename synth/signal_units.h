@@ -84,10 +84,11 @@ inline void runStore(const StoreUnit& unit, uint32_t* voice, double top) {
     setWordFloat(voice[unit.word], static_cast<float>(top * unit.factor));
 }
 
-// note is the voice's note word.
-inline void runStoreRemote(const StoreUnit& unit, int32_t note, uint32_t* voiceArea, double top) {
+// note is the voice's note word; word is the one the unit writes
+// (voiceArea[unit.word]), or where a routine keeps it for the voice it lies in.
+inline void runStoreRemote(const StoreUnit& unit, int32_t note, uint32_t& word, double top) {
     if (note == 0) return;
-    setWordFloat(voiceArea[unit.word], static_cast<float>(top * unit.factor));
+    setWordFloat(word, static_cast<float>(top * unit.factor));
 }
 
 // OP_PAN: the value, halved, on both channels.
@@ -109,11 +110,19 @@ inline void runOutput(const OutputUnit& unit, LiveWords live, uint32_t* voice, c
 // OP_MIX: the track voices' outputs of this frame, summed per channel; the
 // master's own are never included. The unit pushes right first, so left is
 // on top. leftWord is the unit's own, given apart so that a routine which
-// knows it has it as a constant.
-inline void mixTrackOutputs(int32_t leftWord, const uint32_t* voiceArea, double& left, double& right) {
+// knows it has it as a constant. outputsOf(t) points at track t's four
+// output words (WORD_SEND_LEFT to WORD_MAIN_RIGHT), wherever they are kept.
+template <typename OutputsOf>
+inline void mixOutputs(int32_t leftWord, OutputsOf outputsOf, double& left, double& right) {
     DoublePair sum = {0.0, 0.0};
 #pragma GCC unroll 12
-    for (int32_t t = 0; t < TRACK_COUNT; ++t) sum += wordPair(voiceArea + t * VOICE_WORDS + leftWord);
+    for (int32_t t = 0; t < TRACK_COUNT; ++t) sum += wordPair(outputsOf(t) + (leftWord - WORD_SEND_LEFT));
     left = sum[0];
     right = sum[1];
+}
+
+// OP_MIX over the track voices' own records.
+inline void mixTrackOutputs(int32_t leftWord, const uint32_t* voiceArea, double& left, double& right) {
+    mixOutputs(
+        leftWord, [voiceArea](int32_t t) { return voiceArea + t * VOICE_WORDS + WORD_SEND_LEFT; }, left, right);
 }

@@ -114,11 +114,25 @@ enum : uint8_t {
 
 struct SynthEngine;
 struct StereoFrame;
+struct TrackFrames;
+struct TrackRunStart;
 // A song's frames compiled to code: each frame's row steps and unit lists,
 // tracks then master, and its end (synth/synth_engine.h runs it). Renders up
 // to count frames into out and stops early after a frame that changes a
 // track's note word; returns the frames rendered.
 typedef int32_t (*FramesRoutine)(SynthEngine& engine, StereoFrame* out, int32_t count);
+
+// The same frames split in three (synth/synth_engine.h runs them): two groups
+// of tracks that share nothing, each rendering a chunk of frames on its own,
+// and the master, which mixes the groups' frames.
+enum {
+    TRACK_GROUPS = 2,
+    MASTER_STORE_WORDS = 4,  // the most master words that tracks of a split song store into
+    TRACK_CHUNK = 1024,      // frames of the tracks a group renders at a time
+};
+typedef void (*TrackGroupRoutine)(SynthEngine& engine, TrackRunStart start, TrackFrames& frames, int32_t count);
+typedef int32_t (*MasterRoutine)(SynthEngine& engine, const TrackFrames& frames, int32_t first, StereoFrame* out,
+                                 int32_t count);
 
 struct Song {
     const uint8_t* patterns;     // patternCount x 16 note bytes
@@ -132,6 +146,10 @@ struct Song {
     // The frames as a routine, made from these tables by the song compiler;
     // null where a song has none (the unit lists are interpreted).
     FramesRoutine framesRoutine;
+    // The split routines, where the compiler could split the tracks; null
+    // where it could not or the song has no routine.
+    TrackGroupRoutine trackGroupRoutines[TRACK_GROUPS];
+    MasterRoutine masterRoutine;
 };
 
 // The delay lengths every song uses: two banks of comb lengths for the stereo

@@ -1,6 +1,7 @@
 #include "synth/song_render.h"
 
 #include "synth/synth_engine.h"
+#include "synth/track_chunks.h"
 
 std::atomic<float> musicBuffer[SONG_FRAMES * 2];
 std::atomic<int32_t> noteTrace[NOTE_TRACE_ROWS][NOTE_TRACE_ENTRIES];
@@ -15,12 +16,26 @@ SynthEngine songEngine;
 std::atomic<float>* songBuffer = nullptr;
 int32_t nextFrame = SONG_FRAMES;
 bool demoSongStarted = false;
+
+// Renders up to count frames from frame on into run, as renderFrames does:
+// through the split routines, where the song has them, one chunk at a time.
+int32_t renderRun(int32_t frame, StereoFrame* run, int32_t count) {
+    if (!hasTrackGroups(songEngine)) return renderFrames(songEngine, run, count);
+    const int32_t chunk = frame / TRACK_CHUNK, inChunk = frame % TRACK_CHUNK;
+    if (count > TRACK_CHUNK - inChunk) count = TRACK_CHUNK - inChunk;
+    const int32_t rendered = renderMasterFrames(songEngine, trackChunk(chunk), inChunk, run, count);
+    if (inChunk + rendered == TRACK_CHUNK) releaseTrackChunk(chunk);
+    return rendered;
+}
+
 }  // namespace
 
 int startSongRender(const Song& song, std::atomic<float>* buffer, SongFault* fault) {
     renderedFrames.store(0, std::memory_order_release);
     nextFrame = SONG_FRAMES;
+    endTrackChunks();
     if (!startEngine(songEngine, song, fault)) return 0;
+    if (hasTrackGroups(songEngine)) startTrackChunks(songEngine, SONG_FRAMES);
     songBuffer = buffer;
     nextFrame = 0;
     return 1;
@@ -35,7 +50,7 @@ int continueSongRender(int32_t frameCount) {
         // a run of frames ends at the next block's first frame, if not before
         // at a frame that changes notes.
         const int32_t toBlockStart = (NOTE_TRACE_BLOCK - frame % NOTE_TRACE_BLOCK) % NOTE_TRACE_BLOCK + 1;
-        const int32_t rendered = renderFrames(songEngine, run, toBlockStart < end - frame ? toBlockStart : end - frame);
+        const int32_t rendered = renderRun(frame, run, toBlockStart < end - frame ? toBlockStart : end - frame);
         for (int32_t i = 0; i < rendered; ++i, ++frame) {
             buffer[2 * frame].store(run[i].left, std::memory_order_relaxed);
             buffer[2 * frame + 1].store(run[i].right, std::memory_order_relaxed);

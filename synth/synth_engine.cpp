@@ -9,6 +9,15 @@ int startEngine(SynthEngine& engine, const Song& song, SongFault* fault) {
     engine.frameInRow = 0;
     for (int32_t& note : engine.trackNotes) note = 0;
     engine.notesChanged = false;
+    for (TrackGroupState& group : engine.groups) {
+        std::memcpy(group.voiceArea, engine.state.voiceArea, sizeof group.voiceArea);
+        for (int32_t record = 0; record < DELAY_POOL_LINES; ++record) {
+            group.dcBlockers[record] = engine.state.delayPool[record].dcBlocker;
+        }
+        group.noiseSeed = engine.state.noiseSeed;
+        for (int32_t& note : group.keptNotes) note = 0;
+        for (uint32_t& word : group.masterStores) word = 0;
+    }
     return 1;
 }
 
@@ -17,9 +26,10 @@ int32_t renderFrames(SynthEngine& engine, StereoFrame* out, int32_t count) {
     for (int32_t frame = 0; frame < count;) {
         const bool firstOfRow = engine.frameInRow == 0;
         for (int32_t track = 0; track < TRACK_COUNT; ++track) {
-            startTrackFrame(engine, track, firstOfRow);
+            startTrackFrame(engine.song, engine.state.voiceArea, track, engine.row, firstOfRow);
             runUnitList(engine.program, track, engine.state);
-            endTrackFrame(engine, track, engine.program.instruments[track].endsWithFirstEnvelope);
+            endTrackFrame(engine.state.voiceArea, track, engine.program.instruments[track].endsWithFirstEnvelope,
+                          engine.trackNotes[track], engine.notesChanged);
         }
         startMasterFrame(engine);
         runUnitList(engine.program, MASTER_VOICE, engine.state);

@@ -9,6 +9,24 @@
 #include "synth/synth_state.h"
 #include "synth/unit_program.h"
 
+#include <cstring>
+
+// What one group of a song's split routines writes, apart from the other's
+// and the master's: the noise generator's seed, the note words as its
+// bookkeeping left them, the master's words that its tracks store into, its
+// delay units' DC blockers (by the pool record they have there, which may be
+// the first line of a unit of the other group), and a copy of the voice area
+// of which it uses its tracks' records. Two threads write the groups: what
+// they write often is at the start, after the other group's unused master
+// record (or, for group 0, the master's thread's own words).
+struct TrackGroupState {
+    int32_t noiseSeed;
+    int32_t keptNotes[TRACK_COUNT];
+    uint32_t masterStores[MASTER_STORE_WORDS];
+    DcBlocker dcBlockers[DELAY_POOL_LINES];
+    uint32_t voiceArea[VOICE_AREA_WORDS];
+};
+
 struct SynthEngine {
     SynthState state;
     UnitProgram program;
@@ -19,6 +37,29 @@ struct SynthEngine {
     // and whether one of them changed since the flag was last cleared.
     int32_t trackNotes[TRACK_COUNT];
     bool notesChanged;
+    // What each group of a song's split routines writes.
+    TrackGroupState groups[TRACK_GROUPS];
+};
+
+// A chunk of the tracks' frames, as the split routines leave it for the
+// master, each array written by one group: each track's four output words
+// (send left and right, main left and right) in each frame; its note word
+// after the bookkeeping, in the frames where one of its group's changed;
+// those frames, for each group; and the master's words that the tracks store
+// into, in each frame. Track by track, so that each group writes and the
+// master reads front to back.
+struct TrackFrames {
+    uint32_t outputs[TRACK_COUNT][TRACK_CHUNK][4];
+    int32_t notes[TRACK_COUNT][TRACK_CHUNK];
+    bool notesChanged[TRACK_GROUPS][TRACK_CHUNK];
+    uint32_t masterStores[MASTER_STORE_WORDS][TRACK_CHUNK];
+};
+
+// Where a run of a group's frames begins.
+struct TrackRunStart {
+    int32_t row;
+    int32_t frameInRow;
+    uint32_t delayClock;
 };
 
 struct StereoFrame {
@@ -41,6 +82,24 @@ StereoFrame renderFrame(SynthEngine& engine);
 // already). Returns the frames rendered.
 int32_t renderFrames(SynthEngine& engine, StereoFrame* out, int32_t count);
 
+// Whether the song has split routines (renderTrackGroup, renderMasterFrames).
+inline bool hasTrackGroups(const SynthEngine& engine) { return engine.song.masterRoutine != nullptr; }
+
+// The split routines: renderTrackGroup renders the first count frames of a
+// chunk of one group's tracks, from start, into frames, touching nothing the
+// other group or the master uses, so the two groups may run on two threads.
+// renderMasterFrames then takes both groups' frames from frame `first` of
+// the chunk on, at the engine's position, and is renderFrames for them: the
+// same frames, the same early stop.
+inline void renderTrackGroup(SynthEngine& engine, int32_t group, TrackRunStart start, TrackFrames& frames,
+                             int32_t count) {
+    engine.song.trackGroupRoutines[group](engine, start, frames, count);
+}
+inline int32_t renderMasterFrames(SynthEngine& engine, const TrackFrames& frames, int32_t first, StereoFrame* out,
+                                  int32_t count) {
+    return engine.song.masterRoutine(engine, frames, first, out, count);
+}
+
 // [-1, 1]; a NaN, which only a runaway instrument makes, becomes silence.
 inline float clampSample(float value) {
     if (value > 1.0f) return 1.0f;
@@ -53,23 +112,24 @@ inline float clampSample(float value) {
 // takes in the same order as renderFrame: for each track, the row step, its
 // list and the bookkeeping; then the master.
 
-// The song's row for the track, at the row's first frame (firstOfRow:
-// engine.frameInRow is 0): a track's row step comes just before it renders,
+// The song's row for the track, at the row's first frame (firstOfRow: the
+// frame in the row is 0): a track's row step comes just before it renders,
 // so a note-on wipes what lower tracks stored into it this frame.
-inline void startTrackFrame(SynthEngine& engine, int32_t track, bool firstOfRow) {
-    if (firstOfRow) sequencerRowStep(engine.song, engine.state, track, engine.row);
+inline void startTrackFrame(const Song& song, uint32_t* voiceArea, int32_t track, int32_t row, bool firstOfRow) {
+    if (firstOfRow) sequencerRowStep(song, voiceArea, track, row);
 }
 
 // The bookkeeping after the track's list: the voice falls silent when the
 // envelope in its slot 0 is done (where its instrument begins with one), and
-// its note word is kept in trackNotes (and notesChanged set if it changed).
-inline void endTrackFrame(SynthEngine& engine, int32_t track, bool endsWithFirstEnvelope) {
-    uint32_t* voice = voiceRecord(engine.state, track);
+// its note word is kept in keptNote (and changed set if it changed).
+inline void endTrackFrame(uint32_t* voiceArea, int32_t track, bool endsWithFirstEnvelope, int32_t& keptNote,
+                          bool& changed) {
+    uint32_t* voice = voiceRecord(voiceArea, track);
     if (endsWithFirstEnvelope && wordInt(voice[WORD_FIRST_SLOT]) == STAGE_DONE) setWordInt(voice[WORD_NOTE], 0);
     const int32_t note = wordInt(voice[WORD_NOTE]);
-    if (note != engine.trackNotes[track]) {
-        engine.trackNotes[track] = note;
-        engine.notesChanged = true;
+    if (note != keptNote) {
+        keptNote = note;
+        changed = true;
     }
 }
 
@@ -78,11 +138,27 @@ inline void endTrackFrame(SynthEngine& engine, int32_t track, bool endsWithFirst
 // a word changes only in the row step and where the first envelope finishes,
 // so only then can the bookkeeping find anything to do. (Where the word was
 // 0, it has none: the word is still 0, as the last frame left it.)
-inline void endSoundingTrackFrame(SynthEngine& engine, int32_t track, bool endsWithFirstEnvelope, bool firstOfRow) {
-    const uint32_t* voice = voiceRecord(engine.state, track);
+inline void endSoundingTrackFrame(uint32_t* voiceArea, int32_t track, bool endsWithFirstEnvelope, bool firstOfRow,
+                                  int32_t& keptNote, bool& changed) {
+    const uint32_t* voice = voiceRecord(voiceArea, track);
     if (firstOfRow || (endsWithFirstEnvelope && wordInt(voice[WORD_FIRST_SLOT]) == STAGE_DONE)) {
-        endTrackFrame(engine, track, endsWithFirstEnvelope);
+        endTrackFrame(voiceArea, track, endsWithFirstEnvelope, keptNote, changed);
     }
+}
+
+// A group's frame leaves the track's outputs for the master. The master's
+// thread read the place last, a few chunks before: it is claimed a few
+// frames ahead, so that the wait for it overlaps the work.
+inline void keepTrackOutputs(TrackFrames& frames, int32_t frame, const uint32_t* voiceArea, int32_t track) {
+    enum { CLAIM_AHEAD = 16 };
+    if (frame + CLAIM_AHEAD < TRACK_CHUNK) __builtin_prefetch(frames.outputs[track][frame + CLAIM_AHEAD], 1);
+    std::memcpy(frames.outputs[track][frame], voiceRecord(voiceArea, track) + WORD_SEND_LEFT,
+                sizeof frames.outputs[track][frame]);
+}
+
+// OP_MIX over the groups' frames.
+inline void mixTrackFrames(int32_t leftWord, const TrackFrames& frames, int32_t frame, double& left, double& right) {
+    mixOutputs(leftWord, [&frames, frame](int32_t t) { return frames.outputs[t][frame]; }, left, right);
 }
 
 // Any non-zero note keeps the master active.
@@ -90,14 +166,19 @@ inline void startMasterFrame(SynthEngine& engine) {
     setWordInt(voiceRecord(engine.state, MASTER_VOICE)[WORD_NOTE], TRACK_COUNT);
 }
 
+// The next frame's place in the song.
+inline void advanceRowFrame(int32_t& row, int32_t& frameInRow) {
+    if (++frameInRow == SAMPLES_PER_ROW) {
+        frameInRow = 0;
+        ++row;
+    }
+}
+
 // After the master: the delay clock and the song position move on a frame,
 // and the master's outputs are the frame's, clamped.
 inline StereoFrame endFrame(SynthEngine& engine) {
     ++engine.state.delayClock;
-    if (++engine.frameInRow == SAMPLES_PER_ROW) {
-        engine.frameInRow = 0;
-        ++engine.row;
-    }
+    advanceRowFrame(engine.row, engine.frameInRow);
     const uint32_t* master = voiceRecord(engine.state, MASTER_VOICE);
     return {clampSample(wordFloat(master[WORD_MAIN_LEFT])), clampSample(wordFloat(master[WORD_MAIN_RIGHT]))};
 }

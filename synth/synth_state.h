@@ -9,11 +9,16 @@
 #include <cstdint>
 #include <cstring>
 
+// A delay unit's DC blocker: its last input and output.
+struct DcBlocker {
+    float previousInput;
+    float previousOutput;
+};
+
 struct DelayLine {
     float dampingState;
     // The DC blocker of the delay unit whose last line is the record before.
-    float dcPreviousInput;
-    float dcPreviousOutput;
+    DcBlocker dcBlocker;
     float samples[DELAY_LINE_SAMPLES];
 };
 
@@ -69,6 +74,8 @@ inline float slotWord(const uint32_t* slot, int32_t word, LiveWords live) {
     return (live >> word & 1) ? wordFloat(slot[word]) : 0.0f;
 }
 
+inline uint32_t* voiceRecord(uint32_t* voiceArea, int32_t voice) { return voiceArea + voice * VOICE_WORDS; }
+inline const uint32_t* voiceRecord(const uint32_t* voiceArea, int32_t voice) { return voiceArea + voice * VOICE_WORDS; }
 inline uint32_t* voiceRecord(SynthState& state, int32_t voice) {
     return state.voiceArea + voice * VOICE_WORDS;
 }

@@ -103,7 +103,8 @@ void runUnitList(UnitProgram& program, int32_t voiceIndex, SynthState& state) {
             break;
         case KERNEL_DELAY: {
             const int32_t* lengths = program.lineLengths + unit->delay.firstRecord;
-            stack.top = runDelay(unit->delay, state.delayPool, lengths, state.delayClock, stack.top);
+            stack.top = runDelay(unit->delay, state.delayPool, lengths, state.delayClock, stack.top,
+                                 poolBlocker(unit->delay, state.delayPool));
             break;
         }
         case KERNEL_POP: stack.pop(); break;
@@ -129,7 +130,7 @@ void runUnitList(UnitProgram& program, int32_t voiceIndex, SynthState& state) {
             stack.push(left);
             break;
         }
-        case KERNEL_STORE_REMOTE: runStoreRemote(unit->store, note, state.voiceArea, stack.top); break;
+        case KERNEL_STORE_REMOTE: runStoreRemote(unit->store, note, state.voiceArea[unit->store.word], stack.top); break;
         }
     }
 }

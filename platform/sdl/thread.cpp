@@ -1,8 +1,8 @@
 // Detached threads at default priority.
+#include "platform/common/worker_thread.h"
 #include "platform/platform.h"
 
 #include <new>
-#include <pthread.h>
 
 namespace {
 
@@ -11,12 +11,11 @@ struct ThreadStart {
     void* argument;
 };
 
-void* threadMain(void* start) {
-    ThreadStart s = *static_cast<ThreadStart*>(start);
+void runUntilDone(void* start) {
+    const ThreadStart s = *static_cast<ThreadStart*>(start);
     delete static_cast<ThreadStart*>(start);
     while (s.routine(s.argument)) {
     }
-    return nullptr;
 }
 
 }  // namespace
@@ -24,11 +23,9 @@ void* threadMain(void* start) {
 int platformStartThread(int (*routine)(void*), void* argument) {
     ThreadStart* start = new (std::nothrow) ThreadStart{routine, argument};
     if (!start) return 0;
-    pthread_t thread;
-    if (pthread_create(&thread, nullptr, threadMain, start) != 0) {
+    if (!startWorkerThread(runUntilDone, start)) {
         delete start;
         return 0;
     }
-    pthread_detach(thread);
     return 1;
 }

@@ -14,6 +14,12 @@
 //   run side by side, as a stereo pair (runDelayPair).
 // The routine computes exactly what the engine's interpretation of the same
 // tables does, operation for operation.
+//
+// The same frames are also written split in three, where the tracks allow
+// it (splitTracks): two groups of tracks, each a routine that renders a
+// chunk of its tracks' frames into TrackFrames and keeps what the master
+// needs apart, and the master's routine, which mixes the groups' frames. The
+// two groups share nothing, so they may run on two threads.
 #include "tools/song_compiler/song_compiler.h"
 
 #include "synth/song.h"
@@ -48,14 +54,48 @@ std::set<int> storedWords(const CompiledSong& song) {
     return words;
 }
 
+// What a routine calls the things that differ between the whole frames and
+// the split ones.
+struct RoutineNames {
+    std::string voiceArea;  // the voice area the tracks' records are in
+    std::string noiseSeed;
+    std::string dcBlockers; // the array of DC blockers by pool record; empty: in the pool
+    std::string row;        // the song row of the frame
+    std::string clock;      // the delay clock
+    std::string keptNotes;  // the array of note words the bookkeeping keeps
+    std::string changed;    // the flag it sets
+    // Master words that the tracks store into, by word, as the index of
+    // engine.masterStores that stands for each; null in the whole frames.
+    const std::map<int, int>* masterStores;
+    bool mixesTrackFrames;  // the master mixes TrackFrames, not the voice area
+};
+
+const RoutineNames WHOLE_FRAME_NAMES = {"state.voiceArea",   "state.noiseSeed", "",      "engine.row",
+                                        "state.delayClock",  "engine.trackNotes", "engine.notesChanged",
+                                        nullptr,             false};
+const RoutineNames GROUP_NAMES = {"group.voiceArea", "group.noiseSeed", "group.dcBlockers", "row", "clock",
+                                  "group.keptNotes", "notesChanged",    nullptr,            false};
+const RoutineNames MASTER_NAMES = {"state.voiceArea",   "state.noiseSeed", "",      "engine.row",
+                                   "state.delayClock",  "engine.trackNotes", "engine.notesChanged",
+                                   nullptr,             true};
+
 struct ListWriter {
     const CompiledSong& song;
     const std::set<int>& stored;
+    const RoutineNames* names;
     int voice;
     std::string constants;  // the units' parameters, before the routine
     int poolCursor;         // the delay pool's cursor where the list begins
     int stereoCursor;       // the first free line of the stereo pool
     std::map<int, int> stereoLines;  // the first stereo line of each pair, by its first unit
+    std::map<int, int> blockerRecords;  // each delay unit's DC blocker's pool record
+
+    // The delay unit's DC blocker, where the routine keeps it.
+    std::string blocker(int unit) const {
+        const std::string record = str(blockerRecords.at(unit));
+        return names->dcBlockers.empty() ? "state.delayPool[" + record + "].dcBlocker"
+                                         : names->dcBlockers + "[" + record + "]";
+    }
 
     std::string unitName(const char* kind, int unit) const { return kind + str(voice) + "_" + str(unit); }
 
@@ -83,6 +123,7 @@ struct ListWriter {
         for (int i = 0; i < bytes[5]; ++i) lengths += (i ? ", " : "") + str(delayLengths[bytes[4] + i]);
         constants += "const int32_t " + unitName("lengths", unit) + "[] = {" + lengths + "};\n";
         poolCursor += bytes[5];
+        blockerRecords[unit] = poolCursor;
     }
 
     // Whether the delay unit at unitAt, a swap and a delay unit of as many
@@ -113,8 +154,9 @@ struct ListWriter {
         const std::string top = value(depth - 1), second = value(depth - 2);
         return "{ const DoublePair y = runDelayPair(" + unitName("delay", unit) + ", " + unitName("lengths", unit) +
                ", " + unitName("delay", unit + 2) + ", " + unitName("lengths", unit + 2) +
-               ", state.delayPool, state.stereoPool + " + str(*stereoLine) + ", state.delayClock, DoublePair{" + top +
-               ", " + second + "}); " + second + " = y[0]; " + top + " = y[1]; }";
+               ", state.delayPool, state.stereoPool + " + str(*stereoLine) + ", " + names->clock + ", DoublePair{" + top +
+               ", " + second + "}, " + blocker(unit) + ", " + blocker(unit + 2) + "); " + second + " = y[0]; " + top +
+               " = y[1]; }";
     }
 
     // One unit's statement, `note` standing for the voice's note word. depth
@@ -136,7 +178,7 @@ struct ListWriter {
                    next + " = runEnvelope(" + u + ".envelope, " + live(unit) + ", " + note + ", voice, " + slot + ");";
         case OP_OSCILLATOR:
             return ++*depth, next + " = runOscillator(" + named("OscillatorUnit", "oscillator", "compileOscillator") +
-                                 ", " + live(unit) + ", " + u + ".pitch, " + note + ", " + slot + ", state.noiseSeed);";
+                                 ", " + live(unit) + ", " + u + ".pitch, " + note + ", " + slot + ", " + names->noiseSeed + ");";
         case OP_FILTER:
             return top + " = runFilter(" + named("FilterUnit", "filter", "compileFilter") + ", " + note + ", " + slot +
                    ", " + top + ");";
@@ -146,7 +188,7 @@ struct ListWriter {
         case OP_DELAY:
             if (declare) declareDelay(unit, paramAt);
             return top + " = runDelay(" + unitName("delay", unit) + ", state.delayPool, " + unitName("lengths", unit) +
-                   ", state.delayClock, " + top + ");";
+                   ", " + names->clock + ", " + top + ", " + blocker(unit) + ");";
         case OP_STORE: return "runStore(" + named("StoreUnit", "store", "compileStore") + ", voice, " + top + ");";
         case OP_PAN: return ++*depth, top + " = " + top + " / 2.0; " + next + " = " + top + ";";
         case OP_OUTPUT:
@@ -154,12 +196,18 @@ struct ListWriter {
                                     ", voice, " + slot + ", " + top + ", " + second + ");";
         case OP_MIX: {
             const std::string leftWord = bytes[0] == MIX_SEND ? "WORD_SEND_LEFT" : "WORD_MAIN_LEFT";
-            return *depth += 2,
-                   "mixTrackOutputs(" + leftWord + ", state.voiceArea, " + value(d + 1) + ", " + next + ");";
+            const std::string mix = names->mixesTrackFrames ? "mixTrackFrames(" + leftWord + ", frames, frame, "
+                                                            : "mixTrackOutputs(" + leftWord + ", state.voiceArea, ";
+            return *depth += 2, mix + value(d + 1) + ", " + next + ");";
         }
-        case OP_STORE_REMOTE:
-            return "runStoreRemote(" + named("StoreUnit", "store", "compileStoreRemote") + ", " + note +
-                   ", state.voiceArea, " + top + ");";
+        case OP_STORE_REMOTE: {
+            const int word = static_cast<int>(remoteWord(bytes));
+            const bool kept = names->masterStores && names->masterStores->count(word);
+            const std::string target = kept ? "group.masterStores[" + str(names->masterStores->at(word)) + "]"
+                                            : names->voiceArea + "[" + str(word) + "]";
+            return "runStoreRemote(" + named("StoreUnit", "store", "compileStoreRemote") + ", " + note + ", " +
+                   target + ", " + top + ");";
+        }
         default: break;  // OP_STACK
         }
         switch (bytes[0]) {
@@ -214,19 +262,22 @@ struct ListWriter {
     }
 
     // The list as a block of the routine; soundingEnd ends the list of a
-    // sounding voice where the list is written twice.
-    std::string block(size_t unitAt, int paramAt, const std::string& soundingEnd) {
+    // sounding voice where the list is written twice. declare: the first
+    // routine written declares the units' constants.
+    std::string block(size_t unitAt, int paramAt, const std::string& soundingEnd, bool declare) {
         int deepest = 0;
         std::string body;
         if (writesOwnNote(unitAt, paramAt)) {
-            body = statements(unitAt, paramAt, "wordInt(voice[WORD_NOTE])", "        ", true, &deepest);
+            body = statements(unitAt, paramAt, "wordInt(voice[WORD_NOTE])", "        ", declare, &deepest);
         } else {
-            body = "        const int32_t note = wordInt(voice[WORD_NOTE]);\n        if (note != 0) {\n" +
-                   statements(unitAt, paramAt, "note", "            ", true, &deepest) + soundingEnd + "        } else {\n" +
+            // The sounding list first: it declares what the silent one names.
+            const std::string sounding = statements(unitAt, paramAt, "note", "            ", declare, &deepest);
+            body = "        const int32_t note = wordInt(voice[WORD_NOTE]);\n        if (note != 0) {\n" + sounding +
+                   soundingEnd + "        } else {\n" +
                    statements(unitAt, paramAt, "0", "            ", false, &deepest) + "        }\n";
         }
         std::string out = "        CompiledUnit* const u = program.units + " + str(voice * (MAX_UNITS + 1)) + ";\n";
-        out += "        uint32_t* const voice = voiceRecord(state, " + str(voice) + ");\n";
+        out += "        uint32_t* const voice = voiceRecord(" + names->voiceArea + ", " + str(voice) + ");\n";
         out += "        (void)u;\n";
         if (deepest > 0) {
             out += "        double s0 = 0.0";
@@ -237,48 +288,245 @@ struct ListWriter {
     }
 };
 
-}  // namespace
+// Each voice's list as the whole frames first wrote it, to be written again
+// for the split routines with other names.
+struct VoiceLists {
+    std::vector<ListWriter> lists;
+    std::vector<size_t> unitAt;
+    std::vector<int> paramAt;
+};
 
-std::string framesRoutineSource(const CompiledSong& song) {
-    const std::set<int> stored = storedWords(song);
-    std::string constants, frame;
+// A voice's frame: the row step (or the master's start), the list and the
+// bookkeeping, with the routine's names.
+std::string voiceFrame(ListWriter& list, size_t unitAt, int paramAt, bool declare) {
+    const CompiledSong& song = list.song;
+    const RoutineNames& names = *list.names;
+    const int voice = list.voice;
+    const bool master = voice == MASTER_VOICE;
+    const std::string endsWithFirstEnvelope = song.unitStream[unitAt] == OP_ENVELOPE ? "true" : "false";
+    const std::string kept = names.keptNotes + "[" + str(voice) + "], " + names.changed;
+    // A track's note word that no store writes changes only in the row step
+    // and in its own bookkeeping: its bookkeeping is for a sounding voice
+    // only (endSoundingTrackFrame), after the sounding list.
+    const bool noteStored = list.stored.count(voice * VOICE_WORDS + WORD_NOTE) != 0;
+    const std::string soundingEnd = master || noteStored ? ""
+        : "            endSoundingTrackFrame(" + names.voiceArea + ", " + str(voice) + ", " + endsWithFirstEnvelope + ", firstOfRow, " +
+              kept + ");\n";
+    std::string frame = "\n// " + song.instrumentNames[voice] + "\n";
+    frame += master ? "startMasterFrame(engine);\n"
+                    : "startTrackFrame(engine.song, " + names.voiceArea + ", " + str(voice) + ", " + names.row +
+                          ", firstOfRow);\n";
+    std::string block = list.block(unitAt, paramAt, soundingEnd, declare);
+    for (size_t at = 0; at < block.size(); at = block.find('\n', at) + 1) block.erase(at, 4);  // one level less
+    frame += "{\n" + block + "}\n";
+    if (!master && noteStored) {
+        frame += "endTrackFrame(" + names.voiceArea + ", " + str(voice) + ", " + endsWithFirstEnvelope + ", " + kept +
+                 ");\n";
+    }
+    return frame;
+}
+
+// A frame's statements, indented as a loop's body (by `levels` of four spaces).
+std::string indented(const std::string& lines, int levels) {
+    std::string out;
+    for (size_t at = 0; at < lines.size();) {
+        const size_t end = lines.find('\n', at) + 1;
+        if (end > at + 1) out += std::string(4 * levels, ' ');
+        out += lines.substr(at, end - at);
+        at = end;
+    }
+    return out;
+}
+
+// The routine's opening: the engine's state and program by name.
+const char* const ROUTINE_START = "    SynthState& state = engine.state;\n    UnitProgram& program = engine.program;\n";
+
+// The whole frames (songFrames), declaring every unit's constants; fills
+// lists for the split routines.
+std::string wholeFramesRoutine(const CompiledSong& song, const std::set<int>& stored, std::string* constants,
+                               VoiceLists* lists) {
+    std::string frame;
     size_t unitAt = 0;
     int paramAt = 0, poolCursor = 0, stereoCursor = 0;
     for (int voice = 0; voice < VOICE_COUNT; ++voice) {
-        const bool master = voice == MASTER_VOICE;
-        const std::string endsWithFirstEnvelope = song.unitStream[unitAt] == OP_ENVELOPE ? "true" : "false";
-        // A track's note word that no store writes changes only in the row
-        // step and in its own bookkeeping: its bookkeeping is for a sounding
-        // voice only (endSoundingTrackFrame), after the sounding list.
-        const bool noteStored = stored.count(voice * VOICE_WORDS + WORD_NOTE) != 0;
-        const std::string soundingEnd = master || noteStored ? ""
-            : "            endSoundingTrackFrame(engine, " + str(voice) + ", " + endsWithFirstEnvelope + ", firstOfRow);\n";
-        ListWriter list{song, stored, voice, "", poolCursor, stereoCursor, {}};
-        const std::string block = list.block(unitAt, paramAt, soundingEnd);
-        constants += "\n// " + song.instrumentNames[voice] + "\n" + list.constants;
+        ListWriter list{song, stored, &WHOLE_FRAME_NAMES, voice, "", poolCursor, stereoCursor, {}, {}};
+        frame += voiceFrame(list, unitAt, paramAt, true);
+        *constants += "\n// " + song.instrumentNames[voice] + "\n" + list.constants;
         poolCursor = list.poolCursor;
         stereoCursor = list.stereoCursor;
-        frame += "\n    // " + song.instrumentNames[voice] + "\n";
-        frame += master ? "    startMasterFrame(engine);\n"
-                        : "    startTrackFrame(engine, " + str(voice) + ", firstOfRow);\n";
-        frame += "    {\n" + block + "    }\n";
-        if (!master && noteStored) frame += "    endTrackFrame(engine, " + str(voice) + ", " + endsWithFirstEnvelope + ");\n";
+        lists->lists.push_back(list);
+        lists->unitAt.push_back(unitAt);
+        lists->paramAt.push_back(paramAt);
         for (; song.unitStream[unitAt] != OP_END; ++unitAt) paramAt += UNIT_PARAM_BYTES[song.unitStream[unitAt]];
         ++unitAt;
     }
     // One frame's code in a loop over the frames asked for, so that a run of
     // frames costs one call.
-    std::string indented;
-    for (size_t at = 0; at < frame.size();) {
-        const size_t end = frame.find('\n', at) + 1;
-        if (end > at + 1) indented += "    ";
-        indented += frame.substr(at, end - at);
-        at = end;
-    }
-    return "namespace {\n" + constants + "\nint32_t songFrames(SynthEngine& engine, StereoFrame* out, int32_t count) {\n" +
-           "    SynthState& state = engine.state;\n    UnitProgram& program = engine.program;\n" +
-           "    for (int32_t frame = 0; frame < count;) {\n" +
-           "        const bool firstOfRow = engine.frameInRow == 0;\n" + indented +
+    return std::string("int32_t songFrames(SynthEngine& engine, StereoFrame* out, int32_t count) {\n") +
+           ROUTINE_START + "    for (int32_t frame = 0; frame < count;) {\n" +
+           "        const bool firstOfRow = engine.frameInRow == 0;\n" + indented(frame, 2) +
            "\n        out[frame++] = endFrame(engine);\n        if (engine.notesChanged) return frame;\n    }\n" +
-           "    return count;\n}\n\n}  // namespace\n";
+           "    return count;\n}\n";
+}
+
+// Group g's routine (songTrackGroup0 or 1): its tracks' frames, each left in
+// TrackFrames with the master words its tracks store into.
+std::string trackGroupRoutine(const TrackSplit& split, int group, const std::map<int, int>& masterStores,
+                              VoiceLists& lists) {
+    RoutineNames names = GROUP_NAMES;
+    names.masterStores = &masterStores;
+    std::string frame, keep, notes;
+    for (int track = 0; track < TRACK_COUNT; ++track) {
+        if (split.groupOfTrack[track] != group) continue;
+        ListWriter& list = lists.lists[track];
+        list.names = &names;
+        frame += voiceFrame(list, lists.unitAt[track], lists.paramAt[track], false);
+        keep += "keepTrackOutputs(frames, frame, group.voiceArea, " + str(track) + ");\n";
+        notes += "    frames.notes[" + str(track) + "][frame] = group.keptNotes[" + str(track) + "];\n";
+    }
+    for (const auto& [word, index] : masterStores) {
+        if (split.groupOfMasterStore.at(word) != group) continue;
+        keep += "frames.masterStores[" + str(index) + "][frame] = group.masterStores[" + str(index) + "];\n";
+    }
+    keep += "frames.notesChanged[" + str(group) + "][frame] = notesChanged;\nif (notesChanged) {\n" + notes + "}\n";
+    return "void songTrackGroup" + str(group) +
+           "(SynthEngine& engine, TrackRunStart start, TrackFrames& frames, int32_t count) {\n" + ROUTINE_START +
+           "    TrackGroupState& group = engine.groups[" + str(group) + "];\n" +
+           "    int32_t row = start.row, frameInRow = start.frameInRow;\n" +
+           "    uint32_t clock = start.delayClock;\n    (void)clock;\n" +
+           "    for (int32_t frame = 0; frame < count; ++frame) {\n" +
+           "        const bool firstOfRow = frameInRow == 0;\n        bool notesChanged = false;\n" +
+           indented(frame, 2) + "\n" + indented(keep, 2) + "        ++clock;\n" +
+           "        advanceRowFrame(row, frameInRow);\n    }\n}\n";
+}
+
+// The master's routine (songMasterFrames): the groups' frames mixed, the
+// master words they kept put in place first, and the note words taken where
+// a group's changed.
+std::string masterRoutine(const TrackSplit& split, const std::map<int, int>& masterStores, VoiceLists& lists) {
+    std::string take;
+    for (const auto& [word, index] : masterStores) {
+        take += "master[" + str(word - MASTER_VOICE * VOICE_WORDS) + "] = frames.masterStores[" + str(index) +
+                "][frame];\n";
+    }
+    for (int group = 0; group < TRACK_GROUPS; ++group) {
+        take += "if (frames.notesChanged[" + str(group) + "][frame]) {\n";
+        for (int track = 0; track < TRACK_COUNT; ++track) {
+            if (split.groupOfTrack[track] != group) continue;
+            take += "    engine.trackNotes[" + str(track) + "] = frames.notes[" + str(track) + "][frame];\n";
+        }
+        take += "    engine.notesChanged = true;\n}\n";
+    }
+    ListWriter& list = lists.lists[MASTER_VOICE];
+    list.names = &MASTER_NAMES;
+    const std::string frame = voiceFrame(list, lists.unitAt[MASTER_VOICE], lists.paramAt[MASTER_VOICE], false);
+    return std::string("int32_t songMasterFrames(SynthEngine& engine, const TrackFrames& frames, int32_t first, ") +
+           "StereoFrame* out, int32_t count) {\n" + ROUTINE_START +
+           "    uint32_t* const master = voiceRecord(state, MASTER_VOICE);\n    (void)master;\n" +
+           "    for (int32_t done = 0; done < count;) {\n        const int32_t frame = first + done;\n" +
+           indented(take, 2) + indented(frame, 2) +
+           "\n        out[done++] = endFrame(engine);\n        if (engine.notesChanged) return done;\n    }\n" +
+           "    return count;\n}\n";
+}
+
+}  // namespace
+
+TrackSplit splitTracks(const CompiledSong& song) {
+    // Union-find over the tracks: joined where one stores into the other,
+    // where both draw from the noise generator (the draws' order is the
+    // frame's), or where both store into the same master word.
+    int parent[TRACK_COUNT];
+    for (int track = 0; track < TRACK_COUNT; ++track) parent[track] = track;
+    auto root = [&parent](int track) {
+        while (parent[track] != track) track = parent[track] = parent[parent[track]];
+        return track;
+    };
+    auto join = [&](int a, int b) { parent[root(a)] = root(b); };
+
+    TrackSplit none, split;
+    double cost[VOICE_COUNT] = {};
+    int noiseTrack = -1;
+    bool masterNoise = false;
+    std::set<int> masterOwnStores;  // master words its own OP_STORE writes
+    std::map<int, int> masterStorer;  // master word: the first track that stores into it
+    std::vector<uint8_t> masterUnits;
+    size_t unitAt = 0, paramAt = 0;
+    for (int voice = 0; voice < VOICE_COUNT; ++voice, ++unitAt) {
+        const bool master = voice == MASTER_VOICE;
+        for (; song.unitStream[unitAt] != OP_END; ++unitAt) {
+            const uint8_t opcode = song.unitStream[unitAt];
+            const uint8_t* bytes = &song.paramStream[paramAt];
+            paramAt += UNIT_PARAM_BYTES[opcode];
+            if (master) masterUnits.push_back(opcode);
+            // A rough count of the work: a stack step 1, the units by their arithmetic.
+            cost[voice] += opcode == OP_OSCILLATOR || opcode == OP_FILTER ? 3 : opcode == OP_DELAY ? 4
+                           : opcode == OP_ENVELOPE || opcode == OP_SHAPER ? 2 : 1;
+            const uint8_t waveform = opcode == OP_OSCILLATOR ? (bytes[6] & OSC_WAVEFORMS) : 0;
+            if (opcode == OP_OSCILLATOR && waveform != OSC_SINE && waveform != OSC_TRIANGLE && waveform != OSC_PULSE) {
+                if (master) masterNoise = true;
+                else if (noiseTrack < 0) noiseTrack = voice;
+                else join(voice, noiseTrack);
+            }
+            if (opcode == OP_STORE && master) masterOwnStores.insert(MASTER_VOICE * VOICE_WORDS + WORD_FIRST_SLOT + bytes[1]);
+            if (opcode != OP_STORE_REMOTE) continue;
+            const int word = static_cast<int>(remoteWord(bytes));
+            const int target = word / VOICE_WORDS;
+            if (master) return none;  // the master runs after both groups
+            if (target != MASTER_VOICE) {
+                join(voice, target);
+            } else if (!masterStorer.count(word)) {
+                masterStorer[word] = voice;
+            } else {
+                join(voice, masterStorer[word]);
+            }
+        }
+    }
+    if (masterNoise && noiseTrack >= 0) return none;
+    if (masterStorer.size() > MASTER_STORE_WORDS) return none;
+    // A master word a track stores into must be one only that store writes:
+    // a modulation word of one of the master's outputs.
+    for (const auto& [word, track] : masterStorer) {
+        const int slotWord = word - MASTER_VOICE * VOICE_WORDS - WORD_FIRST_SLOT;
+        const size_t unit = static_cast<size_t>(slotWord / SLOT_WORDS);
+        if (slotWord < 0 || unit >= masterUnits.size() || masterUnits[unit] != OP_OUTPUT) return none;
+        if (masterOwnStores.count(word)) return none;
+    }
+
+    // The joined sets, heaviest first, each to the group with less work so
+    // far; group 0 runs the master too.
+    std::vector<std::pair<double, int>> sets;
+    for (int track = 0; track < TRACK_COUNT; ++track) {
+        if (root(track) != track) continue;
+        double work = 0;
+        for (int other = 0; other < TRACK_COUNT; ++other) work += root(other) == track ? cost[other] : 0;
+        sets.push_back({-work, track});
+    }
+    if (sets.size() < 2) return none;
+    std::sort(sets.begin(), sets.end());
+    double load[TRACK_GROUPS] = {cost[MASTER_VOICE], 0};
+    std::map<int, int> groupOfSet;
+    for (const auto& [negativeWork, set] : sets) {
+        const int group = load[1] < load[0] ? 1 : 0;
+        groupOfSet[set] = group;
+        load[group] -= negativeWork;
+    }
+    for (int track = 0; track < TRACK_COUNT; ++track) split.groupOfTrack.push_back(groupOfSet[root(track)]);
+    for (const auto& [word, track] : masterStorer) split.groupOfMasterStore[word] = split.groupOfTrack[track];
+    return split;
+}
+
+std::string framesRoutineSource(const CompiledSong& song) {
+    const std::set<int> stored = storedWords(song);
+    std::string constants;
+    VoiceLists lists;
+    const std::string whole = wholeFramesRoutine(song, stored, &constants, &lists);
+    const TrackSplit split = splitTracks(song);
+    std::string out = "namespace {\n" + constants + "\n" + whole;
+    if (!split.groupOfTrack.empty()) {
+        std::map<int, int> masterStores;
+        for (const auto& [word, group] : split.groupOfMasterStore) masterStores[word] = static_cast<int>(masterStores.size());
+        out += "\n" + trackGroupRoutine(split, 0, masterStores, lists) + "\n" +
+               trackGroupRoutine(split, 1, masterStores, lists) + "\n" + masterRoutine(split, masterStores, lists);
+    }
+    return out + "\n}  // namespace\n";
 }

@@ -30,6 +30,7 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -60,5 +61,21 @@ bool compileSongSource(const std::string& text, const std::string& sourceName, C
 // frames routine.
 std::string songTablesSource(const CompiledSong& song, const std::string& sourceName);
 
-// The frames as a routine (songFrames), a part of that source.
+// The frames as a routine (songFrames), a part of that source; and, where
+// splitTracks splits the tracks, the split routines (songTrackGroup0 and 1,
+// songMasterFrames).
 std::string framesRoutineSource(const CompiledSong& song);
+
+// How the tracks split into two groups that share nothing: tracks stay
+// together where one stores into the other, where both draw noise, or where
+// both store into the same master word, and the sets go to the groups so as
+// to balance a rough count of the work (group 0 also runs the master's).
+struct TrackSplit {
+    // Each track's group, 0 or 1; empty where the tracks do not split: one
+    // set only, the master storing into a track or drawing noise with a
+    // track, or a master word stored into that the master reads otherwise
+    // than as an output's modulation, or more of them than TrackFrame keeps.
+    std::vector<int> groupOfTrack;
+    std::map<int, int> groupOfMasterStore;  // by voice-area word: the group of the tracks storing into it
+};
+TrackSplit splitTracks(const CompiledSong& song);

@@ -59,6 +59,8 @@ std::string songTablesSource(const CompiledSong& song, const std::string& source
     out += "    songUnitStream, " + std::to_string(song.unitStream.size()) + ",\n";
     out += "    songParamStream, " + std::to_string(song.paramStream.size()) + ",\n";
     out += "    delayLengths,\n";
-    out += "    songFrames,\n};\n";
+    out += "    songFrames,\n";
+    out += splitTracks(song).groupOfTrack.empty() ? "    {nullptr, nullptr},\n    nullptr,\n};\n"
+                                                  : "    {songTrackGroup0, songTrackGroup1},\n    songMasterFrames,\n};\n";
     return out;
 }

@@ -1,6 +1,6 @@
 // The song compiler: the bytes it makes of a small source, the faults it
-// names with their line, and a legal but unusual value it warns of and the
-// engine plays.
+// names with their line, a legal but unusual value it warns of and the
+// engine plays, and how it splits the tracks for two threads.
 #include "tools/song_compiler/song_compiler.h"
 
 #include "synth/synth_engine.h"
@@ -147,7 +147,7 @@ TEST(SongCompiler, WarnsOfAnUnusualDriveAtItsLineAndTheSongPlays) {
 
     const Song song{t.patterns.data(), static_cast<int32_t>(t.patterns.size() / ROWS_PER_PATTERN), t.orderList.data(),
                     t.unitStream.data(), static_cast<int32_t>(t.unitStream.size()), t.paramStream.data(),
-                    static_cast<int32_t>(t.paramStream.size()), delayLengths, nullptr};
+                    static_cast<int32_t>(t.paramStream.size()), delayLengths, nullptr, {nullptr, nullptr}, nullptr};
     // calloc: of the 122 MB delay pool only what the song uses is touched.
     std::unique_ptr<SynthEngine, void (*)(void*)> engine(
         static_cast<SynthEngine*>(std::calloc(1, sizeof(SynthEngine))), std::free);
@@ -159,6 +159,71 @@ TEST(SongCompiler, WarnsOfAnUnusualDriveAtItsLineAndTheSongPlays) {
         energy += double(out.left) * out.left + double(out.right) * out.right;
     }
     EXPECT_GT(energy, 1.0) << "the song's first row is silent";
+}
+
+// The tracks split into two groups that share nothing the frame's order
+// matters for; where they cannot, the song has no split routines.
+TEST(SongCompiler, SplitsTheTracksOnlyWhereTheyShareNothing) {
+    const std::string noise = "       oscillator flags=noise gain=7 shape=0 width=0 phase=0 detune=64 transpose=64";
+    const std::string storeToMaster = "       store_remote amount=10 target=master.out.gain";
+    struct Units {
+        int voice;  // the units go before its pan (the master's: before its output)
+        std::string line;
+    };
+    struct {
+        const char* name;
+        std::vector<Units> units;
+        bool splits;
+        std::vector<std::pair<int, int>> together;  // tracks in one group
+    } const cases[] = {
+        {"independent tracks", {}, true, {}},
+        {"two tracks drawing noise", {{3, noise}, {9, noise}}, true, {{3, 9}}},
+        {"a track storing into another", {{2, "       store_remote amount=10 target=t7.amp.gain"}}, true, {{2, 7}}},
+        {"two tracks storing into one master word", {{1, storeToMaster}, {10, storeToMaster}}, true, {{1, 10}}},
+        {"the master storing into a track", {{MASTER_VOICE, "       store_remote amount=1 target=t4.amp.gain"}},
+         false, {}},
+        {"the master drawing noise with a track", {{MASTER_VOICE, noise}, {6, noise}}, false, {}},
+        {"a track storing into a master word no output reads",
+         {{5, "       store_remote amount=10 target=master.rev.0"}}, false, {}},
+        {"every track drawing noise", {}, false, {}},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> lines = smallSong();
+        std::vector<Units> units = c.units;
+        if (std::string(c.name) == "every track drawing noise") {
+            for (int track = 0; track < TRACK_COUNT; ++track) units.push_back({track, noise});
+        }
+        int voice = -1;
+        for (size_t i = 0; i < lines.size(); ++i) {
+            if (lines[i].rfind("instrument ", 0) == 0 || lines[i].rfind("master", 0) == 0) ++voice;
+            if (lines[i] == "       delay pregain=40 dry=128 feedback=125 damp=64 first=0 lines=8") {
+                lines[i].replace(0, 6, "  rev:");  // the master's first delay, named for a store
+            }
+            const bool before = lines[i] == "       pan" || lines[i].rfind("  out: output", 0) == 0;
+            for (const Units& u : units) {
+                if (!before || u.voice != voice) continue;
+                lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(i), u.line);
+                ++i;
+            }
+        }
+        CompiledSong song;
+        std::string errors;
+        ASSERT_TRUE(compile(lines, &song, &errors)) << c.name << ":\n" << errors;
+        const TrackSplit split = splitTracks(song);
+        EXPECT_EQ(!split.groupOfTrack.empty(), c.splits) << c.name;
+        EXPECT_EQ(songTablesSource(song, "song.txt").find("songMasterFrames,") != std::string::npos, c.splits)
+            << c.name;
+        if (split.groupOfTrack.empty()) continue;
+        ASSERT_EQ(split.groupOfTrack.size(), size_t(TRACK_COUNT)) << c.name;
+        EXPECT_NE(std::count(split.groupOfTrack.begin(), split.groupOfTrack.end(), 1), 0) << c.name;
+        EXPECT_NE(std::count(split.groupOfTrack.begin(), split.groupOfTrack.end(), 0), 0) << c.name;
+        for (const auto& [a, b] : c.together) {
+            EXPECT_EQ(split.groupOfTrack[a], split.groupOfTrack[b]) << c.name << ": tracks " << a << " and " << b;
+        }
+        for (const auto& [word, group] : split.groupOfMasterStore) {
+            EXPECT_EQ(group, split.groupOfTrack[1]) << c.name << ": master word " << word;
+        }
+    }
 }
 
 }  // namespace

@@ -31,5 +31,5 @@ Song SongBuilder::song() {
     }
     return Song{patterns.data(), static_cast<int32_t>(patterns.size() / ROWS_PER_PATTERN), orderList.data(),
                 unitStream.data(), static_cast<int32_t>(unitStream.size()), paramStream.data(),
-                static_cast<int32_t>(paramStream.size()), lengths.data(), nullptr};
+                static_cast<int32_t>(paramStream.size()), lengths.data(), nullptr, {nullptr, nullptr}, nullptr};
 }
