@@ -1,19 +1,24 @@
 // The whole song, as the demo renders it on its music thread: all 7,517,312
-// frames of demoSong into musicBuffer and noteTrace, on one thread, timed by
-// the clock on the wall. BM_RenderSong/routines runs the song's compiled
-// instrument routines, as the demo does; BM_RenderSong/interpreted the same
-// tables through the unit interpreter (a song without routines), for the
-// ratio. The counter "realtime" is the real-time factor (seconds of music per
-// second of rendering); the song must render far ahead of playback.
+// frames of demoSong into musicBuffer and noteTrace, timed by the clock on
+// the wall. BM_RenderSong/routines runs the song's compiled routines as the
+// demo does (on Linux the split ones, a group of tracks on a worker thread);
+// BM_RenderSong/one_thread the routine of whole frames, as on Windows and in
+// the browser; BM_RenderSong/interpreted the same tables through the unit
+// interpreter (a song without routines), for the ratios. The counter
+// "realtime" is the real-time factor (seconds of music per second of
+// rendering); the song must render far ahead of playback.
 #include "synth/song_render.h"
 
 #include <benchmark/benchmark.h>
 
 namespace {
 
-void BM_RenderSong(benchmark::State& state, bool routines) {
+enum Routines { SPLIT_ROUTINES, WHOLE_FRAMES_ROUTINE, NO_ROUTINES };
+
+void BM_RenderSong(benchmark::State& state, Routines routines) {
     Song song = demoSong;
-    if (!routines) song.framesRoutine = nullptr;
+    if (routines != SPLIT_ROUTINES) song.masterRoutine = nullptr;
+    if (routines == NO_ROUTINES) song.framesRoutine = nullptr;
     for (auto _ : state) {
         if (!renderSongInto(song, musicBuffer, nullptr)) {
             state.SkipWithError("demoSong is rejected");
@@ -24,13 +29,19 @@ void BM_RenderSong(benchmark::State& state, bool routines) {
     state.counters["realtime"] =
         benchmark::Counter(static_cast<double>(SONG_FRAMES) / SAMPLE_RATE, benchmark::Counter::kIsIterationInvariantRate);
 }
-BENCHMARK_CAPTURE(BM_RenderSong, routines, true)
+BENCHMARK_CAPTURE(BM_RenderSong, routines, SPLIT_ROUTINES)
     ->Unit(benchmark::kSecond)
     ->UseRealTime()
     ->Iterations(1)
     ->Repetitions(3)
     ->ReportAggregatesOnly(false);
-BENCHMARK_CAPTURE(BM_RenderSong, interpreted, false)
+BENCHMARK_CAPTURE(BM_RenderSong, one_thread, WHOLE_FRAMES_ROUTINE)
+    ->Unit(benchmark::kSecond)
+    ->UseRealTime()
+    ->Iterations(1)
+    ->Repetitions(3)
+    ->ReportAggregatesOnly(false);
+BENCHMARK_CAPTURE(BM_RenderSong, interpreted, NO_ROUTINES)
     ->Unit(benchmark::kSecond)
     ->UseRealTime()
     ->Iterations(1)

@@ -16,16 +16,24 @@ SynthEngine songEngine;
 std::atomic<float>* songBuffer = nullptr;
 int32_t nextFrame = SONG_FRAMES;
 bool demoSongStarted = false;
+#if PLATFORM_WORKER_THREADS
+bool renderingChunks = false;  // the tracks through track_chunks.h, ahead on a worker
+#endif
 
 // Renders up to count frames from frame on into run, as renderFrames does:
-// through the split routines, where the song has them, one chunk at a time.
+// where the tracks render ahead on a worker, one chunk of theirs at a time.
 int32_t renderRun(int32_t frame, StereoFrame* run, int32_t count) {
-    if (!hasTrackGroups(songEngine)) return renderFrames(songEngine, run, count);
+#if PLATFORM_WORKER_THREADS
+    if (!renderingChunks) return renderFrames(songEngine, run, count);
     const int32_t chunk = frame / TRACK_CHUNK, inChunk = frame % TRACK_CHUNK;
     if (count > TRACK_CHUNK - inChunk) count = TRACK_CHUNK - inChunk;
     const int32_t rendered = renderMasterFrames(songEngine, trackChunk(chunk), inChunk, run, count);
     if (inChunk + rendered == TRACK_CHUNK) releaseTrackChunk(chunk);
     return rendered;
+#else
+    (void)frame;
+    return renderFrames(songEngine, run, count);
+#endif
 }
 
 }  // namespace
@@ -33,9 +41,14 @@ int32_t renderRun(int32_t frame, StereoFrame* run, int32_t count) {
 int startSongRender(const Song& song, std::atomic<float>* buffer, SongFault* fault) {
     renderedFrames.store(0, std::memory_order_release);
     nextFrame = SONG_FRAMES;
+#if PLATFORM_WORKER_THREADS
     endTrackChunks();
+    renderingChunks = false;
+#endif
     if (!startEngine(songEngine, song, fault)) return 0;
-    if (hasTrackGroups(songEngine)) startTrackChunks(songEngine, SONG_FRAMES);
+#if PLATFORM_WORKER_THREADS
+    renderingChunks = hasTrackGroups(songEngine) && startTrackChunks(songEngine, SONG_FRAMES);
+#endif
     songBuffer = buffer;
     nextFrame = 0;
     return 1;

@@ -1,11 +1,8 @@
 #include "synth/track_chunks.h"
 
-#include "platform/common/worker_thread.h"
-
 #if PLATFORM_WORKER_THREADS
 #include <condition_variable>
 #include <mutex>
-#endif
 
 namespace {
 
@@ -14,7 +11,7 @@ TrackFrames chunkRing[CHUNK_RING];
 SynthEngine* chunkEngine = nullptr;
 int32_t songFrameCount = 0;
 int32_t chunksOfGroup0 = 0;  // rendered, by the master's thread
-int32_t chunksOfGroup1 = 0;  // known to be rendered, as the master's thread saw
+int32_t chunksOfGroup1 = 0;  // rendered by the worker, as the master's thread last saw
 
 // A group's frames of the chunk. The engine was reset at the song's start,
 // so a frame's delay clock is its number.
@@ -25,7 +22,6 @@ void renderChunk(int32_t group, int32_t chunk) {
     renderTrackGroup(*chunkEngine, group, start, chunkRing[chunk % CHUNK_RING], count);
 }
 
-#if PLATFORM_WORKER_THREADS
 struct Worker {
     std::mutex mutex;
     std::condition_variable changed;
@@ -40,8 +36,6 @@ Worker& worker() {
     static Worker* const shared = new Worker;
     return *shared;
 }
-
-bool workerStarted = false;  // for this render, by the master's thread
 
 void renderGroup1(void*) {
     Worker& w = worker();
@@ -74,7 +68,7 @@ void endWorker() {
     w.changed.wait(lock, [&] { return !w.running; });
 }
 
-void startWorker() {
+int startWorker() {
     Worker& w = worker();
     {
         std::lock_guard<std::mutex> lock(w.mutex);
@@ -83,11 +77,10 @@ void startWorker() {
         w.stop = false;
         w.running = true;
     }
-    workerStarted = startWorkerThread(renderGroup1, nullptr) == 1;
-    if (!workerStarted) {
-        std::lock_guard<std::mutex> lock(w.mutex);
-        w.running = false;
-    }
+    if (startWorkerThread(renderGroup1, nullptr)) return 1;
+    std::lock_guard<std::mutex> lock(w.mutex);
+    w.running = false;
+    return 0;
 }
 
 // Waits for the worker's frames of the chunk; returns how many it has.
@@ -97,24 +90,17 @@ int32_t awaitGroup1(int32_t chunk) {
     w.changed.wait(lock, [&] { return w.rendered > chunk; });
     return w.rendered;
 }
-#endif
 
 }  // namespace
 
-void endTrackChunks() {
-#if PLATFORM_WORKER_THREADS
-    endWorker();
-#endif
-}
+void endTrackChunks() { endWorker(); }
 
-void startTrackChunks(SynthEngine& engine, int32_t frameCount) {
+int startTrackChunks(SynthEngine& engine, int32_t frameCount) {
     chunkEngine = &engine;
     songFrameCount = frameCount;
     chunksOfGroup0 = 0;
     chunksOfGroup1 = 0;
-#if PLATFORM_WORKER_THREADS
-    startWorker();
-#endif
+    return startWorker();
 }
 
 const TrackFrames& trackChunk(int32_t chunk) {
@@ -122,28 +108,17 @@ const TrackFrames& trackChunk(int32_t chunk) {
         renderChunk(0, chunk);
         ++chunksOfGroup0;
     }
-    if (chunksOfGroup1 <= chunk) {
-#if PLATFORM_WORKER_THREADS
-        if (workerStarted) chunksOfGroup1 = awaitGroup1(chunk);
-#endif
-        if (chunksOfGroup1 == chunk) {
-            renderChunk(1, chunk);
-            ++chunksOfGroup1;
-        }
-    }
+    if (chunksOfGroup1 <= chunk) chunksOfGroup1 = awaitGroup1(chunk);
     return chunkRing[chunk % CHUNK_RING];
 }
 
 void releaseTrackChunk(int32_t chunk) {
-#if PLATFORM_WORKER_THREADS
-    if (!workerStarted) return;
     Worker& w = worker();
     {
         std::lock_guard<std::mutex> lock(w.mutex);
         w.released = chunk + 1;
     }
     w.changed.notify_all();
-#else
-    (void)chunk;
-#endif
 }
+
+#endif

@@ -1,12 +1,16 @@
 // The track frames of a song with split routines, rendered ahead of the
 // master a chunk at a time into a ring of chunks: group 0's on the thread
 // that renders the master, when the master comes to the chunk; group 1's on a
-// worker thread that runs up to CHUNK_RING chunks ahead (or, in a build
-// without one, on the master's thread just after group 0's). The two groups
-// share nothing (synth_engine.h), so the frames are the same either way.
+// worker thread that runs up to CHUNK_RING chunks ahead. The two groups share
+// nothing (synth_engine.h), so the frames are those of renderFrames. Only
+// where the platform has worker threads: elsewhere the song renders whole
+// frames, renderFrames itself.
 #pragma once
 
+#include "platform/common/worker_thread.h"
 #include "synth/synth_engine.h"
+
+#if PLATFORM_WORKER_THREADS
 
 enum { CHUNK_RING = 4 };
 
@@ -15,8 +19,9 @@ enum { CHUNK_RING = 4 };
 void endTrackChunks();
 
 // Starts on the tracks of engine, reset to the song's first frame, for
-// frameCount frames.
-void startTrackChunks(SynthEngine& engine, int32_t frameCount);
+// frameCount frames. 1 for success; 0 if the system refuses a worker thread
+// (the engine is then to render whole frames).
+int startTrackChunks(SynthEngine& engine, int32_t frameCount);
 
 // The two groups' frames of chunk number `chunk`, rendered if they are not
 // yet. Chunks come in order: each is asked for after the one before it has
@@ -25,3 +30,4 @@ const TrackFrames& trackChunk(int32_t chunk);
 
 // The master is done with the chunk: its place in the ring may take a later one.
 void releaseTrackChunk(int32_t chunk);
+#endif
