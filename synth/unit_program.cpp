@@ -130,7 +130,9 @@ void runUnitList(UnitProgram& program, int32_t voiceIndex, SynthState& state) {
             stack.push(left);
             break;
         }
-        case KERNEL_STORE_REMOTE: runStoreRemote(unit->store, note, state.voiceArea[unit->store.word], stack.top); break;
+        case KERNEL_STORE_REMOTE:
+            runStoreRemote(unit->store, note, state.voiceArea[unit->store.word], stack.top);
+            break;
         }
     }
 }

@@ -178,7 +178,8 @@ struct ListWriter {
                    next + " = runEnvelope(" + u + ".envelope, " + live(unit) + ", " + note + ", voice, " + slot + ");";
         case OP_OSCILLATOR:
             return ++*depth, next + " = runOscillator(" + named("OscillatorUnit", "oscillator", "compileOscillator") +
-                                 ", " + live(unit) + ", " + u + ".pitch, " + note + ", " + slot + ", " + names->noiseSeed + ");";
+                                 ", " + live(unit) + ", " + u + ".pitch, " + note + ", " + slot + ", " +
+                                 names->noiseSeed + ");";
         case OP_FILTER:
             return top + " = runFilter(" + named("FilterUnit", "filter", "compileFilter") + ", " + note + ", " + slot +
                    ", " + top + ");";
@@ -310,14 +311,19 @@ std::string voiceFrame(ListWriter& list, size_t unitAt, int paramAt, bool declar
     // only (endSoundingTrackFrame), after the sounding list.
     const bool noteStored = list.stored.count(voice * VOICE_WORDS + WORD_NOTE) != 0;
     const std::string soundingEnd = master || noteStored ? ""
-        : "            endSoundingTrackFrame(" + names.voiceArea + ", " + str(voice) + ", " + endsWithFirstEnvelope + ", firstOfRow, " +
-              kept + ");\n";
+        : "            endSoundingTrackFrame(" + names.voiceArea + ", " + str(voice) + ", " + endsWithFirstEnvelope +
+              ", firstOfRow, " + kept + ");\n";
     std::string frame = "\n// " + song.instrumentNames[voice] + "\n";
     frame += master ? "startMasterFrame(engine);\n"
                     : "startTrackFrame(engine.song, " + names.voiceArea + ", " + str(voice) + ", " + names.row +
                           ", firstOfRow);\n";
     std::string block = list.block(unitAt, paramAt, soundingEnd, declare);
-    for (size_t at = 0; at < block.size(); at = block.find('\n', at) + 1) block.erase(at, 4);  // one level less
+    for (size_t at = 0; at < block.size();) {  // one level less
+        block.erase(at, 4);
+        const size_t end = block.find('\n', at);
+        if (end == std::string::npos) break;
+        at = end + 1;
+    }
     frame += "{\n" + block + "}\n";
     if (!master && noteStored) {
         frame += "endTrackFrame(" + names.voiceArea + ", " + str(voice) + ", " + endsWithFirstEnvelope + ", " + kept +
@@ -467,7 +473,9 @@ TrackSplit splitTracks(const CompiledSong& song) {
                 else if (noiseTrack < 0) noiseTrack = voice;
                 else join(voice, noiseTrack);
             }
-            if (opcode == OP_STORE && master) masterOwnStores.insert(MASTER_VOICE * VOICE_WORDS + WORD_FIRST_SLOT + bytes[1]);
+            if (opcode == OP_STORE && master) {
+                masterOwnStores.insert(MASTER_VOICE * VOICE_WORDS + WORD_FIRST_SLOT + bytes[1]);
+            }
             if (opcode != OP_STORE_REMOTE) continue;
             const int word = static_cast<int>(remoteWord(bytes));
             const int target = word / VOICE_WORDS;
@@ -524,7 +532,9 @@ std::string framesRoutineSource(const CompiledSong& song) {
     std::string out = "namespace {\n" + constants + "\n" + whole;
     if (!split.groupOfTrack.empty()) {
         std::map<int, int> masterStores;
-        for (const auto& [word, group] : split.groupOfMasterStore) masterStores[word] = static_cast<int>(masterStores.size());
+        for (const auto& [word, group] : split.groupOfMasterStore) {
+            masterStores[word] = static_cast<int>(masterStores.size());
+        }
         out += "\n" + trackGroupRoutine(split, 0, masterStores, lists) + "\n" +
                trackGroupRoutine(split, 1, masterStores, lists) + "\n" + masterRoutine(split, masterStores, lists);
     }

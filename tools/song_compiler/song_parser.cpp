@@ -447,7 +447,8 @@ bool checkBytes(Parser& p, CompiledSong* song) {
     const Song tables{song->patterns.data(),  static_cast<int32_t>(song->patterns.size() / ROWS_PER_PATTERN),
                       song->orderList.data(), song->unitStream.data(),
                       static_cast<int32_t>(song->unitStream.size()), song->paramStream.data(),
-                      static_cast<int32_t>(song->paramStream.size()), delayLengths, nullptr, {nullptr, nullptr}, nullptr};
+                      static_cast<int32_t>(song->paramStream.size()), delayLengths,
+                      nullptr, {nullptr, nullptr}, nullptr};
     SongFault fault{};
     SongWarnings warnings{};
     const int accepted = validateSong(tables, &fault, &warnings);

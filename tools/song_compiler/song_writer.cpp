@@ -60,7 +60,8 @@ std::string songTablesSource(const CompiledSong& song, const std::string& source
     out += "    songParamStream, " + std::to_string(song.paramStream.size()) + ",\n";
     out += "    delayLengths,\n";
     out += "    songFrames,\n";
-    out += splitTracks(song).groupOfTrack.empty() ? "    {nullptr, nullptr},\n    nullptr,\n};\n"
-                                                  : "    {songTrackGroup0, songTrackGroup1},\n    songMasterFrames,\n};\n";
+    const bool split = !splitTracks(song).groupOfTrack.empty();
+    out += split ? "    {songTrackGroup0, songTrackGroup1},\n    songMasterFrames,\n};\n"
+                 : "    {nullptr, nullptr},\n    nullptr,\n};\n";
     return out;
 }
