@@ -29,23 +29,13 @@ void BM_RenderSong(benchmark::State& state, Routines routines) {
     state.counters["realtime"] =
         benchmark::Counter(static_cast<double>(SONG_FRAMES) / SAMPLE_RATE, benchmark::Counter::kIsIterationInvariantRate);
 }
-BENCHMARK_CAPTURE(BM_RenderSong, routines, SPLIT_ROUTINES)
-    ->Unit(benchmark::kSecond)
-    ->UseRealTime()
-    ->Iterations(1)
-    ->Repetitions(3)
-    ->ReportAggregatesOnly(false);
-BENCHMARK_CAPTURE(BM_RenderSong, one_thread, WHOLE_FRAMES_ROUTINE)
-    ->Unit(benchmark::kSecond)
-    ->UseRealTime()
-    ->Iterations(1)
-    ->Repetitions(3)
-    ->ReportAggregatesOnly(false);
-BENCHMARK_CAPTURE(BM_RenderSong, interpreted, NO_ROUTINES)
-    ->Unit(benchmark::kSecond)
-    ->UseRealTime()
-    ->Iterations(1)
-    ->Repetitions(3)
-    ->ReportAggregatesOnly(false);
+
+// Each render is long: one a repetition, three repetitions.
+void wholeSongRuns(benchmark::internal::Benchmark* runs) {
+    runs->Unit(benchmark::kSecond)->UseRealTime()->Iterations(1)->Repetitions(3)->ReportAggregatesOnly(false);
+}
+BENCHMARK_CAPTURE(BM_RenderSong, routines, SPLIT_ROUTINES)->Apply(wholeSongRuns);
+BENCHMARK_CAPTURE(BM_RenderSong, one_thread, WHOLE_FRAMES_ROUTINE)->Apply(wholeSongRuns);
+BENCHMARK_CAPTURE(BM_RenderSong, interpreted, NO_ROUTINES)->Apply(wholeSongRuns);
 
 }  // namespace

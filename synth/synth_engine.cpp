@@ -9,16 +9,20 @@ int startEngine(SynthEngine& engine, const Song& song, SongFault* fault) {
     engine.frameInRow = 0;
     for (int32_t& note : engine.trackNotes) note = 0;
     engine.notesChanged = false;
+    return 1;
+}
+
+void startTrackGroups(SynthEngine& engine) {
     for (TrackGroupState& group : engine.groups) {
-        std::memcpy(group.voiceArea, engine.state.voiceArea, sizeof group.voiceArea);
-        for (int32_t record = 0; record < DELAY_POOL_LINES; ++record) {
+        group.noiseSeed = engine.state.noiseSeed;
+        std::memcpy(group.keptNotes, engine.trackNotes, sizeof group.keptNotes);
+        for (uint32_t& word : group.masterStores) word = 0;  // as the reset master record's
+        // The records the song's delay units use: the rest of the pool stays untouched.
+        for (int32_t record = 0; record < engine.program.poolRecords; ++record) {
             group.dcBlockers[record] = engine.state.delayPool[record].dcBlocker;
         }
-        group.noiseSeed = engine.state.noiseSeed;
-        for (int32_t& note : group.keptNotes) note = 0;
-        for (uint32_t& word : group.masterStores) word = 0;
+        std::memcpy(group.voiceArea, engine.state.voiceArea, sizeof group.voiceArea);
     }
-    return 1;
 }
 
 int32_t renderFrames(SynthEngine& engine, StereoFrame* out, int32_t count) {

@@ -85,6 +85,10 @@ int32_t renderFrames(SynthEngine& engine, StereoFrame* out, int32_t count);
 // Whether the song has split routines (renderTrackGroup, renderMasterFrames).
 inline bool hasTrackGroups(const SynthEngine& engine) { return engine.song.masterRoutine != nullptr; }
 
+// Gives the groups the engine's state, as startEngine left it: before the
+// split routines render the song's first frame.
+void startTrackGroups(SynthEngine& engine);
+
 // The split routines: renderTrackGroup renders the first count frames of a
 // chunk of one group's tracks, from start, into frames, touching nothing the
 // other group or the master uses, so the two groups may run on two threads.

@@ -96,6 +96,7 @@ int32_t awaitGroup1(int32_t chunk) {
 void endTrackChunks() { endWorker(); }
 
 int startTrackChunks(SynthEngine& engine, int32_t frameCount) {
+    startTrackGroups(engine);
     chunkEngine = &engine;
     songFrameCount = frameCount;
     chunksOfGroup0 = 0;
