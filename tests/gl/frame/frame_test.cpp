@@ -266,8 +266,8 @@ int countPixels(const Picture& p, bool (*counted)(const uint8_t*)) {
 }
 bool isLit(const uint8_t* p) { return std::max({p[0], p[1], p[2]}) >= 32; }
 bool isWhite(const uint8_t* p) { return p[0] == 255 && p[1] == 255 && p[2] == 255; }
-bool isGold(const uint8_t* p) { return p[0] > p[2] + 32; }  // the logo's cubes
-bool isBlue(const uint8_t* p) { return p[2] > p[0] + 32; }  // the banner's upper half
+bool isGold(const uint8_t* p) { return p[0] > p[2] + 32; }
+bool isBlue(const uint8_t* p) { return p[2] > p[0] + 32; }
 // The pixel row of a height on the plane one unit in front of the eye.
 int rowAt(const Picture& p, double y) { return static_cast<int>((y / HALF_HEIGHT + 1.0) * 0.5 * p.height); }
 // White pixels in a column of the scene left of the banner, the dot and the
@@ -281,11 +281,13 @@ int whiteOnTheLeft(const Picture& scene, int belowRow) {
 // other picture on one side, whichever side of it its own frame falls.
 TEST_F(Frame, EachMomentOfTheShowChangesThePictureWhenItComes) {
     const struct {
-        const char* shown;  // just before the moment, and not just after it (or the other way round)
+        const char* shown;  // on one side of the moment only
         double moment, quitAt;
-        bool before;
+        bool before;  // the side: just before the moment, or just after it
         bool (*shows)(const Picture& scene, const Picture& window);
     } rows[] = {
+        // The logo ends where the banner comes: the cubes are gold, the
+        // banner's letters blue above.
         {"the logo alone, gold wherever lit", 10.0, -1.0, true,
          [](const Picture& s, const Picture&) {
              const int lit = countPixels(s, isLit);
@@ -313,7 +315,8 @@ TEST_F(Frame, EachMomentOfTheShowChangesThePictureWhenItComes) {
          [](const Picture& s, const Picture&) {
              return whiteOnTheLeft(s, rowAt(s, -0.2) + 1) == 1 && whiteOnTheLeft(s, rowAt(s, -0.2)) == 0;
          }},
-        {"the squeezed picture, wider than the dot the fade ends in", 21.0, 20.0, true,
+        // The closing fade takes a second from a quit at 20 s.
+        {"the squeezed picture, wider than the dot the fade ends in", 20.0 + 1.0, 20.0, true,
          [](const Picture&, const Picture& w) {
              int columns = 0;
              for (int x = 0; x < w.width; ++x) columns += countPixels(w, x, 0, x + 1, w.height, isLit) > 0;
