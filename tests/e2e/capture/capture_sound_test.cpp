@@ -23,6 +23,9 @@ TEST(CaptureSound, SilenceUntilTheMusicsFrameThenTheOfflineRender) {
         {{"--fps", "30", "--to", "14"}, 361 * 1470, 421 * 1470, 0},
         // Frames 690 to 780 at 60 fps; the music starts in frame 721.
         {{"--from", "11.5", "--to", "13"}, (721 - 690) * 735, 91 * 735, 0},
+        // At 120 fps, so that a start moved by a frame at 60 fps, either way,
+        // is heard in another frame: frames 1439 to 1442, the music in 1441.
+        {{"--fps", "120", "--from", "11.99", "--to", "12.02"}, (1441 - 1439) * 735 / 2, 4 * 735 / 2, 0},
         // After the start the sound picks up where the device is: frame 1200
         // is 479 frames after the music's.
         {{"--from", "20", "--to", "20.5"}, 0, 31 * 735, 479 * 735},

@@ -8,6 +8,7 @@
 #include "demo/post/post.h"
 #include "demo/scroll/scroll.h"
 #include "demo/shell_state.h"
+#include "demo/sponge/sponge.h"
 #include "gfx/gl_entry_points.h"
 #include "gfx/render_target.h"
 #include "gfx/shader_program.h"
@@ -251,6 +252,127 @@ TEST_F(Frame, AtTwentyTheBannerLiesAcrossTheTopBar) {
         if (lit(&scene.rgba[i * 4], 255)) top = std::max(top, i / scene.width);
     const double y = 0.1866 - 0.1066 * firstRow / height;
     EXPECT_NEAR(top + 1, (y / HALF_HEIGHT + 1.0) * 0.5 * scene.height, 2.0) << "the banner's top edge";
+}
+
+// Pixels counted in the rectangle [x0, x1) x [y0, y1) of a picture.
+int countPixels(const Picture& p, int x0, int y0, int x1, int y1, bool (*counted)(const uint8_t*)) {
+    int n = 0;
+    for (int y = std::max(y0, 0); y < std::min(y1, p.height); ++y)
+        for (int x = std::max(x0, 0); x < std::min(x1, p.width); ++x) n += counted(p.at(x, y));
+    return n;
+}
+int countPixels(const Picture& p, bool (*counted)(const uint8_t*)) {
+    return countPixels(p, 0, 0, p.width, p.height, counted);
+}
+bool isLit(const uint8_t* p) { return std::max({p[0], p[1], p[2]}) >= 32; }
+bool isWhite(const uint8_t* p) { return p[0] == 255 && p[1] == 255 && p[2] == 255; }
+bool isGold(const uint8_t* p) { return p[0] > p[2] + 32; }
+bool isBlue(const uint8_t* p) { return p[2] > p[0] + 32; }
+// The pixel row of a height on the plane one unit in front of the eye.
+int rowAt(const Picture& p, double y) { return static_cast<int>((y / HALF_HEIGHT + 1.0) * 0.5 * p.height); }
+// White pixels in a column of the scene left of the banner, the dot and the
+// scroll text, below the given row.
+int whiteOnTheLeft(const Picture& scene, int belowRow) {
+    return countPixels(scene, scene.width / 20, 0, scene.width / 20 + 1, belowRow, isWhite);
+}
+
+// The show's moments, each by what the frame shows half a frame (at 60 fps)
+// before it and half a frame after: a moment a frame early or late shows the
+// other picture on one side, whichever side of it its own frame falls.
+TEST_F(Frame, EachMomentOfTheShowChangesThePictureWhenItComes) {
+    const struct {
+        const char* shown;  // on one side of the moment only
+        double moment, quitAt;
+        bool before;  // the side: just before the moment, or just after it
+        bool (*shows)(const Picture& scene, const Picture& window);
+    } rows[] = {
+        // The logo ends where the banner comes: the cubes are gold, the
+        // banner's letters blue above.
+        {"the logo alone, gold wherever lit", 10.0, -1.0, true,
+         [](const Picture& s, const Picture&) {
+             const int lit = countPixels(s, isLit);
+             return lit > 0 && countPixels(s, isGold) == lit;
+         }},
+        {"the banner's blue", 10.0, -1.0, false,
+         [](const Picture& s, const Picture&) { return countPixels(s, isBlue) > 0; }},
+        // The peak's 6 whitens the whole window; the rise's 2 leaves the
+        // darkened edges grey.
+        {"the flash's peak, white across the middle row", 10.0, -1.0, false,
+         [](const Picture&, const Picture& w) {
+             return countPixels(w, 0, w.height / 2, w.width, w.height / 2 + 1, isWhite) == w.width;
+         }},
+        {"the dot above the centre", 11.0, -1.0, true,
+         [](const Picture& s, const Picture&) {
+             return countPixels(s, s.width / 2 - 3, rowAt(s, 0.0) + 2, s.width / 2 + 3, rowAt(s, 0.05), isLit) > 0;
+         }},
+        {"the line at the centre", 11.0, -1.0, false,
+         [](const Picture& s, const Picture&) {
+             return countPixels(s, 0, rowAt(s, 0.0) - 1, s.width, rowAt(s, 0.0) + 2, isWhite) >= 4;
+         }},
+        {"the bars' two lines", 12.0, -1.0, false,
+         [](const Picture& s, const Picture&) { return whiteOnTheLeft(s, s.height) == 2; }},
+        {"the bottom line on the letterbox's row, and none below", 14.0, -1.0, false,
+         [](const Picture& s, const Picture&) {
+             return whiteOnTheLeft(s, rowAt(s, -0.2) + 1) == 1 && whiteOnTheLeft(s, rowAt(s, -0.2)) == 0;
+         }},
+        // The closing fade takes a second from a quit at 20 s.
+        {"the squeezed picture, wider than the dot the fade ends in", 20.0 + 1.0, 20.0, true,
+         [](const Picture&, const Picture& w) {
+             int columns = 0;
+             for (int x = 0; x < w.width; ++x) columns += countPixels(w, x, 0, x + 1, w.height, isLit) > 0;
+             return columns > 4;
+         }},
+    };
+    for (const auto& row : rows) {
+        for (int after = 0; after < 2; ++after) {
+            demoTime = row.moment + (after ? 0.5 : -0.5) / 60.0;
+            quitRequested = row.quitAt >= 0.0;
+            quitTime = quitRequested ? row.quitAt : 0.0;
+            drawFrame();
+            glReadBuffer(GL_BACK);
+            const Picture window = readPixels(0, 0, displayConfig.width, displayConfig.height);
+            bind(sceneTarget, true);
+            const Picture scene = readPixels(0, 0, displayConfig.width, displayConfig.height);
+            bind(sceneTarget, false);
+            EXPECT_EQ(row.shows(scene, window), row.before == !after)
+                << row.shown << (after ? ", half a frame after " : ", half a frame before ") << row.moment << " s";
+        }
+    }
+}
+
+// The notes as the song plays them (quorvel-render-song --notes): the bass on
+// track 1, the lead on track 11, and track 0 with the bass's 43. Each acts in
+// the frame in which its track changes to it, and no more while it is held.
+TEST_F(Frame, TheSongsCueNotesTwistTheSpongeAddALevelOrKickTheDistortion) {
+    const struct {
+        int track;
+        int32_t note;
+        bool twists, addsLevel, kicks;
+    } notes[] = {
+        {1, 43, true, false, false}, {1, 46, true, false, false}, {1, 48, true, false, false},
+        {1, 53, true, false, false}, {1, 55, true, false, false}, {1, 0, false, false, false},
+        {0, 43, false, false, false}, {11, 58, false, false, true}, {11, 60, false, true, true},
+        {11, 62, false, true, true}, {11, 0, false, false, false},
+    };
+    auto newTarget = [](float before, float after) { return after != before && after != 0.0f; };
+    for (const auto& n : notes) {
+        resetShow();
+        setFramePicture(PICTURE_SKIPPED);
+        for (uint8_t& seen : noteSeen) seen = 1;
+        trackNote[n.track] = n.note, noteSeen[n.track] = 0;
+        demoTime = 20.0;
+        for (int frame = 0; frame < 2; ++frame) {
+            const SpongeCues sponge = spongeCues;
+            const float master = postState.distortion.master;
+            drawFrame();
+            SCOPED_TRACE(testing::Message() << "track " << n.track << ", note " << n.note << ", frame " << frame);
+            EXPECT_EQ(newTarget(sponge.twistTargetX, spongeCues.twistTargetX) ||
+                          newTarget(sponge.twistTargetY, spongeCues.twistTargetY),
+                      n.twists && frame == 0);
+            EXPECT_EQ(spongeCues.spongeIterations - sponge.spongeIterations, n.addsLevel && frame == 0);
+            EXPECT_EQ(postState.distortion.master > master, n.kicks && frame == 0);
+        }
+    }
 }
 
 // Every note change acts in exactly the one frame that saw it, drawn or skipped.
