@@ -24,6 +24,12 @@ extern PlatformInstance* sdlInstance;
 // (platformExitProcess closes it with the rest of SDL).
 int sdlConnectDisplay();
 
+// Around the making of the window and of its GL context: X errors are
+// counted instead of ending the process (the count comes after a round trip
+// to the window's display, and Xlib's handler is back).
+void sdlStartCountingXErrors();
+int sdlXErrorsSinceStart(SDL_Window* window);
+
 // Around every box: a termination signal while it is shown ends the program
 // at once (exit code 0), and takes the box's own process with it.
 void sdlBeginBox();

@@ -88,6 +88,7 @@ PlatformWindow* platformCreateWindow(const PlatformWindowRequest& request) {
     const int depthChoices[] = {request.pixelFormat.depthBits, 24, 16};
     SDL_Window* window = nullptr;
     int depthBits = 0;
+    sdlStartCountingXErrors();
     for (int depth : depthChoices) {
         if (depth > request.pixelFormat.depthBits) continue;
         SDL_GL_ResetAttributes();
@@ -105,7 +106,10 @@ PlatformWindow* platformCreateWindow(const PlatformWindowRequest& request) {
             break;
         }
     }
-    if (!window) return nullptr;
+    if (sdlXErrorsSinceStart(window) || !window) {
+        if (window) SDL_DestroyWindow(window);
+        return nullptr;
+    }
 
     if (request.fullscreen) {
         if (fullscreenModeSet) SDL_SetWindowDisplayMode(window, &fullscreenMode);
@@ -161,7 +165,13 @@ void platformBringToFront(PlatformWindow* window) {
 PlatformGlContext* platformCreateGlContext(PlatformSurface* surface) {
     PlatformWindow* window = reinterpret_cast<PlatformWindow*>(surface);
     if (!window || !window->sdlWindow) return nullptr;
-    return static_cast<PlatformGlContext*>(SDL_GL_CreateContext(window->sdlWindow));
+    sdlStartCountingXErrors();
+    SDL_GLContext context = SDL_GL_CreateContext(window->sdlWindow);
+    if (sdlXErrorsSinceStart(window->sdlWindow) && context) {
+        SDL_GL_DeleteContext(context);
+        context = nullptr;
+    }
+    return static_cast<PlatformGlContext*>(context);
 }
 
 int platformMakeCurrent(PlatformSurface* surface, PlatformGlContext* context) {

@@ -66,6 +66,10 @@ int checkOutputPaths(const CaptureOptions& options, std::string* error) {
     if (!options.outDir.empty() && !checkFolder(options.outDir, error)) return 0;
     if (!options.wavPath.empty() && !checkFile("--wav", options.wavPath, error)) return 0;
     if (!options.videoPath.empty() && !checkFile("--video", options.videoPath, error)) return 0;
+    if (!options.wavPath.empty() && !options.videoPath.empty() && sameFile(options.wavPath, options.videoPath)) {
+        *error = "--wav and --video cannot both be " + options.wavPath;
+        return 0;
+    }
     return 1;
 }
 
@@ -102,7 +106,7 @@ int prepareOutputs(const CaptureOptions& options, CaptureOutputs* outputs, std::
         outputs->videoFramesStaging = stagingBeside(options.videoPath, "quorvel-capture-frames");
         // The video's sound goes through a WAV even when none is asked for.
         if (!outputs->wavWanted) {
-            outputs->wavStaging = stagingBeside(options.videoPath, "quorvel-capture-sound").string() + ".wav";
+            outputs->wavStaging = stagingBeside(folderOf(options.videoPath) / "sound.wav", "quorvel-capture-sound");
         }
     }
     return 1;

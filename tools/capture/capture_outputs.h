@@ -21,7 +21,8 @@ struct CaptureOutputs {
 };
 
 // Checks that each output can be made (its folder exists, it is not a folder
-// itself) without creating anything. Returns 1, or 0 with the reason.
+// itself, the sound and the video are two files) without creating anything.
+// Returns 1, or 0 with the reason.
 int checkOutputPaths(const CaptureOptions& options, std::string* error);
 
 // Creates --out if it is missing, and the staging folder in it; names the

@@ -5,13 +5,12 @@
 #include "platform/capture/capture_backend.h"
 #include "platform/platform.h"
 #include "tools/capture/frame_pixels.h"
+#include "tools/output_place/interruption.h"
 #include "tools/progress_bar/progress_bar.h"
 
 #include <algorithm>
 #include <cinttypes>
 #include <cstdio>
-
-volatile int captureInterrupted = 0;
 
 namespace {
 
@@ -46,7 +45,7 @@ int runCapture(const CaptureOptions& options, const CapturePlan& plan, WindowCon
     *result = CaptureResult();
 
     for (int64_t frame = 0;; ++frame) {
-        if (captureInterrupted) {
+        if (interruptedBySignal) {
             endProgress(&progress);
             *error = "interrupted";
             return 0;

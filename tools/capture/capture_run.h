@@ -15,12 +15,9 @@ struct CaptureResult {
     int64_t framesDrawn = 0;
 };
 
-// Set from a signal handler: the run stops at the next frame.
-extern volatile int captureInterrupted;
-
-// Plays frames 0, 1, ... on the started demo until the plan's last frame or
-// the end of the closing fade. Drawn frames go to the staged PNGs (stills and,
-// with --out, the range) and to the video encoder (the range) when one is
-// given. Returns 1, or 0 with the reason in *error.
+// Plays frames 0, 1, ... on the started demo until the plan's last frame, the
+// end of the closing fade or a signal (tools/output_place/interruption.h).
+// Drawn frames go to the staged PNGs (stills and, with --out, the range) and
+// to the video encoder (the range) when one is given. Returns 1, or 0 with the reason in *error.
 int runCapture(const CaptureOptions& options, const CapturePlan& plan, WindowContext* window,
                const CaptureOutputs& outputs, VideoEncoder* video, CaptureResult* result, std::string* error);

@@ -12,6 +12,7 @@
 #include "tools/capture/capture_window.h"
 #include "tools/capture/video_encoder.h"
 #include "tools/float_wav/float_wav.h"
+#include "tools/output_place/interruption.h"
 
 #include <cerrno>
 #include <chrono>
@@ -26,15 +27,10 @@ namespace {
 const int BAD_ARGUMENTS = 2;
 const int CAPTURE_FAILED = 1;
 
-void onInterrupt(int) { captureInterrupted = 1; }
-
 // Installed before the window system starts, so that SDL leaves them be
 // and Ctrl+C stops the capture (cleanly) instead of starting the closing fade.
 void handleSignals() {
-    struct sigaction action = {};
-    action.sa_handler = onInterrupt;
-    sigaction(SIGINT, &action, nullptr);
-    sigaction(SIGTERM, &action, nullptr);
+    catchInterruptions();
     // A dead ffmpeg shows as a failed write, not as the end of the process.
     std::signal(SIGPIPE, SIG_IGN);
     // Past a file size limit a write fails with its reason instead.

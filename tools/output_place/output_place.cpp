@@ -1,8 +1,10 @@
 #include "tools/output_place/output_place.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
 #include <cstring>
 
 namespace fs = std::filesystem;
@@ -13,7 +15,30 @@ fs::path folderOf(const fs::path& path) {
 }
 
 fs::path stagingBeside(const fs::path& path, const std::string& tag) {
-    return folderOf(path) / ("." + tag + "-" + std::to_string(getpid()) + "-" + path.filename().string());
+    static int made = 0;
+    const std::string start = "." + tag + "-" + std::to_string(getpid()) + "-" + std::to_string(++made) + "-";
+    // The pid and the count keep it apart; the name's end stays, for its
+    // extension (ffmpeg picks the format by it) and for a person to see.
+    const std::string name = path.filename().string();
+    size_t cut = start.size() + name.size() > NAME_MAX ? start.size() + name.size() - NAME_MAX : 0;
+    while (cut < name.size() && (name[cut] & 0xC0) == 0x80) ++cut;  // not inside a UTF-8 character
+    return folderOf(path) / (start + name.substr(cut));
+}
+
+bool sameFile(const fs::path& first, const fs::path& second) {
+    struct stat firstFile, secondFile;
+    const bool firstThere = stat(first.c_str(), &firstFile) == 0;
+    const bool secondThere = stat(second.c_str(), &secondFile) == 0;
+    if (firstThere || secondThere) {
+        return firstThere && secondThere && firstFile.st_dev == secondFile.st_dev &&
+               firstFile.st_ino == secondFile.st_ino;
+    }
+    // Absolute first: a relative name whose folders do not exist either would
+    // come back as it is.
+    std::error_code firstError, secondError;
+    const fs::path firstPath = fs::weakly_canonical(fs::absolute(first), firstError);
+    const fs::path secondPath = fs::weakly_canonical(fs::absolute(second), secondError);
+    return !firstError && !secondError && firstPath == secondPath;
 }
 
 bool replaceable(const fs::path& path, std::string* error) {

@@ -9,8 +9,14 @@
 // The folder a file name lies in: its parent, "." for a bare name.
 std::filesystem::path folderOf(const std::filesystem::path& path);
 
-// A hidden name beside `path` for this process: FOLDER/.TAG-PID-NAME.
+// A hidden name beside `path`, new for each call of this process:
+// FOLDER/.TAG-PID-N-NAME, where NAME is the file name, its start left out
+// where the whole would be longer than a name may be.
 std::filesystem::path stagingBeside(const std::filesystem::path& path, const std::string& tag);
+
+// Whether two names are one file: the same device and inode where both exist,
+// else the same path once the links in them are resolved.
+bool sameFile(const std::filesystem::path& first, const std::filesystem::path& second);
 
 // Whether a finished output may be moved onto `path`: only when nothing or a
 // regular file is there (a rename would put a file where a folder, device,

@@ -8,6 +8,7 @@
 #include "tools/render_song/note_events.h"
 #include "tools/render_song/sample_stats.h"
 #include "tools/float_wav/float_wav.h"
+#include "tools/output_place/interruption.h"
 #include "tools/output_place/output_place.h"
 #include "tools/progress_bar/progress_bar.h"
 
@@ -152,7 +153,7 @@ double renderWithProgress() {
         return -1.0;
     }
     auto shown = start;
-    while (continueSongRender(SONG_RENDER_SLICE)) {
+    while (!interruptedBySignal && continueSongRender(SONG_RENDER_SLICE)) {
         const auto now = std::chrono::steady_clock::now();
         if (bar.stream && now - shown >= std::chrono::milliseconds(100)) {
             const int32_t frames = renderedFrames.load(std::memory_order_acquire);
@@ -188,11 +189,12 @@ int main(int argc, char** argv) {
     }
     // Every place is checked and both staged files made before the render.
     if (!checkPlace(args.wavPath) || (args.notesPath && !checkPlace(args.notesPath))) return 1;
-    if (args.notesPath && std::strcmp(args.wavPath, args.notesPath) == 0) {
+    if (args.notesPath && sameFile(args.wavPath, args.notesPath)) {
         std::fprintf(stderr, "quorvel-render-song: the WAV and the notes cannot both be %s\n", args.wavPath);
         return 1;
     }
     std::signal(SIGXFSZ, SIG_IGN);  // past a file size limit a write fails with its reason
+    catchInterruptions();
     StagedFile wav, notes;
     if (!openStaged(args.wavPath, &wav) || (args.notesPath && !openStaged(args.notesPath, &notes))) {
         discardStaged(&wav);
@@ -200,8 +202,9 @@ int main(int argc, char** argv) {
     }
 
     const double seconds = renderWithProgress();
-    if (seconds < 0.0) {
-        std::fprintf(stderr, "quorvel-render-song: the render rejected the song\n");
+    if (seconds < 0.0 || interruptedBySignal) {
+        const char* why = interruptedBySignal ? "interrupted" : "the render rejected the song";
+        std::fprintf(stderr, "quorvel-render-song: %s\n", why);
         discardStaged(&wav);
         discardStaged(&notes);
         return 1;
@@ -219,6 +222,10 @@ int main(int argc, char** argv) {
         errno = 0;
         changes = writeNoteEvents(notes.file, noteTrace, NOTE_TRACE_ROWS);
         ok = closeStaged(&notes, changes < 0) == 1;
+    }
+    if (ok && interruptedBySignal) {  // while the files were written
+        std::fprintf(stderr, "quorvel-render-song: interrupted\n");
+        ok = false;
     }
     for (StagedFile* staged : {&wav, &notes}) {
         if (!ok || staged->staging.empty()) continue;

@@ -7,6 +7,7 @@
 
 #include <string>
 #include <tuple>
+#include <utility>
 
 TEST(CaptureRefusals, EachGivesItsReasonAndLeavesNothingBehind) {
     // The arguments, the shell's settings before the run, the reason, the exit code.
@@ -27,5 +28,26 @@ TEST(CaptureRefusals, EachGivesItsReasonAndLeavesNothingBehind) {
         EXPECT_EQ(run.exitCode, exitCode) << reason << ": " << run.out;
         EXPECT_NE(run.out.find(reason), std::string::npos) << reason << ": said " << run.out;
         EXPECT_TRUE(folderEntries(scratch.path).empty()) << reason << ": left files behind";
+    }
+}
+
+TEST(OutputNames, BothToolsRefuseTwoNamesForOneFile) {
+    // The command, its exit code; in a folder with old.wav, a second name
+    // (a hard link) for it, and a folder beside.
+    const std::pair<std::string, int> cases[] = {
+        {"quorvel-render-song same.wav --notes ./same.wav", 1},
+        {"quorvel-render-song old.wav --notes hard.wav", 1},
+        {"quorvel-render-song old.wav --notes beside/../old.wav", 1},
+        {"quorvel-capture --from 0 --to 0.1 --wav same.mp4 --video ./same.mp4", 2},
+        {"quorvel-capture --from 0 --to 0.1 --wav old.wav --video beside/../hard.wav", 2},
+    };
+    for (const auto& [command, exitCode] : cases) {
+        const ScratchFolder scratch;
+        const std::string inFolder = "cd '" + scratch.path + "' && ";
+        ASSERT_EQ(shell(inFolder + "echo old > old.wav && ln old.wav hard.wav && mkdir beside").exitCode, 0);
+        const ShellRun run = shell(inFolder + "'" + buildProgram("") + "'" + command);  // the build's program
+        EXPECT_EQ(run.exitCode, exitCode) << command << ": " << run.out;
+        EXPECT_EQ(shell(inFolder + "ls -A | tr \"\\n\" \" \"; cat hard.wav").out, "beside hard.wav old.wav old\n")
+            << command;
     }
 }

@@ -1,6 +1,7 @@
 // quorvel-render-song run as a user would: what it refuses before it renders,
-// and that a write that fails leaves what was there before and nothing else.
-// (A whole render that succeeds is the sanitizer run's and the capture's.)
+// that a write that fails or an interruption leaves what was there before and
+// nothing else, and the longest name. (Other whole renders are the sanitizer
+// run's and the capture's; two names for one file, the capture test's.)
 #include "tests/support/tool_runs.h"
 
 #include <gtest/gtest.h>
@@ -36,7 +37,6 @@ TEST(RenderSong, RefusesBadArgumentsAndPlacesBeforeTouchingAnything) {
         // A bad notes place is found before the WAV is touched.
         {"$TOOL old.wav --notes missing/n.csv", 1, "cannot write in missing: No such file or directory"},
         {"$TOOL old.wav --notes folder/", 1, "folder/ is a folder, not a file name"},
-        {"$TOOL old.wav --notes old.wav", 1, "the WAV and the notes cannot both be old.wav"},
         {"$TOOL folder", 1, "folder is a folder, not a file name"},
         {"$TOOL pipe", 1, "pipe is a named pipe, not a regular file"},
     };
@@ -57,4 +57,27 @@ TEST(RenderSong, AFullDiskLeavesTheEarlierWavAndNoPartialFile) {
     EXPECT_EQ(run.exitCode, 1) << run.out;
     EXPECT_NE(run.out.find("cannot write old.wav: File too large"), std::string::npos) << run.out;
     EXPECT_TRUE(folder.untouched());
+}
+
+TEST(RenderSong, AnInterruptionLeavesTheEarlierWavAndNoPartialFile) {
+    // The signal goes once the staged WAV is there, seconds before the render ends.
+    const std::string waitForStaging =
+        "for tick in $(seq 200); do ls -A | grep -q ^[.] && break; sleep 0.05; done;"
+        "ls -A | grep -q ^[.] || echo no staged WAV within 10 s;";
+    for (const std::string signal : {"INT", "TERM", "HUP"}) {
+        const ToolFolder folder;
+        const ShellRun run = folder.run("env --default-signal=INT $TOOL old.wav --notes notes.csv & tool=$!;" +
+                                        waitForStaging + "kill -" + signal + " $tool; wait $tool");
+        EXPECT_EQ(run.exitCode, 1) << "SIG" << signal << ": " << run.out;
+        EXPECT_TRUE(folder.untouched()) << "SIG" << signal;
+    }
+}
+
+TEST(RenderSong, WritesUnderTheLongestNamesAFileMayHave) {
+    const ToolFolder folder;
+    const std::string stem(251, 'n');  // with the extension, the 255 bytes a name may have
+    const ShellRun run = folder.run("$TOOL " + stem + ".wav --notes " + stem + ".csv");
+    EXPECT_EQ(run.exitCode, 0) << run.out;
+    EXPECT_EQ(folderEntries(folder.path),
+              (std::vector<std::string>{"folder", stem + ".csv", stem + ".wav", "old.wav", "pipe"}));
 }
