@@ -163,7 +163,7 @@ int64_t platformPerformanceFrequency();
 // Samples are 32-bit float stereo at 44.1 kHz, interleaved left first. The buffer
 // is read while another thread is still writing it, hence atomic samples; the
 // writer counts the frames it has finished in framesWritten (stored with
-// release ordering). The desktop and browser devices play only finished frames:
+// release ordering). The SDL and browser devices play only finished frames:
 // while the frames they need are not there they play silence and the position
 // waits, so a slow render delays the song and costs none of it. winmm reads the
 // caller's block as it plays and cannot wait: there the render must keep ahead.
