@@ -163,10 +163,10 @@ int64_t platformPerformanceFrequency();
 // Samples are 32-bit float stereo at 44.1 kHz, interleaved left first. The buffer
 // is read while another thread is still writing it, hence atomic samples; the
 // writer counts the frames it has finished in framesWritten (stored with
-// release ordering). A device that reads the caller's memory as it plays needs
-// no count (a frame not yet written plays as the zeros it was filled with); one
-// that must copy the samples elsewhere first (a browser's audio thread) copies
-// only the finished frames.
+// release ordering). The SDL and browser devices play only finished frames:
+// while the frames they need are not there they play silence and the position
+// waits, so a slow render delays the song and costs none of it. winmm reads the
+// caller's block as it plays and cannot wait: there the render must keep ahead.
 
 // Opens the default output device. Returns 1 on success; on failure nothing
 // plays and the position stays 0.
@@ -176,6 +176,10 @@ void platformPlayWaveBuffer(const std::atomic<float>* samples, uint32_t frameCou
                             const std::atomic<int32_t>* framesWritten);
 // Sample frames the device has consumed since playback began.
 uint32_t platformWavePosition();
+// Times the device had started the song and then played silence for want of
+// finished frames (the wait for the song's start is not one); 0 where a device
+// cannot tell.
+uint32_t platformWaveUnderruns();
 
 // ---------------------------------------------------------------------------
 // Threads, resources, process

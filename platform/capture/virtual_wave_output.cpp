@@ -31,6 +31,9 @@ uint32_t platformWavePosition() {
     return played < sound.frameCount ? static_cast<uint32_t>(played) : sound.frameCount;
 }
 
+// The song is whole before the device plays any of it.
+uint32_t platformWaveUnderruns() { return 0; }
+
 int capturedSound(CaptureSound* out) {
     if (!playing) return 0;
     *out = sound;

@@ -14,6 +14,7 @@ EM_JS(void, quorvelPlayWave, (const void* samples, uint32_t frameCount, const vo
     QuorvelWeb.wave.play(samples, frameCount, written);
 });
 EM_JS(double, quorvelWavePlayed, (), { return QuorvelWeb.wave.played; });
+EM_JS(double, quorvelWaveUnderruns, (), { return QuorvelWeb.wave.underruns; });
 // clang-format on
 
 namespace {
@@ -45,4 +46,9 @@ uint32_t platformWavePosition() {
     if (!rate) return static_cast<uint32_t>(quorvelWavePlayed());
     const int64_t played = fixedRateSoundFrames(rate, startCounter, platformPerformanceCounter());
     return played < songFrames ? static_cast<uint32_t>(played) : songFrames;
+}
+
+// At a fixed frame rate nothing plays, so nothing waits.
+uint32_t platformWaveUnderruns() {
+    return playing && !webFixedFrameRate() ? static_cast<uint32_t>(quorvelWaveUnderruns()) : 0;
 }

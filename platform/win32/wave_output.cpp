@@ -4,6 +4,7 @@
 // directly, so a part not yet rendered plays as the zeros it was filled with.
 #include "platform/common/wave_format.h"
 #include "platform/platform.h"
+#include "platform/win32/wave_block.h"
 
 #include <windows.h>
 #include <mmsystem.h>
@@ -17,18 +18,6 @@ namespace {
 
 const int BYTES_PER_FRAME = SONG_WAVE_FORMAT.bytesPerFrame;
 
-WAVEFORMATEX waveFormatEx(const WaveFormat& wave) {
-    WAVEFORMATEX format = {};
-    format.wFormatTag = wave.formatTag;
-    format.nChannels = wave.channels;
-    format.nSamplesPerSec = wave.framesPerSecond;
-    format.nAvgBytesPerSec = wave.bytesPerSecond;
-    format.nBlockAlign = wave.bytesPerFrame;
-    format.wBitsPerSample = wave.bitsPerSample;
-    format.cbSize = wave.extensionBytes;
-    return format;
-}
-
 HWAVEOUT device = nullptr;  // null until opened, and for ever when opening failed
 WAVEHDR header;
 MMTIME position = {TIME_SAMPLES, {0}};
@@ -38,14 +27,13 @@ uint32_t lastPosition = 0;
 
 int platformOpenWaveOutput() {
     if (device) return 1;
-    const WAVEFORMATEX format = waveFormatEx(SONG_WAVE_FORMAT);
+    const WAVEFORMATEX format = waveFormatRecord<WAVEFORMATEX>(SONG_WAVE_FORMAT);
     return waveOutOpen(&device, WAVE_MAPPER, &format, 0, 0, CALLBACK_NULL) == MMSYSERR_NOERROR ? 1 : 0;
 }
 
 // The device reads the caller's buffer as it plays: no count of finished frames needed.
 void platformPlayWaveBuffer(const std::atomic<float>* samples, uint32_t frameCount, const std::atomic<int32_t>*) {
-    header.lpData = reinterpret_cast<LPSTR>(const_cast<std::atomic<float>*>(samples));
-    header.dwBufferLength = frameCount * BYTES_PER_FRAME;
+    header = songBlockHeader<WAVEHDR>(const_cast<std::atomic<float>*>(samples), frameCount);
     waveOutPrepareHeader(device, &header, sizeof header);
     waveOutWrite(device, &header, sizeof header);
 }
@@ -59,3 +47,6 @@ uint32_t platformWavePosition() {
     }
     return lastPosition;
 }
+
+// The device plays the block on its own and says nothing of what it found unwritten.
+uint32_t platformWaveUnderruns() { return 0; }

@@ -96,6 +96,7 @@ void platformPlayWaveBuffer(const std::atomic<float>* samples, uint32_t frames, 
     fake.playedFrames = frames;
 }
 uint32_t platformWavePosition() { return fake.wavePosition; }
+uint32_t platformWaveUnderruns() { return 0; }
 int platformStartThread(int (*routine)(void*), void* argument) {
     log("startThread");  // recorded, not run
     ++fake.threadsStarted;

@@ -6,6 +6,7 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
@@ -25,6 +26,29 @@ int64_t fileFrames(const std::string& path) {
     return stat(path.c_str(), &info) == 0 ? info.st_size / 8 : 0;
 }
 
+// Points SDL's disk driver at a file of this process, named for the case, and
+// returns its path.
+std::string playIntoFile(const char* name) {
+    const std::string path = testing::TempDir() + "quorvel-" + name + "-" + std::to_string(getpid()) + ".raw";
+    setenv("SDL_AUDIODRIVER", "disk", 1);
+    setenv("SDL_DISKAUDIOFILE", path.c_str(), 1);
+    return path;
+}
+
+// What the device played, as samples; closes the device and its file.
+std::vector<float> playedSamples(const std::string& path) {
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    std::ifstream in(path, std::ios::binary);
+    const std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::vector<float> played(bytes.size() / 4);
+    std::memcpy(played.data(), bytes.data(), played.size() * 4);
+    return played;
+}
+
+// Every sample distinct from its neighbours and none zero, so that a dropped,
+// repeated or shifted frame shows and the song's start is the first non-zero.
+float distinctSample(uint32_t i) { return (i & 1 ? -1.0f : 1.0f) * float(i % 4093 + 1) / 4096.0f; }
+
 // Polls `done` every 3 ms until it holds or 20 s have passed.
 template <typename Condition>
 bool waitFor(Condition done) {
@@ -39,18 +63,15 @@ bool waitFor(Condition done) {
 TEST(WaveOutput, PlaysTheBufferOnceFromItsStartAndCountsWhatTheDeviceTook) {
     // 40 ms a device buffer: the device takes sound at 29 % of real time, so a
     // position counted on the clock would run far ahead of the file.
-    const std::string path = testing::TempDir() + "quorvel-wave-" + std::to_string(getpid()) + ".raw";
-    setenv("SDL_AUDIODRIVER", "disk", 1);
-    setenv("SDL_DISKAUDIOFILE", path.c_str(), 1);
+    const std::string path = playIntoFile("wave");
     setenv("SDL_DISKAUDIODELAY", "40", 1);
-    // Every sample distinct from its neighbours and none zero, so that a
-    // dropped, repeated or shifted frame shows and the start is the first non-zero.
     const uint32_t frames = 11025;
     std::vector<std::atomic<float>> samples(frames * 2);
-    for (uint32_t i = 0; i < frames * 2; ++i) samples[i] = (i & 1 ? -1.0f : 1.0f) * float(i % 4093 + 1) / 4096.0f;
+    for (uint32_t i = 0; i < frames * 2; ++i) samples[i] = distinctSample(i);
+    const std::atomic<int32_t> written(frames);
 
     ASSERT_EQ(platformOpenWaveOutput(), 1);
-    platformPlayWaveBuffer(samples.data(), frames, nullptr);
+    platformPlayWaveBuffer(samples.data(), frames, &written);
     // Readings before the end that the device did not move under: the
     // position, and the frames in the file.
     std::vector<std::pair<int64_t, int64_t>> readings;
@@ -64,12 +85,8 @@ TEST(WaveOutput, PlaysTheBufferOnceFromItsStartAndCountsWhatTheDeviceTook) {
     const int64_t atEnd = fileFrames(path);
     EXPECT_TRUE(waitFor([&] { return fileFrames(path) >= atEnd + 4 * DEVICE_BUFFER_FRAMES; }));
     EXPECT_EQ(platformWavePosition(), frames) << "the position went on past the end";
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);  // closes the device and its file
-
-    std::ifstream in(path, std::ios::binary);
-    const std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    std::vector<float> played(bytes.size() / 4);
-    std::memcpy(played.data(), bytes.data(), played.size() * 4);
+    EXPECT_EQ(platformWaveUnderruns(), 0u);
+    const std::vector<float> played = playedSamples(path);
     size_t start = 0;
     while (start < played.size() && played[start] == 0.0f) ++start;
     // Before the buffer came the device played whole buffers of silence.
@@ -87,6 +104,35 @@ TEST(WaveOutput, PlaysTheBufferOnceFromItsStartAndCountsWhatTheDeviceTook) {
         const int64_t apart = std::max<int64_t>(0, written - int64_t(start / 2)) - position;
         EXPECT_LE(std::abs(apart), DEVICE_BUFFER_FRAMES) << "position " << position << ", in the file " << written;
     }
+}
+
+TEST(WaveOutput, PlaysOnlyFinishedFramesAndWaitsForTheRestWithoutMoving) {
+    const std::string path = playIntoFile("stall");
+    // One second of song, written up to half a second: the rest is still the
+    // render's zeros when the device gets there.
+    const uint32_t frames = 44100, stall = 22100;
+    std::vector<std::atomic<float>> samples(frames * 2);
+    for (uint32_t i = 0; i < stall * 2; ++i) samples[i] = distinctSample(i);
+    std::atomic<int32_t> written(stall);
+
+    ASSERT_EQ(platformOpenWaveOutput(), 1);
+    platformPlayWaveBuffer(samples.data(), frames, &written);
+    ASSERT_TRUE(waitFor([] { return platformWaveUnderruns() > 0; })) << "no underrun at the unfinished frames";
+    const uint32_t waiting = platformWavePosition();
+    const int64_t fileAtStall = fileFrames(path);
+    EXPECT_TRUE(waitFor([&] { return fileFrames(path) >= fileAtStall + 4 * DEVICE_BUFFER_FRAMES; }));
+    EXPECT_EQ(platformWavePosition(), waiting) << "the position moved while the device waited";
+    EXPECT_LE(waiting, stall);
+    EXPECT_GT(platformWaveUnderruns(), 1u) << "the wait was not counted";
+
+    for (uint32_t i = stall * 2; i < frames * 2; ++i) samples[i] = distinctSample(i);
+    written.store(frames, std::memory_order_release);
+    EXPECT_TRUE(waitFor([&] { return platformWavePosition() >= frames; })) << "the position did not reach the end";
+    // Without its silences the sound is the song: no frame lost, none twice.
+    std::vector<float> heard = playedSamples(path);
+    heard.erase(std::remove(heard.begin(), heard.end(), 0.0f), heard.end());
+    ASSERT_EQ(heard.size(), size_t(frames * 2));
+    for (uint32_t i = 0; i < frames * 2; ++i) ASSERT_EQ(heard[i], samples[i].load()) << "sample " << i;
 }
 
 TEST(WaveOutput, WithoutADeviceNothingOpensAndThePositionStaysZero) {
