@@ -29,6 +29,8 @@
 // or its number 0..7.
 #pragma once
 
+#include "synth/unit_reader.h"
+
 #include <cstdint>
 #include <map>
 #include <string>
@@ -49,6 +51,11 @@ struct CompiledSong {
     std::vector<SongSection> sections;         // in song order
     std::string warnings;  // "sourceName:line: warning: message" lines: legal but unusual values
 };
+
+inline UnitReader unitReader(const CompiledSong& song) {
+    return unitReader(song.unitStream.data(), static_cast<int32_t>(song.unitStream.size()), song.paramStream.data(),
+                      static_cast<int32_t>(song.paramStream.size()));
+}
 
 // Compiles source text. On success returns true and fills song; otherwise
 // returns false and appends one "sourceName:line: message" line per fault to

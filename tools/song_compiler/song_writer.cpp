@@ -1,6 +1,5 @@
 // Writing the compiled tables as a C++ source that defines demoSong.
 #include "tools/song_compiler/song_compiler.h"
-#include "tools/song_compiler/unit_catalogue.h"
 
 #include "synth/song.h"
 
@@ -36,19 +35,14 @@ std::string songTablesSource(const CompiledSong& song, const std::string& source
     // One line an instrument in the unit stream, one line a unit in the parameters.
     std::string units = "const uint8_t songUnitStream[] = {\n";
     std::string params = "constexpr uint8_t songParamStream[] = {\n";
-    size_t unitAt = 0, paramAt = 0;
+    UnitReader reader = unitReader(song);
     for (const std::string& instrument : song.instrumentNames) {
-        size_t end = unitAt;
-        while (song.unitStream[end] != OP_END) ++end;
-        appendLine(units, &song.unitStream[unitAt], end - unitAt + 1, instrument);
-        for (; unitAt < end; ++unitAt) {
-            uint8_t opcode = song.unitStream[unitAt];
-            size_t count = UNIT_PARAM_BYTES[opcode];
-            if (count == 0) continue;
-            appendLine(params, &song.paramStream[paramAt], count, instrument + " " + unitForOpcode(opcode)->name);
-            paramAt += count;
+        const int32_t listAt = reader.unitAt;
+        while (nextUnitOfList(reader)) {
+            const size_t count = static_cast<size_t>(reader.paramAt - reader.bytesAt);
+            if (count > 0) appendLine(params, reader.bytes, count, instrument + " " + unitDescription(reader.opcode).name);
         }
-        unitAt = end + 1;
+        appendLine(units, &song.unitStream[listAt], static_cast<size_t>(reader.unitAt - listAt), instrument);
     }
     out += "};\n\n" + units + "};\n\n" + params + "};\n\n}  // namespace\n\n";
     out += framesRoutineSource(song) + "\n";
