@@ -1,5 +1,6 @@
-// quorvel-song-compiler SOURCE OUT.cpp: compiles the readable song into the
-// C++ source of demoSong. Runs at build time; faults are reported as
+// quorvel-song-compiler SOURCE OUT.cpp NAME: compiles the readable song into
+// the C++ source of the Song named NAME (the demo's is demoSong; a test
+// program links several). Runs at build time; faults are reported as
 // "SOURCE:LINE: message" and fail the build, warnings as
 // "SOURCE:LINE: warning: message" and do not.
 #include "tools/song_compiler/song_compiler.h"
@@ -30,8 +31,8 @@ bool writeText(const char* path, const std::string& text) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: quorvel-song-compiler SOURCE OUT.cpp\n");
+    if (argc != 4) {
+        std::fprintf(stderr, "usage: quorvel-song-compiler SOURCE OUT.cpp NAME\n");
         return 2;
     }
     std::string text, errors;
@@ -46,7 +47,7 @@ int main(int argc, char** argv) {
         std::fputs(errors.c_str(), stderr);
         return 1;
     }
-    if (!writeText(argv[2], songTablesSource(song, argv[1]))) {
+    if (!writeText(argv[2], songTablesSource(song, argv[1], argv[3]))) {
         std::fprintf(stderr, "%s: cannot write\n", argv[2]);
         return 1;
     }

@@ -64,9 +64,9 @@ inline UnitReader unitReader(const CompiledSong& song) {
 bool compileSongSource(const std::string& text, const std::string& sourceName, CompiledSong* song,
                  std::string* errors);
 
-// The C++ source that defines demoSong with the song's tables and its
-// frames routine.
-std::string songTablesSource(const CompiledSong& song, const std::string& sourceName);
+// The C++ source that defines the Song songName with the song's tables and
+// its frames routines; every other name it declares is its file's own.
+std::string songTablesSource(const CompiledSong& song, const std::string& sourceName, const std::string& songName);
 
 // The frames as a routine (songFrames), a part of that source; and, where
 // splitTracks splits the tracks, the split routines (songTrackGroup0 and 1,

@@ -211,7 +211,7 @@ TEST(SongCompiler, SplitsTheTracksOnlyWhereTheyShareNothing) {
         ASSERT_TRUE(compile(lines, &song, &errors)) << c.name << ":\n" << errors;
         const TrackSplit split = splitTracks(song);
         EXPECT_EQ(!split.groupOfTrack.empty(), c.splits) << c.name;
-        EXPECT_EQ(songTablesSource(song, "song.txt").find("songMasterFrames,") != std::string::npos, c.splits)
+        EXPECT_EQ(songTablesSource(song, "song.txt", "song").find("songMasterFrames,") != std::string::npos, c.splits)
             << c.name;
         if (split.groupOfTrack.empty()) continue;
         ASSERT_EQ(split.groupOfTrack.size(), size_t(TRACK_COUNT)) << c.name;
