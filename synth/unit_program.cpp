@@ -27,6 +27,9 @@ void compileSong(const Song& song, UnitProgram& program) {
             const uint8_t* bytes = reader.bytes;
             CompiledUnit& unit = program.units[instrument.firstUnit + instrument.unitCount];
             unit.slotWord = WORD_FIRST_SLOT + SLOT_WORDS * instrument.unitCount;
+            // No pitch yet: a unit of a song decoded before into this program
+            // may have left one for the same note.
+            unit.pitch = OscillatorPitch{};
             switch (opcode) {
             case OP_ENVELOPE:
                 unit.kernel = KERNEL_ENVELOPE;

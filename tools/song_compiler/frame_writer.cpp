@@ -282,7 +282,8 @@ struct ListWriter {
         out += "        uint32_t* const voice = voiceRecord(" + names->voiceArea + ", " + str(voice) + ");\n";
         out += "        (void)u;\n";
         if (deepest > 0) {
-            out += "        double s0 = 0.0";
+            // A list may leave values on the stack that nothing reads.
+            out += "        [[maybe_unused]] double s0 = 0.0";
             for (int d = 1; d < deepest; ++d) out += ", " + value(d) + " = 0.0";
             out += ";\n";
         }
@@ -345,8 +346,10 @@ std::string indented(const std::string& lines, int levels) {
     return out;
 }
 
-// The routine's opening: the engine's state and program by name.
-const char* const ROUTINE_START = "    SynthState& state = engine.state;\n    UnitProgram& program = engine.program;\n";
+// The routine's opening: the engine's state and program by name (a group
+// whose tracks have no delay or noise may use no state).
+const char* const ROUTINE_START =
+    "    [[maybe_unused]] SynthState& state = engine.state;\n    UnitProgram& program = engine.program;\n";
 
 // The whole frames (songFrames), declaring every unit's constants; fills
 // lists for the split routines.
@@ -472,6 +475,9 @@ TrackSplit splitTracks(const CompiledSong& song) {
             if (opcode == OP_STORE && master) {
                 masterOwnStores.insert(MASTER_VOICE * VOICE_WORDS + WORD_FIRST_SLOT + bytes[1]);
             }
+            // A track that mixes the tracks' outputs reads every other track's
+            // record, as the frame's order leaves it.
+            if (opcode == OP_MIX && !master) return none;
             if (opcode != OP_STORE_REMOTE) continue;
             const int word = static_cast<int>(remoteWord(bytes));
             const int target = word / VOICE_WORDS;
