@@ -161,72 +161,121 @@ struct ListWriter {
                " = y[1]; }";
     }
 
-    // One unit's statement, `note` standing for the voice's note word. depth
-    // is the stack's depth before it, and after it.
-    std::string statement(const UnitReader& reader, int* depth, const std::string& note, bool declare) {
-        const uint8_t opcode = reader.opcode;
-        const int unit = reader.unit, paramAt = reader.bytesAt;
-        const uint8_t* bytes = reader.bytes;
-        const std::string params = "songParamStream + " + str(paramAt);
-        const std::string u = "u[" + str(unit) + "]";
-        const std::string slot = "voice + " + str(WORD_FIRST_SLOT + SLOT_WORDS * unit);
-        const int d = *depth;
-        const std::string top = value(d - 1), second = value(d - 2), next = value(d);
-        auto named = [&](const char* type, const char* kind, const char* compile) {
-            if (declare) constant(type, kind, unit, std::string(compile) + "(" + params + ")");
-            return unitName(kind, unit);
+    // What a unit's statement names: the unit and its place in the
+    // parameters, its slot, the voice's note word, and the stack's values
+    // around the depth before it: `above` is the place a push fills, `top`
+    // and `second` the two values under it, `third` and `fourth` the two under
+    // those.
+    struct UnitPlace {
+        const UnitReader& unit;
+        std::string note, decoded, slot, params;
+        std::string above, top, second, third, fourth;
+        bool declare;
+    };
+
+    // The unit's parameters as a named constant made by `compile` from its
+    // bytes (declared by the first routine written).
+    std::string named(const UnitPlace& p, const char* type, const char* kind, const char* compile) {
+        if (p.declare) constant(type, kind, p.unit.unit, std::string(compile) + "(" + p.params + ")");
+        return unitName(kind, p.unit.unit);
+    }
+
+    std::string envelope(const UnitPlace& p) {
+        return p.above + " = runEnvelope(" + p.decoded + ".envelope, " + live(p.unit.unit) + ", " + p.note +
+               ", voice, " + p.slot + ");";
+    }
+    std::string oscillator(const UnitPlace& p) {
+        return p.above + " = runOscillator(" + named(p, "OscillatorUnit", "oscillator", "compileOscillator") + ", " +
+               live(p.unit.unit) + ", " + p.decoded + ".pitch, " + p.note + ", " + p.slot + ", " + names->noiseSeed +
+               ");";
+    }
+    std::string filter(const UnitPlace& p) {
+        return p.top + " = runFilter(" + named(p, "FilterUnit", "filter", "compileFilter") + ", " + p.note + ", " +
+               p.slot + ", " + p.top + ");";
+    }
+    std::string shaper(const UnitPlace& p) {
+        return "if (" + p.note + " != 0) " + p.top + " = shapeWithCurve(" + p.top + ", shapeCurve(songParamStream[" +
+               str(p.unit.bytesAt) + "] * PARAM_SCALE));";
+    }
+    std::string delay(const UnitPlace& p) {
+        if (p.declare) declareDelay(p.unit);
+        const int unit = p.unit.unit;
+        return p.top + " = runDelay(" + unitName("delay", unit) + ", state.delayPool, " + unitName("lengths", unit) +
+               ", " + names->clock + ", " + p.top + ", " + blocker(unit) + ");";
+    }
+    std::string store(const UnitPlace& p) {
+        return "runStore(" + named(p, "StoreUnit", "store", "compileStore") + ", voice, " + p.top + ");";
+    }
+    std::string pan(const UnitPlace& p) { return p.top + " = " + p.top + " / 2.0; " + p.above + " = " + p.top + ";"; }
+    // Left is the top, right the value under it.
+    std::string output(const UnitPlace& p) {
+        return "runOutput(" + named(p, "OutputUnit", "output", "compileOutput") + ", " + live(p.unit.unit) +
+               ", voice, " + p.slot + ", " + p.top + ", " + p.second + ");";
+    }
+    // Pushes right, then left: left lands one above `above`.
+    std::string mix(const UnitPlace& p, const std::string& left) {
+        const std::string leftWord = p.unit.bytes[0] == MIX_SEND ? "WORD_SEND_LEFT" : "WORD_MAIN_LEFT";
+        const std::string sum = names->mixesTrackFrames ? "mixTrackFrames(" + leftWord + ", frames, frame, "
+                                                        : "mixTrackOutputs(" + leftWord + ", state.voiceArea, ";
+        return sum + left + ", " + p.above + ");";
+    }
+    std::string storeRemote(const UnitPlace& p) {
+        const int word = static_cast<int>(remoteWord(p.unit.bytes));
+        const bool kept = names->masterStores && names->masterStores->count(word);
+        const std::string target = kept ? "group.masterStores[" + str(names->masterStores->at(word)) + "]"
+                                        : names->voiceArea + "[" + str(word) + "]";
+        return "runStoreRemote(" + named(p, "StoreUnit", "store", "compileStoreRemote") + ", " + p.note + ", " +
+               target + ", " + p.top + ");";
+    }
+    // Each operation over the values it names: T the top, S second, C third,
+    // D fourth, N the place above the top.
+    static std::string stack(const UnitPlace& p) {
+        static const char* const forms[] = {
+            "// pop",         "S = S + T;", "S = S * T;", "N = T;",
+            "std::swap(T, S);", "T = T + S;", "T = T * S;",
+            "D = D + S; C = C + T;",  // (a, b) + (c, d) leaves a + c on top, b + d below
         };
-        switch (opcode) {
-        case OP_ENVELOPE:
-            return ++*depth,
-                   next + " = runEnvelope(" + u + ".envelope, " + live(unit) + ", " + note + ", voice, " + slot + ");";
-        case OP_OSCILLATOR:
-            return ++*depth, next + " = runOscillator(" + named("OscillatorUnit", "oscillator", "compileOscillator") +
-                                 ", " + live(unit) + ", " + u + ".pitch, " + note + ", " + slot + ", " +
-                                 names->noiseSeed + ");";
-        case OP_FILTER:
-            return top + " = runFilter(" + named("FilterUnit", "filter", "compileFilter") + ", " + note + ", " + slot +
-                   ", " + top + ");";
-        case OP_SHAPER:
-            return "if (" + note + " != 0) " + top + " = shapeWithCurve(" + top + ", shapeCurve(songParamStream[" +
-                   str(paramAt) + "] * PARAM_SCALE));";
-        case OP_DELAY:
-            if (declare) declareDelay(reader);
-            return top + " = runDelay(" + unitName("delay", unit) + ", state.delayPool, " + unitName("lengths", unit) +
-                   ", " + names->clock + ", " + top + ", " + blocker(unit) + ");";
-        case OP_STORE: return "runStore(" + named("StoreUnit", "store", "compileStore") + ", voice, " + top + ");";
-        case OP_PAN: return ++*depth, top + " = " + top + " / 2.0; " + next + " = " + top + ";";
-        case OP_OUTPUT:
-            return *depth -= 2, "runOutput(" + named("OutputUnit", "output", "compileOutput") + ", " + live(unit) +
-                                    ", voice, " + slot + ", " + top + ", " + second + ");";
-        case OP_MIX: {
-            const std::string leftWord = bytes[0] == MIX_SEND ? "WORD_SEND_LEFT" : "WORD_MAIN_LEFT";
-            const std::string mix = names->mixesTrackFrames ? "mixTrackFrames(" + leftWord + ", frames, frame, "
-                                                            : "mixTrackOutputs(" + leftWord + ", state.voiceArea, ";
-            return *depth += 2, mix + value(d + 1) + ", " + next + ");";
+        std::string out;
+        for (const char* c = forms[p.unit.bytes[0] - STACK_POP]; *c; ++c) {
+            switch (*c) {
+            case 'T': out += p.top; break;
+            case 'S': out += p.second; break;
+            case 'C': out += p.third; break;
+            case 'D': out += p.fourth; break;
+            case 'N': out += p.above; break;
+            default: out += *c; break;
+            }
         }
-        case OP_STORE_REMOTE: {
-            const int word = static_cast<int>(remoteWord(bytes));
-            const bool kept = names->masterStores && names->masterStores->count(word);
-            const std::string target = kept ? "group.masterStores[" + str(names->masterStores->at(word)) + "]"
-                                            : names->voiceArea + "[" + str(word) + "]";
-            return "runStoreRemote(" + named("StoreUnit", "store", "compileStoreRemote") + ", " + note + ", " +
-                   target + ", " + top + ");";
-        }
-        default: break;  // OP_STACK
-        }
-        switch (bytes[0]) {
-        case STACK_POP: return --*depth, "// pop";
-        case STACK_ADD_POP: return --*depth, second + " = " + second + " + " + top + ";";
-        case STACK_MUL_POP: return --*depth, second + " = " + second + " * " + top + ";";
-        case STACK_DUP: return ++*depth, next + " = " + top + ";";
-        case STACK_SWAP: return "std::swap(" + top + ", " + second + ");";
-        case STACK_ADD: return top + " = " + top + " + " + second + ";";
-        case STACK_MUL: return top + " = " + top + " * " + second + ";";
-        default:  // STACK_ADD_PAIRS: (a, b) + (c, d) leaves a + c on top, b + d below
-            *depth -= 2;
-            return value(d - 4) + " = " + value(d - 4) + " + " + second + "; " + value(d - 3) + " = " + value(d - 3) +
-                   " + " + top + ";";
+        return out;
+    }
+
+    // One unit's statement, `note` standing for the voice's note word; depth
+    // is the stack's depth before it (the unit table says what it is after).
+    std::string statement(const UnitReader& reader, int depth, const std::string& note, bool declare) {
+        const int unit = reader.unit;
+        const UnitPlace p = {reader,
+                             note,
+                             "u[" + str(unit) + "]",
+                             "voice + " + str(WORD_FIRST_SLOT + SLOT_WORDS * unit),
+                             "songParamStream + " + str(reader.bytesAt),
+                             value(depth),
+                             value(depth - 1),
+                             value(depth - 2),
+                             value(depth - 3),
+                             value(depth - 4),
+                             declare};
+        switch (reader.opcode) {
+        case OP_ENVELOPE: return envelope(p);
+        case OP_OSCILLATOR: return oscillator(p);
+        case OP_FILTER: return filter(p);
+        case OP_SHAPER: return shaper(p);
+        case OP_DELAY: return delay(p);
+        case OP_STACK: return stack(p);
+        case OP_STORE: return store(p);
+        case OP_PAN: return pan(p);
+        case OP_OUTPUT: return output(p);
+        case OP_MIX: return mix(p, value(depth + 1));
+        default: return storeRemote(p);
         }
     }
 
@@ -248,7 +297,8 @@ struct ListWriter {
                 reader = second;
                 continue;
             }
-            out += indent + statement(reader, &depth, note, declare) + where + "\n";
+            out += indent + statement(reader, depth, note, declare) + where + "\n";
+            depth += unitStackEffect(reader.opcode, reader.bytes).change;
             *deepest = std::max(*deepest, depth);
         }
         return out;
