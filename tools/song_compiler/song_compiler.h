@@ -64,6 +64,15 @@ inline UnitReader unitReader(const CompiledSong& song) {
 bool compileSongSource(const std::string& text, const std::string& sourceName, CompiledSong* song,
                  std::string* errors);
 
+// The compiled song as the engine takes it, its tables the compiled song's:
+// without routines, so that the engine interprets it.
+inline Song interpretedSong(const CompiledSong& song) {
+    return Song{song.patterns.data(), static_cast<int32_t>(song.patterns.size() / ROWS_PER_PATTERN),
+                song.orderList.data(), song.unitStream.data(), static_cast<int32_t>(song.unitStream.size()),
+                song.paramStream.data(), static_cast<int32_t>(song.paramStream.size()), delayLengths, nullptr,
+                {nullptr, nullptr}, nullptr};
+}
+
 // The C++ source that defines the Song songName with the song's tables and
 // its frames routines; every other name it declares is its file's own.
 std::string songTablesSource(const CompiledSong& song, const std::string& sourceName, const std::string& songName);

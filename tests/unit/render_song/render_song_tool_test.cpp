@@ -1,5 +1,6 @@
 // quorvel-render-song run as a user would: what it refuses before it renders,
-// and that a write that fails leaves what was there before and nothing else.
+// that a write that fails leaves what was there before and nothing else, and
+// the demo's song compiled from its source in the tool.
 // (A whole render that succeeds is the sanitizer run's and the capture's.)
 #include "tests/support/tool_runs.h"
 
@@ -57,4 +58,15 @@ TEST(RenderSong, AFullDiskLeavesTheEarlierWavAndNoPartialFile) {
     EXPECT_EQ(run.exitCode, 1) << run.out;
     EXPECT_NE(run.out.find("cannot write old.wav: File too large"), std::string::npos) << run.out;
     EXPECT_TRUE(folder.untouched());
+}
+
+// The demo's source compiled in the tool gives the built-in render bit for bit,
+// and the same source with its first output's gain changed does not.
+TEST(RenderSong, PlaysTheSongOfTheSourceItIsGiven) {
+    const ToolFolder folder;
+    const ShellRun run = folder.run("$TOOL a.wav --notes a.csv && $TOOL b.wav --song \"" DEMO_SONG_SOURCE
+                                    "\" --notes b.csv && cmp a.wav b.wav && cmp a.csv b.csv && "
+                                    "sed \"0,/gain=187/s//gain=186/\" \"" DEMO_SONG_SOURCE "\" > edited.txt && "
+                                    "$TOOL c.wav --song edited.txt && ! cmp -s a.wav c.wav");
+    EXPECT_EQ(run.exitCode, 0) << run.out;
 }
