@@ -47,7 +47,8 @@ enum : int32_t {
     STEREO_POOL_LINES = 8,  // for lines that a song's routine runs in pairs
 };
 
-// Unit opcodes of the unit stream; 0 ends an instrument's list.
+// Unit opcodes of the unit stream; 0 ends an instrument's list. What each
+// unit takes and does: synth/unit_table.h.
 enum : uint8_t {
     OP_END = 0,
     OP_ENVELOPE = 1,
@@ -63,9 +64,6 @@ enum : uint8_t {
     OP_STORE_REMOTE = 11,
     OP_COUNT = 12,
 };
-
-// Parameter bytes each opcode takes from the parameter stream.
-inline constexpr uint8_t UNIT_PARAM_BYTES[OP_COUNT] = {0, 5, 7, 3, 1, 6, 1, 2, 0, 2, 1, 5};
 
 // Envelope stages (word 0 of an envelope's slot).
 enum : int32_t {

@@ -1,5 +1,7 @@
 #include "synth/song_validator.h"
 
+#include "synth/unit_reader.h"
+
 #include <cstdarg>
 #include <cstdio>
 
@@ -68,32 +70,6 @@ int checkOrderLists(const Walk& walk) {
         }
     }
     return 1;
-}
-
-// Values a unit needs on the stack, and how many it leaves more (or fewer).
-struct StackEffect {
-    int32_t needs;
-    int32_t change;
-};
-
-StackEffect stackEffect(uint8_t opcode, const uint8_t* bytes) {
-    switch (opcode) {
-    case OP_ENVELOPE:
-    case OP_OSCILLATOR: return {0, 1};
-    case OP_PAN: return {1, 1};
-    case OP_OUTPUT: return {2, -2};
-    case OP_MIX: return {0, 2};
-    case OP_STACK:
-        switch (bytes[0]) {
-        case STACK_POP: return {1, -1};
-        case STACK_ADD_POP:
-        case STACK_MUL_POP: return {2, -1};
-        case STACK_DUP: return {1, 1};
-        case STACK_ADD_PAIRS: return {4, -2};
-        default: return {2, 0};  // swap, add, mul
-        }
-    default: return {1, 0};  // filter, shaper, delay, stores: work on the top
-    }
 }
 
 void checkShapeDrive(const Walk& walk, uint8_t byte, const char* what) {
@@ -171,30 +147,31 @@ int checkUnitParameters(const Walk& walk, const uint8_t* bytes, int32_t& poolLin
 
 int checkInstruments(Walk& walk) {
     const Song& song = walk.song;
-    int32_t opcodeAt = 0;
-    int32_t paramAt = 0;
+    UnitReader reader = unitReader(song);
     int32_t poolLines = 0;
     for (walk.instrument = 0; walk.instrument < VOICE_COUNT; ++walk.instrument) {
         int32_t depth = 0;
+        int32_t firstOpcode = OP_END;
         for (walk.unit = 0;; ++walk.unit) {
-            if (opcodeAt >= song.unitStreamSize) {
+            const UnitRead read = readUnit(reader);
+            walk.opcode = reader.opcode;
+            if (read == READ_STREAM_END) {
                 walk.unit = -1;
                 return reject(walk, "the unit stream ends before the list's end byte");
             }
-            walk.opcode = song.unitStream[opcodeAt++];
-            if (walk.opcode == OP_END) break;
-            if (walk.opcode >= OP_COUNT) return reject(walk, "opcode %d is not a unit", walk.opcode);
+            if (read == READ_LIST_END) break;
+            if (read == READ_NO_UNIT) return reject(walk, "opcode %d is not a unit", walk.opcode);
             if (walk.unit == MAX_UNITS) return reject(walk, "the list holds more than %d units", MAX_UNITS);
-            const int32_t count = UNIT_PARAM_BYTES[walk.opcode];
-            if (paramAt + count > song.paramStreamSize) {
-                return reject(walk, "the parameter stream ends inside the unit's %d bytes", count);
+            if (read == READ_PARAMS_SHORT) {
+                return reject(walk, "the parameter stream ends inside the unit's %d bytes",
+                              unitParamBytes(walk.opcode));
             }
-            const uint8_t* bytes = song.paramStream + paramAt;
-            paramAt += count;
+            if (walk.unit == 0) firstOpcode = walk.opcode;
+            const uint8_t* bytes = reader.bytes;
             if (!checkUnitParameters(walk, bytes, poolLines)) return 0;
             // Taking more than the stack holds, or pushing past its room,
             // reaches outside it.
-            const StackEffect effect = stackEffect(walk.opcode, bytes);
+            const StackEffect effect = unitStackEffect(walk.opcode, bytes);
             if (depth < effect.needs) {
                 return reject(walk, "needs %d values on the stack, it holds %d", effect.needs, depth);
             }
@@ -205,18 +182,19 @@ int checkInstruments(Walk& walk) {
         walk.unit = -1;
         if (depth != 0) warn(walk, "leaves %d values on the stack at the end of its list (they are dropped)", depth);
         // A track voice falls silent when the envelope in its first slot is done.
-        if (walk.instrument < TRACK_COUNT && units > 0 && song.unitStream[opcodeAt - units - 1] != OP_ENVELOPE) {
+        if (walk.instrument < TRACK_COUNT && units > 0 && firstOpcode != OP_ENVELOPE) {
             warn(walk, "does not begin with an envelope, so its notes never end by themselves");
         }
     }
     walk.instrument = -1;
     walk.unit = -1;
-    if (opcodeAt != song.unitStreamSize) {
+    if (reader.unitAt != song.unitStreamSize) {
         return reject(walk, "the unit stream has %d bytes after the master instrument's list",
-                      song.unitStreamSize - opcodeAt);
+                      song.unitStreamSize - reader.unitAt);
     }
-    if (paramAt != song.paramStreamSize) {
-        return reject(walk, "the parameter stream has %d bytes the units do not use", song.paramStreamSize - paramAt);
+    if (reader.paramAt != song.paramStreamSize) {
+        return reject(walk, "the parameter stream has %d bytes the units do not use",
+                      song.paramStreamSize - reader.paramAt);
     }
     return 1;
 }

@@ -12,6 +12,7 @@ SynthEngine* chunkEngine = nullptr;
 int32_t songFrameCount = 0;
 int32_t chunksOfGroup0 = 0;  // rendered, by the master's thread
 int32_t chunksOfGroup1 = 0;  // rendered by the worker, as the master's thread last saw
+bool masterAtWorkersHeels = false;
 
 // A group's frames of the chunk. The engine was reset at the song's start,
 // so a frame's delay clock is its number.
@@ -120,6 +121,13 @@ void releaseTrackChunk(int32_t chunk) {
         w.released = chunk + 1;
     }
     w.changed.notify_all();
+    if (!masterAtWorkersHeels) return;
+    const int32_t chunks = (songFrameCount + TRACK_CHUNK - 1) / TRACK_CHUNK;
+    const int32_t refilled = chunk + CHUNK_RING + 1 < chunks ? chunk + CHUNK_RING + 1 : chunks;
+    std::unique_lock<std::mutex> lock(w.mutex);
+    w.changed.wait(lock, [&] { return w.rendered >= refilled || !w.running; });
 }
+
+void holdMasterAtWorkersHeels(bool heels) { masterAtWorkersHeels = heels; }
 
 #endif

@@ -30,4 +30,10 @@ const TrackFrames& trackChunk(int32_t chunk);
 
 // The master is done with the chunk: its place in the ring may take a later one.
 void releaseTrackChunk(int32_t chunk);
+
+// For the tests: with `heels` set, each release waits until the worker has
+// filled the released place with its next chunk, so that the master runs at
+// the worker's heels, the schedule where a chunk released before the master
+// has read all of it shows.
+void holdMasterAtWorkersHeels(bool heels);
 #endif

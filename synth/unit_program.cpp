@@ -1,6 +1,7 @@
 #include "synth/unit_program.h"
 
 #include "synth/synth_math.h"
+#include "synth/unit_reader.h"
 
 namespace {
 
@@ -14,19 +15,21 @@ UnitKernel stackKernel(uint8_t operation) {
 }  // namespace
 
 void compileSong(const Song& song, UnitProgram& program) {
-    int32_t opcodeAt = 0;
-    int32_t paramAt = 0;
+    UnitReader reader = unitReader(song);
     int32_t poolCursor = 0;
     bool anyDelay = false;
     for (int32_t voice = 0; voice < VOICE_COUNT; ++voice) {
         CompiledInstrument& instrument = program.instruments[voice];
         instrument.firstUnit = voice * (MAX_UNITS + 1);
         instrument.unitCount = 0;
-        for (uint8_t opcode = song.unitStream[opcodeAt++]; opcode != OP_END; opcode = song.unitStream[opcodeAt++]) {
-            const uint8_t* bytes = song.paramStream + paramAt;
-            paramAt += UNIT_PARAM_BYTES[opcode];
+        while (nextUnitOfList(reader)) {
+            const uint8_t opcode = reader.opcode;
+            const uint8_t* bytes = reader.bytes;
             CompiledUnit& unit = program.units[instrument.firstUnit + instrument.unitCount];
             unit.slotWord = WORD_FIRST_SLOT + SLOT_WORDS * instrument.unitCount;
+            // No pitch yet: a unit of a song decoded before into this program
+            // may have left one for the same note.
+            unit.pitch = OscillatorPitch{};
             switch (opcode) {
             case OP_ENVELOPE:
                 unit.kernel = KERNEL_ENVELOPE;

@@ -1,9 +1,11 @@
-// quorvel-render-song OUT.wav [--notes NOTES.csv]: renders the demo's song
-// offline, exactly as the demo does (the same render routine, slice by slice,
-// into musicBuffer and noteTrace), and writes it as a 32-bit float
-// stereo WAV; optionally the note events as CSV. Prints the render time, the
-// real-time factor, peak and RMS per channel and the clamped samples.
-// --version prints the version.
+// quorvel-render-song OUT.wav [--notes NOTES.csv] [--song SOURCE.txt]: renders
+// the demo's song offline, exactly as the demo does (the same render routine,
+// slice by slice, into musicBuffer and noteTrace), and writes it as a 32-bit
+// float stereo WAV; optionally the note events as CSV. Prints the render time,
+// the real-time factor, peak and RMS per channel and the clamped samples.
+// --song renders the song of that source instead, compiled here and played by
+// the interpreter: an edit is heard without a build. --version prints the
+// version.
 #include "synth/song_render.h"
 #include "tools/render_song/note_events.h"
 #include "tools/render_song/sample_stats.h"
@@ -11,6 +13,7 @@
 #include "tools/output_place/interruption.h"
 #include "tools/output_place/output_place.h"
 #include "tools/progress_bar/progress_bar.h"
+#include "tools/song_compiler/song_compiler.h"
 
 #include <getopt.h>
 #include <sys/mman.h>
@@ -23,6 +26,8 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <string>
 
 namespace fs = std::filesystem;
@@ -32,18 +37,20 @@ namespace {
 struct Arguments {
     const char* wavPath = nullptr;
     const char* notesPath = nullptr;
+    const char* songPath = nullptr;
     bool showVersion = false;
 };
 
 int usage(const char* problem) {
-    std::fprintf(stderr, "quorvel-render-song: %s\nusage: quorvel-render-song OUT.wav [--notes NOTES.csv]\n       quorvel-render-song --version\n", problem);
+    std::fprintf(stderr, "quorvel-render-song: %s\nusage: quorvel-render-song OUT.wav [--notes NOTES.csv] [--song SOURCE.txt]\n       quorvel-render-song --version\n", problem);
     return 2;
 }
 
-enum { OPTION_NOTES = 256, OPTION_VERSION };
+enum { OPTION_NOTES = 256, OPTION_SONG, OPTION_VERSION };
 
 const option OPTIONS[] = {
     {"notes", required_argument, nullptr, OPTION_NOTES},
+    {"song", required_argument, nullptr, OPTION_SONG},
     {"version", no_argument, nullptr, OPTION_VERSION},
     {nullptr, 0, nullptr, 0},
 };
@@ -54,8 +61,8 @@ int takeOutput(const char* path, Arguments& args, const char*& problem) {
     return 1;
 }
 
-// 1 when the arguments name a WAV file and at most one notes file, in any
-// order.
+// 1 when the arguments name a WAV file and at most one notes file and one
+// song source, in any order.
 int parseArguments(int argc, char** argv, Arguments& args, const char*& problem) {
     optind = 0;
     opterr = 0;
@@ -65,12 +72,18 @@ int parseArguments(int argc, char** argv, Arguments& args, const char*& problem)
             args.showVersion = true;
             return 1;
         }
-        if (code == ':') return problem = "--notes needs a file name", 0;
+        if (code == ':') {
+            return problem = optopt == OPTION_SONG ? "--song needs a file name" : "--notes needs a file name", 0;
+        }
         if (code == '?') return problem = "unknown option", 0;
         if (code == 1 && !takeOutput(optarg, args, problem)) return 0;
         if (code == OPTION_NOTES) {
             if (args.notesPath) return problem = "--notes given twice", 0;
             args.notesPath = optarg;
+        }
+        if (code == OPTION_SONG) {
+            if (args.songPath) return problem = "--song given twice", 0;
+            args.songPath = optarg;
         }
     }
     for (; optind < argc; ++optind) {  // after "--"
@@ -143,12 +156,12 @@ void adviseLargePages(void* begin, size_t bytes) {
 // Renders in slices, as the demo's render routine runs, and shows the progress
 // on a terminal between them. Returns the render time in seconds, or a
 // negative value if the song was rejected.
-double renderWithProgress() {
+double renderWithProgress(const Song& song) {
     ProgressBar bar;
     startProgress(&bar, stdout, SONG_FRAMES);
     const auto start = std::chrono::steady_clock::now();
     adviseLargePages(musicBuffer, sizeof musicBuffer);
-    if (!startSongRender(demoSong, musicBuffer, nullptr)) {
+    if (!startSongRender(song, musicBuffer, nullptr)) {
         endProgress(&bar);
         return -1.0;
     }
@@ -182,8 +195,23 @@ int main(int argc, char** argv) {
         return 0;
     }
 
+    // The song the source names, compiled here (its tables live as long as
+    // `compiled`), or the demo's.
+    CompiledSong compiled;
+    Song song = demoSong;
+    if (args.songPath) {
+        std::ifstream source(args.songPath, std::ios::binary);
+        std::stringstream text;
+        text << source.rdbuf();
+        std::string errors;
+        if (!source) return std::fprintf(stderr, "quorvel-render-song: cannot read %s\n", args.songPath), 1;
+        const bool ok = compileSongSource(text.str(), args.songPath, &compiled, &errors);
+        std::fputs(compiled.warnings.c_str(), stderr);
+        if (!ok) return std::fputs(errors.c_str(), stderr), 1;
+        song = interpretedSong(compiled);
+    }
     SongFault fault{};
-    if (!validateSong(demoSong, &fault)) {
+    if (!validateSong(song, &fault)) {
         std::fprintf(stderr, "quorvel-render-song: the song is rejected: %s\n", fault.message);
         return 1;
     }
@@ -201,7 +229,7 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    const double seconds = renderWithProgress();
+    const double seconds = renderWithProgress(song);
     if (seconds < 0.0 || interruptedBySignal) {
         const char* why = interruptedBySignal ? "interrupted" : "the render rejected the song";
         std::fprintf(stderr, "quorvel-render-song: %s\n", why);

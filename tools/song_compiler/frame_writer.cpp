@@ -41,14 +41,12 @@ uint32_t remoteWord(const uint8_t* bytes) {
 // Every word of the voice area that a store of the song writes.
 std::set<int> storedWords(const CompiledSong& song) {
     std::set<int> words;
-    size_t unitAt = 0, paramAt = 0;
-    for (int voice = 0; voice < VOICE_COUNT; ++voice, ++unitAt) {
-        for (; song.unitStream[unitAt] != OP_END; ++unitAt) {
-            const uint8_t opcode = song.unitStream[unitAt];
-            const uint8_t* bytes = &song.paramStream[paramAt];
-            if (opcode == OP_STORE) words.insert(voice * VOICE_WORDS + WORD_FIRST_SLOT + bytes[1]);
-            if (opcode == OP_STORE_REMOTE) words.insert(static_cast<int>(remoteWord(bytes)));
-            paramAt += UNIT_PARAM_BYTES[opcode];
+    UnitReader reader = unitReader(song);
+    for (int voice = 0; voice < VOICE_COUNT; ++voice) {
+        while (nextUnitOfList(reader)) {
+            const uint8_t* bytes = reader.bytes;
+            if (reader.opcode == OP_STORE) words.insert(voice * VOICE_WORDS + WORD_FIRST_SLOT + bytes[1]);
+            if (reader.opcode == OP_STORE_REMOTE) words.insert(static_cast<int>(remoteWord(bytes)));
         }
     }
     return words;
@@ -115,10 +113,11 @@ struct ListWriter {
 
     // A delay unit's parameters and its lines' lengths; the pool's cursor
     // moves past its lines.
-    void declareDelay(int unit, int paramAt) {
-        const uint8_t* bytes = &song.paramStream[paramAt];
+    void declareDelay(const UnitReader& delay) {
+        const uint8_t* bytes = delay.bytes;
+        const int unit = delay.unit;
         constant("DelayUnit", "delay", unit,
-                 "compileDelay(songParamStream + " + str(paramAt) + ", " + str(poolCursor) + ")");
+                 "compileDelay(songParamStream + " + str(delay.bytesAt) + ", " + str(poolCursor) + ")");
         std::string lengths;
         for (int i = 0; i < bytes[5]; ++i) lengths += (i ? ", " : "") + str(delayLengths[bytes[4] + i]);
         constants += "const int32_t " + unitName("lengths", unit) + "[] = {" + lengths + "};\n";
@@ -126,16 +125,17 @@ struct ListWriter {
         blockerRecords[unit] = poolCursor;
     }
 
-    // Whether the delay unit at unitAt, a swap and a delay unit of as many
+    // Whether the delay unit just read, a swap and a delay unit of as many
     // lines run as a stereo pair (runDelayPair): their lines fit the stereo
     // pool and its rings.
-    bool startsDelayPair(size_t unitAt, int paramAt) const {
-        const uint8_t* units = &song.unitStream[unitAt];
-        if (units[0] != OP_DELAY || units[1] != OP_STACK || units[2] != OP_DELAY) return false;
-        const uint8_t* first = &song.paramStream[paramAt];
-        const uint8_t* swap = first + UNIT_PARAM_BYTES[OP_DELAY];
-        const uint8_t* second = swap + UNIT_PARAM_BYTES[OP_STACK];
-        if (swap[0] != STACK_SWAP || first[5] != second[5] || stereoCursor + first[5] > STEREO_POOL_LINES) return false;
+    bool startsDelayPair(const UnitReader& unit) const {
+        if (unit.opcode != OP_DELAY) return false;
+        UnitReader next = unit;
+        if (!nextUnitOfList(next) || next.opcode != OP_STACK || next.bytes[0] != STACK_SWAP) return false;
+        if (!nextUnitOfList(next) || next.opcode != OP_DELAY) return false;
+        const uint8_t* first = unit.bytes;
+        const uint8_t* second = next.bytes;
+        if (first[5] != second[5] || stereoCursor + first[5] > STEREO_POOL_LINES) return false;
         for (int i = 0; i < first[5]; ++i) {
             if (delayLengths[first[4] + i] >= DELAY_LINE_SAMPLES / 2) return false;
             if (delayLengths[second[4] + i] >= DELAY_LINE_SAMPLES / 2) return false;
@@ -143,13 +143,15 @@ struct ListWriter {
         return true;
     }
 
-    // The pair's statement, for units unit (the first delay) to unit + 2.
-    std::string delayPair(int unit, int paramAt, int depth, bool declare, int* stereoLine) {
+    // The pair's statement, for the first delay unit to the second.
+    std::string delayPair(const UnitReader& first, const UnitReader& last, int depth, bool declare,
+                          int* stereoLine) {
+        const int unit = first.unit;
         if (declare) {
-            declareDelay(unit, paramAt);
-            declareDelay(unit + 2, paramAt + UNIT_PARAM_BYTES[OP_DELAY] + UNIT_PARAM_BYTES[OP_STACK]);
+            declareDelay(first);
+            declareDelay(last);
             *stereoLine = stereoCursor;
-            stereoCursor += song.paramStream[paramAt + 5];
+            stereoCursor += first.bytes[5];
         }
         const std::string top = value(depth - 1), second = value(depth - 2);
         return "{ const DoublePair y = runDelayPair(" + unitName("delay", unit) + ", " + unitName("lengths", unit) +
@@ -159,105 +161,154 @@ struct ListWriter {
                " = y[1]; }";
     }
 
-    // One unit's statement, `note` standing for the voice's note word. depth
-    // is the stack's depth before it, and after it.
-    std::string statement(uint8_t opcode, int paramAt, int unit, int* depth, const std::string& note, bool declare) {
-        const uint8_t* bytes = &song.paramStream[paramAt];
-        const std::string params = "songParamStream + " + str(paramAt);
-        const std::string u = "u[" + str(unit) + "]";
-        const std::string slot = "voice + " + str(WORD_FIRST_SLOT + SLOT_WORDS * unit);
-        const int d = *depth;
-        const std::string top = value(d - 1), second = value(d - 2), next = value(d);
-        auto named = [&](const char* type, const char* kind, const char* compile) {
-            if (declare) constant(type, kind, unit, std::string(compile) + "(" + params + ")");
-            return unitName(kind, unit);
+    // What a unit's statement names: the unit and its place in the
+    // parameters, its slot, the voice's note word, and the stack's values
+    // around the depth before it: `above` is the place a push fills, `top`
+    // and `second` the two values under it, `third` and `fourth` the two under
+    // those.
+    struct UnitPlace {
+        const UnitReader& unit;
+        std::string note, decoded, slot, params;
+        std::string above, top, second, third, fourth;
+        bool declare;
+    };
+
+    // The unit's parameters as a named constant made by `compile` from its
+    // bytes (declared by the first routine written).
+    std::string named(const UnitPlace& p, const char* type, const char* kind, const char* compile) {
+        if (p.declare) constant(type, kind, p.unit.unit, std::string(compile) + "(" + p.params + ")");
+        return unitName(kind, p.unit.unit);
+    }
+
+    std::string envelope(const UnitPlace& p) {
+        return p.above + " = runEnvelope(" + p.decoded + ".envelope, " + live(p.unit.unit) + ", " + p.note +
+               ", voice, " + p.slot + ");";
+    }
+    std::string oscillator(const UnitPlace& p) {
+        return p.above + " = runOscillator(" + named(p, "OscillatorUnit", "oscillator", "compileOscillator") + ", " +
+               live(p.unit.unit) + ", " + p.decoded + ".pitch, " + p.note + ", " + p.slot + ", " + names->noiseSeed +
+               ");";
+    }
+    std::string filter(const UnitPlace& p) {
+        return p.top + " = runFilter(" + named(p, "FilterUnit", "filter", "compileFilter") + ", " + p.note + ", " +
+               p.slot + ", " + p.top + ");";
+    }
+    std::string shaper(const UnitPlace& p) {
+        return "if (" + p.note + " != 0) " + p.top + " = shapeWithCurve(" + p.top + ", shapeCurve(songParamStream[" +
+               str(p.unit.bytesAt) + "] * PARAM_SCALE));";
+    }
+    std::string delay(const UnitPlace& p) {
+        if (p.declare) declareDelay(p.unit);
+        const int unit = p.unit.unit;
+        return p.top + " = runDelay(" + unitName("delay", unit) + ", state.delayPool, " + unitName("lengths", unit) +
+               ", " + names->clock + ", " + p.top + ", " + blocker(unit) + ");";
+    }
+    std::string store(const UnitPlace& p) {
+        return "runStore(" + named(p, "StoreUnit", "store", "compileStore") + ", voice, " + p.top + ");";
+    }
+    std::string pan(const UnitPlace& p) { return p.top + " = " + p.top + " / 2.0; " + p.above + " = " + p.top + ";"; }
+    // Left is the top, right the value under it.
+    std::string output(const UnitPlace& p) {
+        return "runOutput(" + named(p, "OutputUnit", "output", "compileOutput") + ", " + live(p.unit.unit) +
+               ", voice, " + p.slot + ", " + p.top + ", " + p.second + ");";
+    }
+    // Pushes right, then left: left lands one above `above`.
+    std::string mix(const UnitPlace& p, const std::string& left) {
+        const std::string leftWord = p.unit.bytes[0] == MIX_SEND ? "WORD_SEND_LEFT" : "WORD_MAIN_LEFT";
+        const std::string sum = names->mixesTrackFrames ? "mixTrackFrames(" + leftWord + ", frames, frame, "
+                                                        : "mixTrackOutputs(" + leftWord + ", state.voiceArea, ";
+        return sum + left + ", " + p.above + ");";
+    }
+    std::string storeRemote(const UnitPlace& p) {
+        const int word = static_cast<int>(remoteWord(p.unit.bytes));
+        const bool kept = names->masterStores && names->masterStores->count(word);
+        const std::string target = kept ? "group.masterStores[" + str(names->masterStores->at(word)) + "]"
+                                        : names->voiceArea + "[" + str(word) + "]";
+        return "runStoreRemote(" + named(p, "StoreUnit", "store", "compileStoreRemote") + ", " + p.note + ", " +
+               target + ", " + p.top + ");";
+    }
+    // Each operation over the values it names: T the top, S second, C third,
+    // D fourth, N the place above the top.
+    static std::string stack(const UnitPlace& p) {
+        static const char* const forms[] = {
+            "// pop",         "S = S + T;", "S = S * T;", "N = T;",
+            "std::swap(T, S);", "T = T + S;", "T = T * S;",
+            "D = D + S; C = C + T;",  // (a, b) + (c, d) leaves a + c on top, b + d below
         };
-        switch (opcode) {
-        case OP_ENVELOPE:
-            return ++*depth,
-                   next + " = runEnvelope(" + u + ".envelope, " + live(unit) + ", " + note + ", voice, " + slot + ");";
-        case OP_OSCILLATOR:
-            return ++*depth, next + " = runOscillator(" + named("OscillatorUnit", "oscillator", "compileOscillator") +
-                                 ", " + live(unit) + ", " + u + ".pitch, " + note + ", " + slot + ", " +
-                                 names->noiseSeed + ");";
-        case OP_FILTER:
-            return top + " = runFilter(" + named("FilterUnit", "filter", "compileFilter") + ", " + note + ", " + slot +
-                   ", " + top + ");";
-        case OP_SHAPER:
-            return "if (" + note + " != 0) " + top + " = shapeWithCurve(" + top + ", shapeCurve(songParamStream[" +
-                   str(paramAt) + "] * PARAM_SCALE));";
-        case OP_DELAY:
-            if (declare) declareDelay(unit, paramAt);
-            return top + " = runDelay(" + unitName("delay", unit) + ", state.delayPool, " + unitName("lengths", unit) +
-                   ", " + names->clock + ", " + top + ", " + blocker(unit) + ");";
-        case OP_STORE: return "runStore(" + named("StoreUnit", "store", "compileStore") + ", voice, " + top + ");";
-        case OP_PAN: return ++*depth, top + " = " + top + " / 2.0; " + next + " = " + top + ";";
-        case OP_OUTPUT:
-            return *depth -= 2, "runOutput(" + named("OutputUnit", "output", "compileOutput") + ", " + live(unit) +
-                                    ", voice, " + slot + ", " + top + ", " + second + ");";
-        case OP_MIX: {
-            const std::string leftWord = bytes[0] == MIX_SEND ? "WORD_SEND_LEFT" : "WORD_MAIN_LEFT";
-            const std::string mix = names->mixesTrackFrames ? "mixTrackFrames(" + leftWord + ", frames, frame, "
-                                                            : "mixTrackOutputs(" + leftWord + ", state.voiceArea, ";
-            return *depth += 2, mix + value(d + 1) + ", " + next + ");";
+        std::string out;
+        for (const char* c = forms[p.unit.bytes[0] - STACK_POP]; *c; ++c) {
+            switch (*c) {
+            case 'T': out += p.top; break;
+            case 'S': out += p.second; break;
+            case 'C': out += p.third; break;
+            case 'D': out += p.fourth; break;
+            case 'N': out += p.above; break;
+            default: out += *c; break;
+            }
         }
-        case OP_STORE_REMOTE: {
-            const int word = static_cast<int>(remoteWord(bytes));
-            const bool kept = names->masterStores && names->masterStores->count(word);
-            const std::string target = kept ? "group.masterStores[" + str(names->masterStores->at(word)) + "]"
-                                            : names->voiceArea + "[" + str(word) + "]";
-            return "runStoreRemote(" + named("StoreUnit", "store", "compileStoreRemote") + ", " + note + ", " +
-                   target + ", " + top + ");";
-        }
-        default: break;  // OP_STACK
-        }
-        switch (bytes[0]) {
-        case STACK_POP: return --*depth, "// pop";
-        case STACK_ADD_POP: return --*depth, second + " = " + second + " + " + top + ";";
-        case STACK_MUL_POP: return --*depth, second + " = " + second + " * " + top + ";";
-        case STACK_DUP: return ++*depth, next + " = " + top + ";";
-        case STACK_SWAP: return "std::swap(" + top + ", " + second + ");";
-        case STACK_ADD: return top + " = " + top + " + " + second + ";";
-        case STACK_MUL: return top + " = " + top + " * " + second + ";";
-        default:  // STACK_ADD_PAIRS: (a, b) + (c, d) leaves a + c on top, b + d below
-            *depth -= 2;
-            return value(d - 4) + " = " + value(d - 4) + " + " + second + "; " + value(d - 3) + " = " + value(d - 3) +
-                   " + " + top + ";";
+        return out;
+    }
+
+    // One unit's statement, `note` standing for the voice's note word; depth
+    // is the stack's depth before it (the unit table says what it is after).
+    std::string statement(const UnitReader& reader, int depth, const std::string& note, bool declare) {
+        const int unit = reader.unit;
+        const UnitPlace p = {reader,
+                             note,
+                             "u[" + str(unit) + "]",
+                             "voice + " + str(WORD_FIRST_SLOT + SLOT_WORDS * unit),
+                             "songParamStream + " + str(reader.bytesAt),
+                             value(depth),
+                             value(depth - 1),
+                             value(depth - 2),
+                             value(depth - 3),
+                             value(depth - 4),
+                             declare};
+        switch (reader.opcode) {
+        case OP_ENVELOPE: return envelope(p);
+        case OP_OSCILLATOR: return oscillator(p);
+        case OP_FILTER: return filter(p);
+        case OP_SHAPER: return shaper(p);
+        case OP_DELAY: return delay(p);
+        case OP_STACK: return stack(p);
+        case OP_STORE: return store(p);
+        case OP_PAN: return pan(p);
+        case OP_OUTPUT: return output(p);
+        case OP_MIX: return mix(p, value(depth + 1));
+        default: return storeRemote(p);
         }
     }
 
-    // The list's statements from unitAt/paramAt, indented; declares the
-    // units' constants on the first of the calls for a list.
-    std::string statements(size_t unitAt, int paramAt, const std::string& note, const std::string& indent,
-                           bool declare, int* deepest) {
+    // The list's statements from the reader at its start, indented;
+    // declares the units' constants on the first of the calls for a list.
+    std::string statements(UnitReader reader, const std::string& note, const std::string& indent, bool declare,
+                           int* deepest) {
         std::string out;
         int depth = 0;
-        for (int unit = 0; song.unitStream[unitAt] != OP_END; ++unit, ++unitAt) {
-            const uint8_t opcode = song.unitStream[unitAt];
+        while (nextUnitOfList(reader)) {
+            const int unit = reader.unit;
             const std::string where = "  // " + song.instrumentNames[voice] + " " + str(unit);
-            if (startsDelayPair(unitAt, paramAt) || stereoLines.count(unit)) {
-                out += indent + delayPair(unit, paramAt, depth, declare, &stereoLines[unit]) + where + " to " +
-                       str(unit + 2) + "\n";
-                for (int skipped = 0; skipped < 2; ++skipped) paramAt += UNIT_PARAM_BYTES[song.unitStream[unitAt++]];
-                paramAt += UNIT_PARAM_BYTES[opcode];
-                unit += 2;
+            if (stereoLines.count(unit) || startsDelayPair(reader)) {
+                UnitReader second = reader;
+                nextUnitOfList(second);
+                nextUnitOfList(second);
+                out += indent + delayPair(reader, second, depth, declare, &stereoLines[unit]) + where + " to " +
+                       str(second.unit) + "\n";
+                reader = second;
                 continue;
             }
-            out += indent + statement(opcode, paramAt, unit, &depth, note, declare) + where + "\n";
-            paramAt += UNIT_PARAM_BYTES[opcode];
+            out += indent + statement(reader, depth, note, declare) + where + "\n";
+            depth += unitStackEffect(reader.opcode, reader.bytes).change;
             *deepest = std::max(*deepest, depth);
         }
         return out;
     }
 
     // Whether a unit of the list may write the voice's own note word.
-    bool writesOwnNote(size_t unitAt, int paramAt) const {
-        for (; song.unitStream[unitAt] != OP_END; ++unitAt) {
-            const uint8_t opcode = song.unitStream[unitAt];
-            const uint8_t* bytes = &song.paramStream[paramAt];
-            const uint32_t ownNote = voice * VOICE_WORDS + WORD_NOTE;
-            if (opcode == OP_STORE_REMOTE && remoteWord(bytes) == ownNote) return true;
-            paramAt += UNIT_PARAM_BYTES[opcode];
+    bool writesOwnNote(UnitReader reader) const {
+        const uint32_t ownNote = voice * VOICE_WORDS + WORD_NOTE;
+        while (nextUnitOfList(reader)) {
+            if (reader.opcode == OP_STORE_REMOTE && remoteWord(reader.bytes) == ownNote) return true;
         }
         return false;
     }
@@ -265,23 +316,24 @@ struct ListWriter {
     // The list as a block of the routine; soundingEnd ends the list of a
     // sounding voice where the list is written twice. declare: the first
     // routine written declares the units' constants.
-    std::string block(size_t unitAt, int paramAt, const std::string& soundingEnd, bool declare) {
+    std::string block(const UnitReader& start, const std::string& soundingEnd, bool declare) {
         int deepest = 0;
         std::string body;
-        if (writesOwnNote(unitAt, paramAt)) {
-            body = statements(unitAt, paramAt, "wordInt(voice[WORD_NOTE])", "        ", declare, &deepest);
+        if (writesOwnNote(start)) {
+            body = statements(start, "wordInt(voice[WORD_NOTE])", "        ", declare, &deepest);
         } else {
             // The sounding list first: it declares what the silent one names.
-            const std::string sounding = statements(unitAt, paramAt, "note", "            ", declare, &deepest);
+            const std::string sounding = statements(start, "note", "            ", declare, &deepest);
             body = "        const int32_t note = wordInt(voice[WORD_NOTE]);\n        if (note != 0) {\n" + sounding +
                    soundingEnd + "        } else {\n" +
-                   statements(unitAt, paramAt, "0", "            ", false, &deepest) + "        }\n";
+                   statements(start, "0", "            ", false, &deepest) + "        }\n";
         }
         std::string out = "        CompiledUnit* const u = program.units + " + str(voice * (MAX_UNITS + 1)) + ";\n";
         out += "        uint32_t* const voice = voiceRecord(" + names->voiceArea + ", " + str(voice) + ");\n";
         out += "        (void)u;\n";
         if (deepest > 0) {
-            out += "        double s0 = 0.0";
+            // A list may leave values on the stack that nothing reads.
+            out += "        [[maybe_unused]] double s0 = 0.0";
             for (int d = 1; d < deepest; ++d) out += ", " + value(d) + " = 0.0";
             out += ";\n";
         }
@@ -293,18 +345,18 @@ struct ListWriter {
 // for the split routines with other names.
 struct VoiceLists {
     std::vector<ListWriter> lists;
-    std::vector<size_t> unitAt;
-    std::vector<int> paramAt;
+    std::vector<UnitReader> starts;
 };
 
 // A voice's frame: the row step (or the master's start), the list and the
 // bookkeeping, with the routine's names.
-std::string voiceFrame(ListWriter& list, size_t unitAt, int paramAt, bool declare) {
+std::string voiceFrame(ListWriter& list, const UnitReader& start, bool declare) {
     const CompiledSong& song = list.song;
     const RoutineNames& names = *list.names;
     const int voice = list.voice;
     const bool master = voice == MASTER_VOICE;
-    const std::string endsWithFirstEnvelope = song.unitStream[unitAt] == OP_ENVELOPE ? "true" : "false";
+    UnitReader first = start;
+    const std::string endsWithFirstEnvelope = nextUnitOfList(first) && first.opcode == OP_ENVELOPE ? "true" : "false";
     const std::string kept = names.keptNotes + "[" + str(voice) + "], " + names.changed;
     // A track's note word that no store writes changes only in the row step
     // and in its own bookkeeping: its bookkeeping is for a sounding voice
@@ -317,7 +369,7 @@ std::string voiceFrame(ListWriter& list, size_t unitAt, int paramAt, bool declar
     frame += master ? "startMasterFrame(engine);\n"
                     : "startTrackFrame(engine.song, " + names.voiceArea + ", " + str(voice) + ", " + names.row +
                           ", firstOfRow);\n";
-    std::string block = list.block(unitAt, paramAt, soundingEnd, declare);
+    std::string block = list.block(start, soundingEnd, declare);
     for (size_t at = 0; at < block.size();) {  // one level less
         block.erase(at, 4);
         const size_t end = block.find('\n', at);
@@ -344,27 +396,27 @@ std::string indented(const std::string& lines, int levels) {
     return out;
 }
 
-// The routine's opening: the engine's state and program by name.
-const char* const ROUTINE_START = "    SynthState& state = engine.state;\n    UnitProgram& program = engine.program;\n";
+// The routine's opening: the engine's state and program by name (a group
+// whose tracks have no delay or noise may use no state).
+const char* const ROUTINE_START =
+    "    [[maybe_unused]] SynthState& state = engine.state;\n    UnitProgram& program = engine.program;\n";
 
 // The whole frames (songFrames), declaring every unit's constants; fills
 // lists for the split routines.
 std::string wholeFramesRoutine(const CompiledSong& song, const std::set<int>& stored, std::string* constants,
                                VoiceLists* lists) {
     std::string frame;
-    size_t unitAt = 0;
-    int paramAt = 0, poolCursor = 0, stereoCursor = 0;
+    UnitReader reader = unitReader(song);
+    int poolCursor = 0, stereoCursor = 0;
     for (int voice = 0; voice < VOICE_COUNT; ++voice) {
         ListWriter list{song, stored, &WHOLE_FRAME_NAMES, voice, "", poolCursor, stereoCursor, {}, {}};
-        frame += voiceFrame(list, unitAt, paramAt, true);
+        frame += voiceFrame(list, reader, true);
         *constants += "\n// " + song.instrumentNames[voice] + "\n" + list.constants;
         poolCursor = list.poolCursor;
         stereoCursor = list.stereoCursor;
         lists->lists.push_back(list);
-        lists->unitAt.push_back(unitAt);
-        lists->paramAt.push_back(paramAt);
-        for (; song.unitStream[unitAt] != OP_END; ++unitAt) paramAt += UNIT_PARAM_BYTES[song.unitStream[unitAt]];
-        ++unitAt;
+        lists->starts.push_back(reader);
+        skipList(reader);
     }
     // One frame's code in a loop over the frames asked for, so that a run of
     // frames costs one call.
@@ -386,7 +438,7 @@ std::string trackGroupRoutine(const TrackSplit& split, int group, const std::map
         if (split.groupOfTrack[track] != group) continue;
         ListWriter& list = lists.lists[track];
         list.names = &names;
-        frame += voiceFrame(list, lists.unitAt[track], lists.paramAt[track], false);
+        frame += voiceFrame(list, lists.starts[track], false);
         keep += "keepTrackOutputs(frames, frame, group.voiceArea, " + str(track) + ");\n";
         notes += "    frames.notes[" + str(track) + "][frame] = group.keptNotes[" + str(track) + "];\n";
     }
@@ -425,7 +477,7 @@ std::string masterRoutine(const TrackSplit& split, const std::map<int, int>& mas
     }
     ListWriter& list = lists.lists[MASTER_VOICE];
     list.names = &MASTER_NAMES;
-    const std::string frame = voiceFrame(list, lists.unitAt[MASTER_VOICE], lists.paramAt[MASTER_VOICE], false);
+    const std::string frame = voiceFrame(list, lists.starts[MASTER_VOICE], false);
     return std::string("int32_t songMasterFrames(SynthEngine& engine, const TrackFrames& frames, int32_t first, ") +
            "StereoFrame* out, int32_t count) {\n" + ROUTINE_START +
            "    uint32_t* const master = voiceRecord(state, MASTER_VOICE);\n    (void)master;\n" +
@@ -456,17 +508,14 @@ TrackSplit splitTracks(const CompiledSong& song) {
     std::set<int> masterOwnStores;  // master words its own OP_STORE writes
     std::map<int, int> masterStorer;  // master word: the first track that stores into it
     std::vector<uint8_t> masterUnits;
-    size_t unitAt = 0, paramAt = 0;
-    for (int voice = 0; voice < VOICE_COUNT; ++voice, ++unitAt) {
+    UnitReader reader = unitReader(song);
+    for (int voice = 0; voice < VOICE_COUNT; ++voice) {
         const bool master = voice == MASTER_VOICE;
-        for (; song.unitStream[unitAt] != OP_END; ++unitAt) {
-            const uint8_t opcode = song.unitStream[unitAt];
-            const uint8_t* bytes = &song.paramStream[paramAt];
-            paramAt += UNIT_PARAM_BYTES[opcode];
+        while (nextUnitOfList(reader)) {
+            const uint8_t opcode = reader.opcode;
+            const uint8_t* bytes = reader.bytes;
             if (master) masterUnits.push_back(opcode);
-            // A rough count of the work: a stack step 1, the units by their arithmetic.
-            cost[voice] += opcode == OP_OSCILLATOR || opcode == OP_FILTER ? 3 : opcode == OP_DELAY ? 4
-                           : opcode == OP_ENVELOPE || opcode == OP_SHAPER ? 2 : 1;
+            cost[voice] += unitDescription(opcode).cost;
             const uint8_t waveform = opcode == OP_OSCILLATOR ? (bytes[6] & OSC_WAVEFORMS) : 0;
             if (opcode == OP_OSCILLATOR && waveform != OSC_SINE && waveform != OSC_TRIANGLE && waveform != OSC_PULSE) {
                 if (master) masterNoise = true;
@@ -476,6 +525,9 @@ TrackSplit splitTracks(const CompiledSong& song) {
             if (opcode == OP_STORE && master) {
                 masterOwnStores.insert(MASTER_VOICE * VOICE_WORDS + WORD_FIRST_SLOT + bytes[1]);
             }
+            // A track that mixes the tracks' outputs reads every other track's
+            // record, as the frame's order leaves it.
+            if (opcode == OP_MIX && !master) return none;
             if (opcode != OP_STORE_REMOTE) continue;
             const int word = static_cast<int>(remoteWord(bytes));
             const int target = word / VOICE_WORDS;

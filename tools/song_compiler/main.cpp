@@ -1,5 +1,8 @@
-// quorvel-song-compiler SOURCE OUT.cpp: compiles the readable song into the
-// C++ source of demoSong. Runs at build time; faults are reported as
+// quorvel-song-compiler SOURCE OUT.cpp NAME: compiles the readable song into
+// the C++ source of the Song named NAME (the demo's is demoSong; a test
+// program links several). A song it refuses leaves no OUT.cpp, not even an
+// earlier one, and OUT.cpp appears whole or not at all: no half-written
+// routine reaches the build. Runs at build time; faults are reported as
 // "SOURCE:LINE: message" and fail the build, warnings as
 // "SOURCE:LINE: warning: message" and do not.
 #include "tools/song_compiler/song_compiler.h"
@@ -20,20 +23,25 @@ bool readText(const char* path, std::string* text) {
     return ok;
 }
 
+// Writes beside the place, then moves the whole file into it.
 bool writeText(const char* path, const std::string& text) {
-    FILE* file = std::fopen(path, "wb");
+    const std::string staging = std::string(path) + ".part";
+    FILE* file = std::fopen(staging.c_str(), "wb");
     if (!file) return false;
-    bool ok = std::fwrite(text.data(), 1, text.size(), file) == text.size();
-    return std::fclose(file) == 0 && ok;
+    const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
+    if (std::fclose(file) == 0 && written && std::rename(staging.c_str(), path) == 0) return true;
+    std::remove(staging.c_str());
+    return false;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: quorvel-song-compiler SOURCE OUT.cpp\n");
+    if (argc != 4) {
+        std::fprintf(stderr, "usage: quorvel-song-compiler SOURCE OUT.cpp NAME\n");
         return 2;
     }
+    std::remove(argv[2]);  // whatever comes next, no earlier output stands
     std::string text, errors;
     if (!readText(argv[1], &text)) {
         std::fprintf(stderr, "%s: cannot read\n", argv[1]);
@@ -46,7 +54,7 @@ int main(int argc, char** argv) {
         std::fputs(errors.c_str(), stderr);
         return 1;
     }
-    if (!writeText(argv[2], songTablesSource(song, argv[1]))) {
+    if (!writeText(argv[2], songTablesSource(song, argv[1], argv[3]))) {
         std::fprintf(stderr, "%s: cannot write\n", argv[2]);
         return 1;
     }

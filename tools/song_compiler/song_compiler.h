@@ -29,6 +29,8 @@
 // or its number 0..7.
 #pragma once
 
+#include "synth/unit_reader.h"
+
 #include <cstdint>
 #include <map>
 #include <string>
@@ -50,6 +52,11 @@ struct CompiledSong {
     std::string warnings;  // "sourceName:line: warning: message" lines: legal but unusual values
 };
 
+inline UnitReader unitReader(const CompiledSong& song) {
+    return unitReader(song.unitStream.data(), static_cast<int32_t>(song.unitStream.size()), song.paramStream.data(),
+                      static_cast<int32_t>(song.paramStream.size()));
+}
+
 // Compiles source text. On success returns true and fills song; otherwise
 // returns false and appends one "sourceName:line: message" line per fault to
 // errors. The tables are checked with the song validator: its fault fails
@@ -57,9 +64,18 @@ struct CompiledSong {
 bool compileSongSource(const std::string& text, const std::string& sourceName, CompiledSong* song,
                  std::string* errors);
 
-// The C++ source that defines demoSong with the song's tables and its
-// frames routine.
-std::string songTablesSource(const CompiledSong& song, const std::string& sourceName);
+// The compiled song as the engine takes it, its tables the compiled song's:
+// without routines, so that the engine interprets it.
+inline Song interpretedSong(const CompiledSong& song) {
+    return Song{song.patterns.data(), static_cast<int32_t>(song.patterns.size() / ROWS_PER_PATTERN),
+                song.orderList.data(), song.unitStream.data(), static_cast<int32_t>(song.unitStream.size()),
+                song.paramStream.data(), static_cast<int32_t>(song.paramStream.size()), delayLengths, nullptr,
+                {nullptr, nullptr}, nullptr};
+}
+
+// The C++ source that defines the Song songName with the song's tables and
+// its frames routines; every other name it declares is its file's own.
+std::string songTablesSource(const CompiledSong& song, const std::string& sourceName, const std::string& songName);
 
 // The frames as a routine (songFrames), a part of that source; and, where
 // splitTracks splits the tracks, the split routines (songTrackGroup0 and 1,

@@ -23,7 +23,7 @@ struct SourceLine {
 };
 
 struct ParsedUnit {
-    const UnitKind* kind;
+    const UnitDescription* kind;
     std::string label;
     int line;
 };
@@ -167,7 +167,7 @@ void parseParam(Parser& p, ParsedInstrument& inst, int instrument, const ParamSp
         case PARAM_LOCAL_WORD:
         case PARAM_REMOTE_WORD:
             p.targets.push_back({instrument, inst.params.size(), value, param.kind == PARAM_REMOTE_WORD, line});
-            inst.params.resize(inst.params.size() + (param.kind == PARAM_REMOTE_WORD ? 4 : 1), 0);
+            inst.params.resize(inst.params.size() + paramKindBytes(param.kind), 0);
             return;
     }
 }
@@ -187,7 +187,7 @@ void parseUnit(Parser& p, ParsedInstrument& inst, int instrument, const SourceLi
         p.fail(line.number, "label without a unit");
         return;
     }
-    const UnitKind* kind = findUnit(line.tokens[at].c_str());
+    const UnitDescription* kind = findUnit(line.tokens[at].c_str());
     if (!kind) {
         p.fail(line.number, "unknown unit '" + line.tokens[at] + "'");
         return;

@@ -1,7 +1,8 @@
 // quorvel-render-song run as a user would: what it refuses before it renders,
 // that a write that fails or an interruption leaves what was there before and
-// nothing else, and the longest name. (Other whole renders are the sanitizer
-// run's and the capture's; two names for one file, the capture test's.)
+// nothing else, the longest name, and the demo's song compiled from its source
+// in the tool. (Other whole renders are the sanitizer run's and the capture's;
+// two names for one file, the capture test's.)
 #include "tests/support/tool_runs.h"
 
 #include <gtest/gtest.h>
@@ -80,4 +81,15 @@ TEST(RenderSong, WritesUnderTheLongestNamesAFileMayHave) {
     EXPECT_EQ(run.exitCode, 0) << run.out;
     EXPECT_EQ(folderEntries(folder.path),
               (std::vector<std::string>{"folder", stem + ".csv", stem + ".wav", "old.wav", "pipe"}));
+}
+
+// The demo's source compiled in the tool gives the built-in render bit for bit,
+// and the same source with its first output's gain changed does not.
+TEST(RenderSong, PlaysTheSongOfTheSourceItIsGiven) {
+    const ToolFolder folder;
+    const ShellRun run = folder.run("$TOOL a.wav --notes a.csv && $TOOL b.wav --song \"" DEMO_SONG_SOURCE
+                                    "\" --notes b.csv && cmp a.wav b.wav && cmp a.csv b.csv && "
+                                    "sed \"0,/gain=187/s//gain=186/\" \"" DEMO_SONG_SOURCE "\" > edited.txt && "
+                                    "$TOOL c.wav --song edited.txt && ! cmp -s a.wav c.wav");
+    EXPECT_EQ(run.exitCode, 0) << run.out;
 }

@@ -4,6 +4,7 @@
 #include "tools/song_compiler/song_compiler.h"
 
 #include "synth/synth_engine.h"
+#include "tests/support/tool_runs.h"
 
 #include <gtest/gtest.h>
 
@@ -161,6 +162,21 @@ TEST(SongCompiler, WarnsOfAnUnusualDriveAtItsLineAndTheSongPlays) {
     EXPECT_GT(energy, 1.0) << "the song's first row is silent";
 }
 
+// The tool given a song the validator refuses (the master pops an empty
+// stack) leaves no output, not even an earlier one, and nothing else.
+TEST(SongCompiler, TheToolLeavesNoOutputOfARefusedSong) {
+    std::vector<std::string> lines = smallSong();
+    *std::find(lines.begin(), lines.end(), "       mix selector=send") = "       stack operation=pop";
+    const ScratchFolder folder;
+    std::ofstream source(folder / "song.txt");
+    for (const std::string& line : lines) source << line << "\n";
+    source.close();
+    std::ofstream(folder / "out.cpp") << "// an earlier song\n";
+    const ShellRun run = shell("'" SONG_COMPILER_TOOL "' '" + folder / "song.txt" + "' '" + folder / "out.cpp" + "' s");
+    EXPECT_EQ(run.exitCode, 1) << run.out;
+    EXPECT_EQ(folderEntries(folder.path), std::vector<std::string>{"song.txt"});
+}
+
 // The tracks split into two groups that share nothing the frame's order
 // matters for; where they cannot, the song has no split routines.
 TEST(SongCompiler, SplitsTheTracksOnlyWhereTheyShareNothing) {
@@ -211,7 +227,7 @@ TEST(SongCompiler, SplitsTheTracksOnlyWhereTheyShareNothing) {
         ASSERT_TRUE(compile(lines, &song, &errors)) << c.name << ":\n" << errors;
         const TrackSplit split = splitTracks(song);
         EXPECT_EQ(!split.groupOfTrack.empty(), c.splits) << c.name;
-        EXPECT_EQ(songTablesSource(song, "song.txt").find("songMasterFrames,") != std::string::npos, c.splits)
+        EXPECT_EQ(songTablesSource(song, "song.txt", "song").find("songMasterFrames,") != std::string::npos, c.splits)
             << c.name;
         if (split.groupOfTrack.empty()) continue;
         ASSERT_EQ(split.groupOfTrack.size(), size_t(TRACK_COUNT)) << c.name;

@@ -1,5 +1,7 @@
 #include "tests/unit/synth/test_song_builder.h"
 
+#include "synth/unit_table.h"
+
 SongBuilder::SongBuilder()
     : patterns(ROWS_PER_PATTERN, 0), orderList(TRACK_COUNT * ORDER_POSITIONS, 0),
       lengths(delayLengths, delayLengths + DELAY_LENGTH_COUNT) {}
@@ -15,7 +17,7 @@ SongBuilder& SongBuilder::add(int instrument, const std::vector<int>& code) {
     for (auto at = code.begin(); at != code.end();) {
         const uint8_t opcode = static_cast<uint8_t>(*at++);
         units_[instrument].push_back(opcode);
-        for (int n = opcode < OP_COUNT ? UNIT_PARAM_BYTES[opcode] : 0; n > 0 && at != code.end(); --n)
+        for (int n = opcode < OP_COUNT ? unitParamBytes(opcode) : 0; n > 0 && at != code.end(); --n)
             params_[instrument].push_back(static_cast<uint8_t>(*at++));
     }
     return *this;

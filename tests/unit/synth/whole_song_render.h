@@ -27,7 +27,6 @@ struct WholeRender {
     // The bytes as a little-endian machine holds them: the samples as the
     // data of the render tool's WAV file.
     std::string samplesSha256() const { return sha256Hex(samples.data(), 4 * size_t(SONG_FRAMES) * 2); }
-    std::string traceSha256() const { return sha256Hex(trace.data(), 4 * trace.size()); }
 };
 
 inline WholeRender renderWholeSong(const Song& song) {
