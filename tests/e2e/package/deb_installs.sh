@@ -14,8 +14,8 @@ source "$(dirname "$0")/../support/e2e.sh"
 if [ $# -eq 1 ]; then
   root=$1
   cp "$QUORVEL_PACKAGE" "$root/tmp/quorvel.deb"
-  chroot "$root" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends /tmp/quorvel.deb \
-    >/dev/null || fail "apt-get install $QUORVEL_PACKAGE failed"
+  log=$(chroot "$root" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
+    /tmp/quorvel.deb 2>&1) || fail "apt-get install $QUORVEL_PACKAGE failed: $log"
   outside=$(chroot "$root" dpkg-query -L quorvel | grep -v -e '^/usr/' -e '^/usr$' -e '^/\.$' || true)
   [ -z "$outside" ] || fail "files outside /usr: $outside"
   entry=$root/usr/share/applications/quorvel.desktop
