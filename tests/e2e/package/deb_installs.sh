@@ -35,7 +35,7 @@ if [ $# -eq 1 ]; then
   printf '#!/bin/sh\nexec chroot "$QUORVEL_ROOT" "$QUORVEL_PROGRAM"\n' >"$launcher/quorvel"
   chmod +x "$launcher/quorvel"
   QUORVEL_BUILD_DIR=$launcher start_demo QUORVEL_ROOT="$root" QUORVEL_PROGRAM="$program"
-  trap 'kill -9 "$DEMO_PID" 2>/dev/null || true; rm -rf "$launcher"' EXIT
+  trap 'kill -9 "$DEMO_PID" 2>/dev/null || true; rm -rf "$launcher" "$DEMO_LOG"' EXIT
   answer_question Escape
   window=$(wait_for_window Quorvel app) || fail "no demo window after answering No: $(cat "$DEMO_LOG")"
   read -r width height _ _ < <(window_geometry "$window")
