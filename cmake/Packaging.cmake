@@ -10,6 +10,24 @@ foreach(size 16 32 48 64 128 256)
 endforeach()
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
+# The manual pages are written in markdown; pandoc turns them into roff, which
+# is compressed as Debian's tools do it (no name or time in the header).
+find_program(PANDOC pandoc REQUIRED)
+set(manual_pages)
+foreach(program quorvel quorvel-capture quorvel-render-song)
+  set(source ${PROJECT_SOURCE_DIR}/packaging/man/${program}.1.md)
+  set(roff ${PROJECT_BINARY_DIR}/man/${program}.1)
+  add_custom_command(OUTPUT ${roff}.gz
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${PROJECT_BINARY_DIR}/man
+    COMMAND ${PANDOC} --standalone --from markdown-smart --to man "--metadata=footer:Quorvel ${PROJECT_VERSION}"
+            --output ${roff} ${source}
+    COMMAND gzip -9nf ${roff}
+    DEPENDS ${source} VERBATIM)
+  list(APPEND manual_pages ${roff}.gz)
+endforeach()
+add_custom_target(quorvel_manual_pages ALL DEPENDS ${manual_pages})
+install(FILES ${manual_pages} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+
 set(CPACK_PACKAGE_NAME quorvel)
 set(CPACK_PACKAGE_VENDOR "The Quorvel developers")
 set(CPACK_PACKAGE_CONTACT "The Quorvel developers <developers@quorvel.org>")
@@ -29,6 +47,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION video)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# SDL opens libGL while the program runs, where the computed dependencies
+# cannot see it; without libGL and a driver the demo only shows its error box.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libgl1, libgl1-mesa-dri | libgl1-amber-dri")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 # The package is its own upstream (a native package): its changelog names this

@@ -14,6 +14,25 @@ release_epoch() {
   export SOURCE_DATE_EPOCH
 }
 
+# in_release_environment COMMAND...: runs COMMAND (a build) without what the
+# environment would give a fresh configuration: compilers, flags, a build type.
+in_release_environment() { (unset CC CXX CFLAGS CXXFLAGS CPPFLAGS LDFLAGS CMAKE_BUILD_TYPE && "$@"); }
+
+# A release build's configuration, after the arguments given (which may add
+# warnings): made afresh, so that what the folder's cache held does not count,
+# the sanitizers off; the build type is the build's own default.
+RELEASE_CONFIGURATION=(--fresh -DQUORVEL_TSAN=OFF -DQUORVEL_ASAN=OFF)
+
+# release_build FOLDER [CMAKE_ARGUMENT...]: the demo and the tools of this
+# checkout, configured for the release and built in FOLDER.
+release_build() {
+  local folder=$1
+  shift
+  in_release_environment cmake -S "$(dirname "${BASH_SOURCE[0]}")/.." -B "$folder" "$@" \
+    "${RELEASE_CONFIGURATION[@]}" -DQUORVEL_TESTS=OFF -DQUORVEL_BENCH=OFF >/dev/null &&
+    in_release_environment cmake --build "$folder" -j"$(nproc)"
+}
+
 # make_deb BUILD_DIR OUT_DIR: the Debian package of the build, by cpack.
 # (cpack makes the package's folders, and its members, as the umask says.)
 make_deb() {
