@@ -217,33 +217,59 @@ def sound_is_the_render():
         print(f"{SOUND_SECONDS} s of the song played bit for bit; {heard} frames heard in all")
 
 
-def escape_fades_then_asks_again():
-    """Escape starts the closing fade (the picture squeezes) and, once it is
-    over, the page asks the question again. At 10 frames a second the quit
-    comes at 2.1 s; at 2.5 s the picture is a fifth of its height."""
+def closing_fade(answer, leave, full_screen):
+    """Leaving the show starts the closing fade (the picture squeezes) and,
+    once it is over, the page asks the question again. At 10 frames a second
+    the quit comes at 2.1 s; at 2.5 s the picture is a fifth of its height."""
     with Server() as server, Browser() as browser:
         open_question(browser, server, "?fps=10&hold=2,2.5")
-        browser.click("#no")
-        browser.wait_for(120, "picture held at 2 s", "quorvel.holding === 2")
+        browser.click(answer)
+        browser.wait_for(120, "picture held at 2 s or the show's end", "quorvel.holding === 2 || quorvel.runs")
+        if browser.evaluate("quorvel.runs"):
+            fail("the show ended before 2 s")
+        shown = browser.evaluate("[document.fullscreenElement && document.fullscreenElement.id, canvas.width,"
+                                 " canvas.height, screen.width * devicePixelRatio, screen.height * devicePixelRatio,"
+                                 " innerWidth, innerHeight]")
+        x, y, width, height = browser.box("#canvas")
+        if full_screen:
+            if shown[0] != "stage" or shown[1:3] != shown[3:5]:
+                fail(f"full screen holds {shown[0]}, the canvas {shown[1]} x {shown[2]} on a {shown[3]} x {shown[4]}"
+                     " screen")
+            if x < 0 or y < 0 or x + width > shown[5] or y + height > shown[6] or \
+                    (width < shown[5] - 1 and height < shown[6] - 1):
+                fail(f"the canvas shown at {x}, {y}, {width} x {height} does not fill {shown[5]} x {shown[6]}")
+        elif shown[0]:
+            fail(f"{shown[0]} is in full screen")
         with tempfile.TemporaryDirectory() as folder:
             before_path, during_path = os.path.join(folder, "2.png"), os.path.join(folder, "2.5.png")
             with open(before_path, "wb") as file:
                 file.write(browser.screenshot("#canvas"))
-            browser.press_escape()
+            leave(browser)
             browser.evaluate("quorvel.resume()")
             browser.wait_for(120, "picture held at 2.5 s", "quorvel.holding === 2.5")
             if browser.evaluate("quorvel.state") != "running":
-                fail("the show ended at once on Escape")
+                fail("the show ended at once")
             with open(during_path, "wb") as file:
                 file.write(browser.screenshot("#canvas"))
             before, during = lit_rows(read_png(before_path)), lit_rows(read_png(during_path))
-        if not (before > WINDOW_HEIGHT / 2 and during < before / 2):
-            fail(f"lit rows {before} before Escape and {during} 0.4 s into the fade")
+        if not (before > height / 2 and during < before / 2):
+            fail(f"lit rows {before} of {height} before leaving and {during} 0.4 s into the fade")
         browser.evaluate("quorvel.resume()")
         browser.wait_for(60, "question again after the fade", "quorvel.state === 'asking' && quorvel.runs === 1")
-        if browser.evaluate("document.querySelector('canvas') !== null"):
-            fail("the canvas is still on the page")
-        print(f"lit rows {before} before Escape, {during} in the fade; then the question again")
+        if browser.evaluate("document.querySelector('canvas') !== null || document.fullscreenElement !== null"):
+            fail("the canvas or full screen is still there")
+        print(f"lit rows {before} before leaving, {during} in the fade; then the question again")
+
+
+def escape_fades_then_asks_again():
+    closing_fade("#no", lambda browser: browser.press_escape(), full_screen=False)
+
+
+def yes_fills_the_screen_then_leaving_fades():
+    """Yes (a trusted click, so the browser grants full screen): the stage in
+    full screen, the canvas the screen's size; leaving full screen then ends
+    the show as Escape does."""
+    closing_fade("#yes", lambda browser: browser.evaluate("document.exitFullscreen()"), full_screen=True)
 
 
 def without_webgl2_it_says_bang():
@@ -275,7 +301,8 @@ def zip_plays():
 
 
 TESTS = {f.__name__: f for f in (question_then_no, zip_plays, pictures_match_the_capture, sound_is_the_render,
-                                 escape_fades_then_asks_again, without_webgl2_it_says_bang)}
+                                 escape_fades_then_asks_again, yes_fills_the_screen_then_leaving_fades,
+                                 without_webgl2_it_says_bang)}
 
 if __name__ == "__main__":
     if len(sys.argv) != 2 or sys.argv[1] not in TESTS:
