@@ -2,14 +2,15 @@
 // module: the canvas, keys, the clock, the sound and the work between frames.
 // The C++ of this folder calls it through small EM_JS functions; the page
 // (index.html) hands in its part as Module.page: the question, the messages,
-// the place for the canvas, the audio context made in the answer's click, and
-// the fixed frame rate and holds a page may ask for.
+// the place for the canvas, the audio context made in an answer's click (one
+// for every run), and the fixed frame rate and holds a page may ask for.
 
 var QuorvelWeb = {
   page: Module['page'],
   messages: [],        // what the program has yet to hear of: 'escape', 'left full screen'
   listeners: [],       // [target, event, handler], removed at the end
   canvas: null,
+  background: null,    // the render task's channel, closed at the end
   fullscreen: false,
   ended: false,
   framesShown: 0,
@@ -89,7 +90,7 @@ var QuorvelWeb = {
 
   startBackground: function(routine, argument) {
     var run = wasmTable.get(routine);
-    var channel = new MessageChannel();
+    var channel = QuorvelWeb.background = new MessageChannel();
     channel.port1.onmessage = function() {
       if (QuorvelWeb.ended) return;
       var short = QuorvelWeb.wave.lead() < QuorvelWeb.LEAD_WANTED;
@@ -100,6 +101,16 @@ var QuorvelWeb = {
       if (more) channel.port2.postMessage(0);
     };
     channel.port2.postMessage(0);
+  },
+
+  // A port with a handler stays alive until it is closed, and with it
+  // everything its handler reaches: the whole run, its memory included.
+  stopBackground: function() {
+    var channel = QuorvelWeb.background;
+    QuorvelWeb.background = null;
+    if (!channel) return;
+    channel.port1.close();
+    channel.port2.close();
   },
 
   // ---- sound -----------------------------------------------------------------
@@ -116,12 +127,16 @@ var QuorvelWeb = {
     pending: [],
 
     open: function() {
-      var context = QuorvelWeb.page.audioContext;
+      var audio = QuorvelWeb.page.audio;
+      var context = audio.context;
       if (!context || !context.audioWorklet) return 0;
-      var source = '(' + QuorvelWeb.waveProcessor.toString() + ')();';
-      var url = URL.createObjectURL(new Blob([source], {type: 'text/javascript'}));
+      if (!audio.moduleLoaded) {
+        var source = '(' + QuorvelWeb.waveProcessor.toString() + ')();';
+        var url = URL.createObjectURL(new Blob([source], {type: 'text/javascript'}));
+        audio.moduleLoaded = context.audioWorklet.addModule(url).finally(function() { URL.revokeObjectURL(url); });
+      }
       var wave = QuorvelWeb.wave;
-      context.audioWorklet.addModule(url).then(function() {
+      audio.moduleLoaded.then(function() {
         if (QuorvelWeb.ended) return;
         wave.node = new AudioWorkletNode(context, 'quorvel-wave', {outputChannelCount: [2]});
         wave.node.port.onmessage = function(event) {
@@ -176,10 +191,17 @@ var QuorvelWeb = {
       wave.sent = ready;
     },
 
+    // A node lives on until its processor ends, and with it what its port's
+    // handler reaches: the whole run.
     close: function() {
       var wave = QuorvelWeb.wave;
-      if (wave.node) wave.node.disconnect();
+      if (wave.node) {
+        wave.node.disconnect();
+        wave.node.port.onmessage = null;
+        wave.node.port.postMessage({stop: true});
+      }
       wave.node = null;
+      wave.pending = [];
     },
   },
 
@@ -196,8 +218,17 @@ var QuorvelWeb = {
         this.underruns = 0;
         this.minimumLead = Infinity;  // frames in hand, at the worst moment of playback
         this.calls = 0;
+        this.stopped = false;
         var self = this;
         this.port.onmessage = function(event) {
+          // The end of a run. What the processor holds goes at once: this
+          // thread's garbage is collected on a schedule of its own.
+          if (event.data.stop) {
+            self.stopped = true;
+            self.chunks = [];
+            self.port.close();
+            return;
+          }
           if (event.data.total !== undefined) self.total = event.data.total;
           if (!event.data.left) return;
           self.chunks.push(event.data);
@@ -205,6 +236,7 @@ var QuorvelWeb = {
         };
       }
       process(inputs, outputs) {
+        if (this.stopped) return false;
         var left = outputs[0][0], right = outputs[0][1];
         var i = 0;
         var starting = this.played === 0 && this.queued < Math.min(22050, this.total);
@@ -248,6 +280,7 @@ var QuorvelWeb = {
   end: function(exitCode) {
     QuorvelWeb.ended = true;
     QuorvelWeb.report();
+    QuorvelWeb.stopBackground();
     QuorvelWeb.wave.close();
     QuorvelWeb.stopWindowSystem();
     QuorvelWeb.removeCanvas();

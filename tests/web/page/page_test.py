@@ -272,6 +272,67 @@ def yes_fills_the_screen_then_leaving_fades():
     closing_fade("#yes", lambda browser: browser.evaluate("document.exitFullscreen()"), full_screen=True)
 
 
+# Weak references to every WebAssembly memory and AudioContext the page makes,
+# so that the count of those still alive can be read without holding them.
+LIVE_TRACK = """
+(() => {
+  const track = window.liveTrack = {memories: [], contexts: []};
+  const alive = (list) => list.filter((reference) => reference.deref()).length;
+  track.count = () => [alive(track.memories), alive(track.contexts)];
+  const instantiate = WebAssembly.instantiate;
+  WebAssembly.instantiate = function (...args) {
+    return instantiate.apply(this, args).then((result) => {
+      for (const value of Object.values((result.instance || result).exports)) {
+        if (value instanceof WebAssembly.Memory) track.memories.push(new WeakRef(value));
+      }
+      return result;
+    });
+  };
+  window.AudioContext = class extends AudioContext {
+    constructor(...args) { super(...args); track.contexts.push(new WeakRef(this)); }
+  };
+})();
+"""
+VIEWINGS = 10
+MEMORY_GROWTH = 0.10
+
+
+def renderers_resident_mb(browser):
+    """Resident memory of the page renderers (not the browser's own interface)."""
+    total = 0
+    for process in browser.call("SystemInfo.getProcessInfo", session=False)["processInfo"]:
+        with open(f"/proc/{process['id']}/cmdline", "rb") as file:
+            if process["type"] != "renderer" or b"--top-chrome-webui" in file.read():
+                continue
+        with open(f"/proc/{process['id']}/statm") as file:
+            total += int(file.read().split()[1]) * os.sysconf("SC_PAGE_SIZE")
+    return total / (1 << 20)
+
+
+def repeated_viewings_are_let_go():
+    """Viewings that reach the music (past 12 s), each ended by Escape: during
+    each, after a forced garbage collection, the earlier ones hold nothing (one
+    WebAssembly memory, one AudioContext alive), and the renderers' memory
+    stays within 10% of the first viewing's."""
+    with Server() as server, Browser() as browser:
+        browser.call("Page.addScriptToEvaluateOnNewDocument", source=LIVE_TRACK)
+        open_question(browser, server)
+        first = None
+        for viewing in range(1, VIEWINGS + 1):
+            browser.click("#no")
+            browser.wait_for(60, f"music of viewing {viewing}", "quorvel.soundPlayed > 0")
+            browser.call("HeapProfiler.collectGarbage")
+            alive, resident = browser.evaluate("liveTrack.count()"), renderers_resident_mb(browser)
+            first = first or resident
+            print(f"viewing {viewing}: {resident:.0f} MB, alive {alive[0]} memories, {alive[1]} audio contexts")
+            if alive != [1, 1] or resident > first * (1 + MEMORY_GROWTH):
+                fail(f"viewing {viewing} holds {alive[0]} memories and {alive[1]} audio contexts, {resident:.0f} MB"
+                     f" after {first:.0f} MB in the first")
+            browser.press_escape()
+            browser.wait_for(60, f"question after viewing {viewing}",
+                             f"quorvel.state === 'asking' && quorvel.runs === {viewing}")
+
+
 def without_webgl2_it_says_bang():
     """With WebGL 2 turned off, No leads to "Something went bang..." and nothing else."""
     with Server() as server, Browser(("--disable-webgl2",)) as browser:
@@ -302,7 +363,7 @@ def zip_plays():
 
 TESTS = {f.__name__: f for f in (question_then_no, zip_plays, pictures_match_the_capture, sound_is_the_render,
                                  escape_fades_then_asks_again, yes_fills_the_screen_then_leaving_fades,
-                                 without_webgl2_it_says_bang)}
+                                 repeated_viewings_are_let_go, without_webgl2_it_says_bang)}
 
 if __name__ == "__main__":
     if len(sys.argv) != 2 or sys.argv[1] not in TESTS:
