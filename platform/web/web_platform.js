@@ -20,11 +20,15 @@ var QuorvelWeb = {
     QuorvelWeb.listeners.push([target, event, handler]);
   },
 
-  // Escape becomes the key message, as on a desktop; leaving full screen
-  // (which browsers do on Escape themselves) the close message.
+  // Escape becomes the key message, as on a desktop, and so does a tap on a
+  // touch screen, which has no Escape; leaving full screen (which browsers do
+  // on Escape themselves) the close message.
   startWindowSystem: function() {
     QuorvelWeb.listen(window, 'keydown', function(event) {
       if (event.key === 'Escape') QuorvelWeb.messages.push('escape');
+    });
+    QuorvelWeb.listen(window, 'pointerdown', function(event) {
+      if (event.pointerType === 'touch') QuorvelWeb.messages.push('escape');
     });
     QuorvelWeb.listen(document, 'fullscreenchange', function() {
       if (QuorvelWeb.fullscreen && !document.fullscreenElement) QuorvelWeb.messages.push('left full screen');

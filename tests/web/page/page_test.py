@@ -61,11 +61,49 @@ def question_then_no(folder=WEB_BUILD_DIR):
         print(f"from the click to the first frame: {seconds:.2f} s")
 
 
+# Windows smaller than the picture: a 1366 x 768 laptop's, less its browser,
+# and a phone's (with touch, which has no Escape: a tap ends the show).
+SMALL_WINDOWS = ((800, 600, False), (1366, 650, False), (390, 844, True))
+
+
+def small_windows_fit_the_picture():
+    """After No, the canvas is shown whole in a window smaller than it, in the
+    middle and with its shape; on a phone, a tap plays the closing fade."""
+    with Server() as server, Browser() as browser:
+        for width, height, phone in SMALL_WINDOWS:
+            browser.call("Emulation.setDeviceMetricsOverride", width=width, height=height, deviceScaleFactor=1,
+                         mobile=phone)
+            browser.call("Emulation.setTouchEmulationEnabled", enabled=phone, maxTouchPoints=5)
+            open_question(browser, server)
+            browser.click("#no")
+            browser.wait_for(120, "first frame after No", "quorvel.framesShown > 0")
+            x, y, shown_width, shown_height = browser.box("#canvas")
+            page = browser.evaluate("[innerWidth, innerHeight]")
+            if x < 0 or y < 0 or x + shown_width > page[0] + 1 or y + shown_height > page[1] + 1 or \
+                    min(page[0] - shown_width, page[1] - shown_height) > 1 or \
+                    abs(shown_width / shown_height - WINDOW_WIDTH / WINDOW_HEIGHT) > 0.01 or \
+                    abs(2 * x + shown_width - page[0]) > 1 or abs(2 * y + shown_height - page[1]) > 1:
+                fail(f"in a {page[0]} x {page[1]} page the canvas shows at {x}, {y}, {shown_width} x {shown_height}")
+            if phone:
+                for kind, points in (("touchStart", [{"x": page[0] / 2, "y": page[1] / 2}]), ("touchEnd", [])):
+                    browser.call("Input.dispatchTouchEvent", type=kind, touchPoints=points)
+                browser.wait_for(60, "question again after a tap", "quorvel.state === 'asking' && quorvel.runs")
+            print(f"{page[0]} x {page[1]}: the canvas shown at {x:.0f}, {y:.0f}, {shown_width:.0f} x {shown_height:.0f}")
+
+
 def lit_rows(png):
     """Rows of the picture with a pixel brighter than 40 in some channel."""
     width, height, pixels = png
     stride = 3 * width
     return sum(1 for row in range(height) if max(pixels[row * stride:(row + 1) * stride]) > 40)
+
+
+def lit_column_span(png):
+    """How many columns lie from the first to the last with a pixel brighter than 40."""
+    width, height, pixels = png
+    lit = [x for x in range(width) if any(max(pixels[3 * (y * width + x):3 * (y * width + x) + 3]) > 40
+                                          for y in range(0, height, 4))]
+    return lit[-1] - lit[0] + 1 if lit else 0
 
 
 # The pictures at these moments, against quorvel-capture's at the same size
@@ -252,6 +290,9 @@ def closing_fade(answer, leave, full_screen):
             with open(during_path, "wb") as file:
                 file.write(browser.screenshot("#canvas"))
             before, during = lit_rows(read_png(before_path)), lit_rows(read_png(during_path))
+            span = lit_column_span(read_png(before_path))
+        if full_screen and abs(span / height - shown[3] / shown[4]) > 0.02:
+            fail(f"the picture, {span} x {height} in full screen, lost the screen's shape {shown[3]} x {shown[4]}")
         if not (before > height / 2 and during < before / 2):
             fail(f"lit rows {before} of {height} before leaving and {during} 0.4 s into the fade")
         browser.evaluate("quorvel.resume()")
@@ -363,7 +404,8 @@ def zip_plays():
 
 TESTS = {f.__name__: f for f in (question_then_no, zip_plays, pictures_match_the_capture, sound_is_the_render,
                                  escape_fades_then_asks_again, yes_fills_the_screen_then_leaving_fades,
-                                 repeated_viewings_are_let_go, without_webgl2_it_says_bang)}
+                                 repeated_viewings_are_let_go, small_windows_fit_the_picture,
+                                 without_webgl2_it_says_bang)}
 
 if __name__ == "__main__":
     if len(sys.argv) != 2 or sys.argv[1] not in TESTS:
