@@ -7,6 +7,7 @@ wrong."""
 import base64
 import glob
 import os
+import shutil
 import struct
 import subprocess
 import sys
@@ -374,17 +375,39 @@ def repeated_viewings_are_let_go():
                              f"quorvel.state === 'asking' && quorvel.runs === {viewing}")
 
 
-def without_webgl2_it_says_bang():
-    """With WebGL 2 turned off, No leads to "Something went bang..." and nothing else."""
-    with Server() as server, Browser(("--disable-webgl2",)) as browser:
-        open_question(browser, server)
-        browser.click("#no")
-        browser.wait_for(60, "failure", "quorvel.state === 'failed'")
-        shown = browser.evaluate("document.body.innerText.trim()")
-        if shown != "Something went bang...":
-            fail(f"the page shows {shown!r}")
-        if browser.evaluate("document.querySelector('canvas') !== null || quorvel.runs !== 1"):
-            fail("something still runs")
+def without_the_program_file(folder):
+    """A copy of the page with quorvel.js and without quorvel.wasm."""
+    for name in ("index.html", "quorvel.js"):
+        shutil.copy(os.path.join(WEB_BUILD_DIR, name), folder)
+    return folder
+
+
+# Each start-up failure: the folder served (made in a scratch folder), the
+# browser's flags, whether the page is opened from its file, and the cause
+# said under the show's own headline.
+FAILURES = (
+    ("no WebGL 2", lambda _: WEB_BUILD_DIR, ("--disable-webgl2",), False, "this browser has no WebGL 2"),
+    ("no program file", without_the_program_file, (), False, "the program file could not be loaded"),
+    ("from a file", lambda _: WEB_BUILD_DIR, (), True, "open this page from a web server (scripts/serve-web)"),
+)
+
+
+def failures_say_why():
+    """A start-up failure shows "Something went bang..." with its cause in one
+    line under it, and nothing else runs."""
+    for name, served, flags, from_file, cause in FAILURES:
+        with tempfile.TemporaryDirectory() as scratch, Server(served(scratch)) as server, Browser(flags) as browser:
+            file_url = "file://" + os.path.abspath(os.path.join(WEB_BUILD_DIR, "index.html"))
+            browser.open(file_url if from_file else server.url)
+            browser.wait_for(60, f"question or failure ({name})", "window.quorvel && quorvel.state !== 'loading'")
+            if browser.evaluate("quorvel.state") == "asking":
+                browser.click("#no")
+            browser.wait_for(60, f"failure ({name})", "quorvel.state === 'failed'")
+            shown = browser.evaluate("document.body.innerText.trim().split(/\\n+/)")
+            if shown != ["Something went bang...", cause]:
+                fail(f"{name}: the page shows {shown}")
+            if browser.evaluate("document.querySelector('canvas') !== null || quorvel.runs > 1"):
+                fail(f"{name}: something still runs")
 
 
 def zip_plays():
@@ -405,7 +428,7 @@ def zip_plays():
 TESTS = {f.__name__: f for f in (question_then_no, zip_plays, pictures_match_the_capture, sound_is_the_render,
                                  escape_fades_then_asks_again, yes_fills_the_screen_then_leaving_fades,
                                  repeated_viewings_are_let_go, small_windows_fit_the_picture,
-                                 without_webgl2_it_says_bang)}
+                                 failures_say_why)}
 
 if __name__ == "__main__":
     if len(sys.argv) != 2 or sys.argv[1] not in TESTS:
