@@ -262,7 +262,7 @@ def closing_fade(answer, leave, full_screen):
     the quit comes at 2.1 s; at 2.5 s the picture is a fifth of its height."""
     with Server() as server, Browser() as browser:
         open_question(browser, server, "?fps=10&hold=2,2.5")
-        browser.click(answer)
+        answer(browser)
         browser.wait_for(120, "picture held at 2 s or the show's end", "quorvel.holding === 2 || quorvel.runs")
         if browser.evaluate("quorvel.runs"):
             fail("the show ended before 2 s")
@@ -304,14 +304,16 @@ def closing_fade(answer, leave, full_screen):
 
 
 def escape_fades_then_asks_again():
-    closing_fade("#no", lambda browser: browser.press_escape(), full_screen=False)
+    closing_fade(lambda browser: browser.click("#no"), lambda browser: browser.press_escape(), full_screen=False)
 
 
 def yes_fills_the_screen_then_leaving_fades():
-    """Yes (a trusted click, so the browser grants full screen): the stage in
-    full screen, the canvas the screen's size; leaving full screen then ends
-    the show as Escape does."""
-    closing_fade("#yes", lambda browser: browser.evaluate("document.exitFullscreen()"), full_screen=True)
+    """Yes, by a trusted click and by Return (the question has focus on Yes, as
+    on a desktop; both let the browser grant full screen): the stage in full
+    screen, the canvas the screen's size; leaving full screen then ends the
+    show as Escape does."""
+    for answer in (lambda browser: browser.click("#yes"), lambda browser: browser.press_return()):
+        closing_fade(answer, lambda browser: browser.evaluate("document.exitFullscreen()"), full_screen=True)
 
 
 # Weak references to every WebAssembly memory and AudioContext the page makes,
