@@ -130,15 +130,21 @@ var QuorvelWeb = {
     sent: 0, played: 0, underruns: 0, minimumLead: Infinity,
     pending: [],
 
+    // At the answer: the module takes a while to load, and the music's start
+    // would wait for it.
+    loadModule: function() {
+      var audio = QuorvelWeb.page.audio;
+      if (audio.moduleLoaded || !audio.context || !audio.context.audioWorklet) return;
+      var source = '(' + QuorvelWeb.waveProcessor.toString() + ')();';
+      var url = URL.createObjectURL(new Blob([source], {type: 'text/javascript'}));
+      audio.moduleLoaded = audio.context.audioWorklet.addModule(url).finally(function() { URL.revokeObjectURL(url); });
+    },
+
     open: function() {
       var audio = QuorvelWeb.page.audio;
       var context = audio.context;
       if (!context || !context.audioWorklet) return 0;
-      if (!audio.moduleLoaded) {
-        var source = '(' + QuorvelWeb.waveProcessor.toString() + ')();';
-        var url = URL.createObjectURL(new Blob([source], {type: 'text/javascript'}));
-        audio.moduleLoaded = context.audioWorklet.addModule(url).finally(function() { URL.revokeObjectURL(url); });
-      }
+      QuorvelWeb.wave.loadModule();
       var wave = QuorvelWeb.wave;
       audio.moduleLoaded.then(function() {
         if (QuorvelWeb.ended) return;

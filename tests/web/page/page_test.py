@@ -159,6 +159,7 @@ SOUND_TAP = """
   const tapModule = URL.createObjectURL(new Blob([source], {type: 'text/javascript'}));
   const addModule = AudioWorklet.prototype.addModule;
   AudioWorklet.prototype.addModule = function (url, options) {
+    tap.moduleAt = tap.moduleAt || performance.now();
     return addModule.call(this, tapModule).then(() => addModule.call(this, url, options));
   };
   const connect = AudioNode.prototype.connect;
@@ -210,7 +211,8 @@ def zero_samples(data):
 
 def sound_is_the_render():
     """What the page played, tapped on its way to the speakers, is the song's
-    render bit for bit for 15 s, with no underrun; Escape stops it."""
+    render bit for bit for 15 s, with no underrun; Escape stops it. The sound's
+    module is loaded at the answer, not at the music's start."""
     with tempfile.TemporaryDirectory() as folder:
         reference = os.path.join(folder, "song.wav")
         if subprocess.run([os.path.join(BUILD_DIR, "quorvel-render-song"), reference], stdout=subprocess.DEVNULL,
@@ -228,6 +230,9 @@ def sound_is_the_render():
             print(f"underruns {underruns}, the render at least {lead / SAMPLE_RATE:.2f} s ahead of playback")
             if underruns:
                 fail(f"{underruns} underruns")
+            module_seconds = browser.evaluate("(soundTap.moduleAt - quorvel.answeredAt) / 1000")
+            if module_seconds > 1:
+                fail(f"the sound's module was loaded {module_seconds:.2f} s after the answer, not at it")
             tapped_frames = browser.evaluate("soundTap.frames")
             tapped = base64.b64decode(browser.evaluate(f"{READ_TAP}({tapped_frames})", seconds=120))
             browser.press_escape()
