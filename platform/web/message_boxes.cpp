@@ -9,7 +9,9 @@
 
 // clang-format off
 EM_ASYNC_JS(int, quorvelAsk, (const char* text, const char* caption), {
-    return (await QuorvelWeb.page.ask(UTF8ToString(text), UTF8ToString(caption))) ? 1 : 0;
+    var yes = await QuorvelWeb.page.ask(UTF8ToString(text), UTF8ToString(caption));
+    QuorvelWeb.wave.loadModule();
+    return yes ? 1 : 0;
 });
 EM_JS(void, quorvelShowMessage, (const char* text, int warning), {
     QuorvelWeb.page.showMessage(UTF8ToString(text), warning !== 0);

@@ -2,14 +2,15 @@
 // module: the canvas, keys, the clock, the sound and the work between frames.
 // The C++ of this folder calls it through small EM_JS functions; the page
 // (index.html) hands in its part as Module.page: the question, the messages,
-// the place for the canvas, the audio context made in the answer's click, and
-// the fixed frame rate and holds a page may ask for.
+// the place for the canvas, the audio context made in an answer's click (one
+// for every run), and the fixed frame rate and holds a page may ask for.
 
 var QuorvelWeb = {
   page: Module['page'],
   messages: [],        // what the program has yet to hear of: 'escape', 'left full screen'
   listeners: [],       // [target, event, handler], removed at the end
   canvas: null,
+  background: null,    // the render task's channel, closed at the end
   fullscreen: false,
   ended: false,
   framesShown: 0,
@@ -19,11 +20,15 @@ var QuorvelWeb = {
     QuorvelWeb.listeners.push([target, event, handler]);
   },
 
-  // Escape becomes the key message, as on a desktop; leaving full screen
-  // (which browsers do on Escape themselves) the close message.
+  // Escape becomes the key message, as on a desktop, and so does a tap on a
+  // touch screen, which has no Escape; leaving full screen (which browsers do
+  // on Escape themselves) the close message.
   startWindowSystem: function() {
     QuorvelWeb.listen(window, 'keydown', function(event) {
       if (event.key === 'Escape') QuorvelWeb.messages.push('escape');
+    });
+    QuorvelWeb.listen(window, 'pointerdown', function(event) {
+      if (event.pointerType === 'touch') QuorvelWeb.messages.push('escape');
     });
     QuorvelWeb.listen(document, 'fullscreenchange', function() {
       if (QuorvelWeb.fullscreen && !document.fullscreenElement) QuorvelWeb.messages.push('left full screen');
@@ -89,7 +94,7 @@ var QuorvelWeb = {
 
   startBackground: function(routine, argument) {
     var run = wasmTable.get(routine);
-    var channel = new MessageChannel();
+    var channel = QuorvelWeb.background = new MessageChannel();
     channel.port1.onmessage = function() {
       if (QuorvelWeb.ended) return;
       var short = QuorvelWeb.wave.lead() < QuorvelWeb.LEAD_WANTED;
@@ -100,6 +105,16 @@ var QuorvelWeb = {
       if (more) channel.port2.postMessage(0);
     };
     channel.port2.postMessage(0);
+  },
+
+  // A port with a handler stays alive until it is closed, and with it
+  // everything its handler reaches: the whole run, its memory included.
+  stopBackground: function() {
+    var channel = QuorvelWeb.background;
+    QuorvelWeb.background = null;
+    if (!channel) return;
+    channel.port1.close();
+    channel.port2.close();
   },
 
   // ---- sound -----------------------------------------------------------------
@@ -115,13 +130,23 @@ var QuorvelWeb = {
     sent: 0, played: 0, underruns: 0, minimumLead: Infinity,
     pending: [],
 
-    open: function() {
-      var context = QuorvelWeb.page.audioContext;
-      if (!context || !context.audioWorklet) return 0;
+    // At the answer: the module takes a while to load, and the music's start
+    // would wait for it.
+    loadModule: function() {
+      var audio = QuorvelWeb.page.audio;
+      if (audio.moduleLoaded || !audio.context || !audio.context.audioWorklet) return;
       var source = '(' + QuorvelWeb.waveProcessor.toString() + ')();';
       var url = URL.createObjectURL(new Blob([source], {type: 'text/javascript'}));
+      audio.moduleLoaded = audio.context.audioWorklet.addModule(url).finally(function() { URL.revokeObjectURL(url); });
+    },
+
+    open: function() {
+      var audio = QuorvelWeb.page.audio;
+      var context = audio.context;
+      if (!context || !context.audioWorklet) return 0;
+      QuorvelWeb.wave.loadModule();
       var wave = QuorvelWeb.wave;
-      context.audioWorklet.addModule(url).then(function() {
+      audio.moduleLoaded.then(function() {
         if (QuorvelWeb.ended) return;
         wave.node = new AudioWorkletNode(context, 'quorvel-wave', {outputChannelCount: [2]});
         wave.node.port.onmessage = function(event) {
@@ -176,10 +201,17 @@ var QuorvelWeb = {
       wave.sent = ready;
     },
 
+    // A node lives on until its processor ends, and with it what its port's
+    // handler reaches: the whole run.
     close: function() {
       var wave = QuorvelWeb.wave;
-      if (wave.node) wave.node.disconnect();
+      if (wave.node) {
+        wave.node.disconnect();
+        wave.node.port.onmessage = null;
+        wave.node.port.postMessage({stop: true});
+      }
       wave.node = null;
+      wave.pending = [];
     },
   },
 
@@ -196,8 +228,17 @@ var QuorvelWeb = {
         this.underruns = 0;
         this.minimumLead = Infinity;  // frames in hand, at the worst moment of playback
         this.calls = 0;
+        this.stopped = false;
         var self = this;
         this.port.onmessage = function(event) {
+          // The end of a run. What the processor holds goes at once: this
+          // thread's garbage is collected on a schedule of its own.
+          if (event.data.stop) {
+            self.stopped = true;
+            self.chunks = [];
+            self.port.close();
+            return;
+          }
           if (event.data.total !== undefined) self.total = event.data.total;
           if (!event.data.left) return;
           self.chunks.push(event.data);
@@ -205,6 +246,7 @@ var QuorvelWeb = {
         };
       }
       process(inputs, outputs) {
+        if (this.stopped) return false;
         var left = outputs[0][0], right = outputs[0][1];
         var i = 0;
         var starting = this.played === 0 && this.queued < Math.min(22050, this.total);
@@ -248,6 +290,7 @@ var QuorvelWeb = {
   end: function(exitCode) {
     QuorvelWeb.ended = true;
     QuorvelWeb.report();
+    QuorvelWeb.stopBackground();
     QuorvelWeb.wave.close();
     QuorvelWeb.stopWindowSystem();
     QuorvelWeb.removeCanvas();

@@ -26,6 +26,7 @@ EM_JS(void, quorvelCreateCanvas, (int width, int height, int hidden), {
     QuorvelWeb.createCanvas(width, height, hidden);
 });
 EM_JS(void, quorvelRemoveCanvas, (), { QuorvelWeb.removeCanvas(); });
+EM_JS(void, quorvelNoWebGl2, (), { QuorvelWeb.page.failureCause = 'this browser has no WebGL 2'; });
 EM_ASYNC_JS(void, quorvelNextFrame, (), { await QuorvelWeb.nextFrame(); });
 // clang-format on
 
@@ -108,7 +109,10 @@ PlatformGlContext* platformCreateGlContext(PlatformSurface*) {
     attributes.antialias = EM_FALSE;
     const EMSCRIPTEN_WEBGL_CONTEXT_HANDLE context = emscripten_webgl_create_context("#canvas", &attributes);
     // Without WebGL 2 there is no context, and start-up fails.
-    if (context <= 0) return nullptr;
+    if (context <= 0) {
+        quorvelNoWebGl2();
+        return nullptr;
+    }
     resetGl11State();
     resetGl11Programs();
     return reinterpret_cast<PlatformGlContext*>(context);

@@ -7,6 +7,7 @@ wrong."""
 import base64
 import glob
 import os
+import shutil
 import struct
 import subprocess
 import sys
@@ -61,11 +62,49 @@ def question_then_no(folder=WEB_BUILD_DIR):
         print(f"from the click to the first frame: {seconds:.2f} s")
 
 
+# Windows smaller than the picture: a 1366 x 768 laptop's, less its browser,
+# and a phone's (with touch, which has no Escape: a tap ends the show).
+SMALL_WINDOWS = ((800, 600, False), (1366, 650, False), (390, 844, True))
+
+
+def small_windows_fit_the_picture():
+    """After No, the canvas is shown whole in a window smaller than it, in the
+    middle and with its shape; on a phone, a tap plays the closing fade."""
+    with Server() as server, Browser() as browser:
+        for width, height, phone in SMALL_WINDOWS:
+            browser.call("Emulation.setDeviceMetricsOverride", width=width, height=height, deviceScaleFactor=1,
+                         mobile=phone)
+            browser.call("Emulation.setTouchEmulationEnabled", enabled=phone, maxTouchPoints=5)
+            open_question(browser, server)
+            browser.click("#no")
+            browser.wait_for(120, "first frame after No", "quorvel.framesShown > 0")
+            x, y, shown_width, shown_height = browser.box("#canvas")
+            page = browser.evaluate("[innerWidth, innerHeight]")
+            if x < 0 or y < 0 or x + shown_width > page[0] + 1 or y + shown_height > page[1] + 1 or \
+                    min(page[0] - shown_width, page[1] - shown_height) > 1 or \
+                    abs(shown_width / shown_height - WINDOW_WIDTH / WINDOW_HEIGHT) > 0.01 or \
+                    abs(2 * x + shown_width - page[0]) > 1 or abs(2 * y + shown_height - page[1]) > 1:
+                fail(f"in a {page[0]} x {page[1]} page the canvas shows at {x}, {y}, {shown_width} x {shown_height}")
+            if phone:
+                for kind, points in (("touchStart", [{"x": page[0] / 2, "y": page[1] / 2}]), ("touchEnd", [])):
+                    browser.call("Input.dispatchTouchEvent", type=kind, touchPoints=points)
+                browser.wait_for(60, "question again after a tap", "quorvel.state === 'asking' && quorvel.runs")
+            print(f"{page[0]} x {page[1]}: the canvas shown at {x:.0f}, {y:.0f}, {shown_width:.0f} x {shown_height:.0f}")
+
+
 def lit_rows(png):
     """Rows of the picture with a pixel brighter than 40 in some channel."""
     width, height, pixels = png
     stride = 3 * width
     return sum(1 for row in range(height) if max(pixels[row * stride:(row + 1) * stride]) > 40)
+
+
+def lit_column_span(png):
+    """How many columns lie from the first to the last with a pixel brighter than 40."""
+    width, height, pixels = png
+    lit = [x for x in range(width) if any(max(pixels[3 * (y * width + x):3 * (y * width + x) + 3]) > 40
+                                          for y in range(0, height, 4))]
+    return lit[-1] - lit[0] + 1 if lit else 0
 
 
 # The pictures at these moments, against quorvel-capture's at the same size
@@ -120,6 +159,7 @@ SOUND_TAP = """
   const tapModule = URL.createObjectURL(new Blob([source], {type: 'text/javascript'}));
   const addModule = AudioWorklet.prototype.addModule;
   AudioWorklet.prototype.addModule = function (url, options) {
+    tap.moduleAt = tap.moduleAt || performance.now();
     return addModule.call(this, tapModule).then(() => addModule.call(this, url, options));
   };
   const connect = AudioNode.prototype.connect;
@@ -171,7 +211,8 @@ def zero_samples(data):
 
 def sound_is_the_render():
     """What the page played, tapped on its way to the speakers, is the song's
-    render bit for bit for 15 s, with no underrun; Escape stops it."""
+    render bit for bit for 15 s, with no underrun; Escape stops it. The sound's
+    module is loaded at the answer, not at the music's start."""
     with tempfile.TemporaryDirectory() as folder:
         reference = os.path.join(folder, "song.wav")
         if subprocess.run([os.path.join(BUILD_DIR, "quorvel-render-song"), reference], stdout=subprocess.DEVNULL,
@@ -189,6 +230,9 @@ def sound_is_the_render():
             print(f"underruns {underruns}, the render at least {lead / SAMPLE_RATE:.2f} s ahead of playback")
             if underruns:
                 fail(f"{underruns} underruns")
+            module_seconds = browser.evaluate("(soundTap.moduleAt - quorvel.answeredAt) / 1000")
+            if module_seconds > 1:
+                fail(f"the sound's module was loaded {module_seconds:.2f} s after the answer, not at it")
             tapped_frames = browser.evaluate("soundTap.frames")
             tapped = base64.b64decode(browser.evaluate(f"{READ_TAP}({tapped_frames})", seconds=120))
             browser.press_escape()
@@ -217,46 +261,160 @@ def sound_is_the_render():
         print(f"{SOUND_SECONDS} s of the song played bit for bit; {heard} frames heard in all")
 
 
-def escape_fades_then_asks_again():
-    """Escape starts the closing fade (the picture squeezes) and, once it is
-    over, the page asks the question again. At 10 frames a second the quit
-    comes at 2.1 s; at 2.5 s the picture is a fifth of its height."""
+def closing_fade(answer, leave, full_screen):
+    """Leaving the show starts the closing fade (the picture squeezes) and,
+    once it is over, the page asks the question again. At 10 frames a second
+    the quit comes at 2.1 s; at 2.5 s the picture is a fifth of its height."""
     with Server() as server, Browser() as browser:
         open_question(browser, server, "?fps=10&hold=2,2.5")
-        browser.click("#no")
-        browser.wait_for(120, "picture held at 2 s", "quorvel.holding === 2")
+        answer(browser)
+        browser.wait_for(120, "picture held at 2 s or the show's end", "quorvel.holding === 2 || quorvel.runs")
+        if browser.evaluate("quorvel.runs"):
+            fail("the show ended before 2 s")
+        shown = browser.evaluate("[document.fullscreenElement && document.fullscreenElement.id, canvas.width,"
+                                 " canvas.height, screen.width * devicePixelRatio, screen.height * devicePixelRatio,"
+                                 " innerWidth, innerHeight]")
+        x, y, width, height = browser.box("#canvas")
+        if full_screen:
+            if shown[0] != "stage" or shown[1:3] != shown[3:5]:
+                fail(f"full screen holds {shown[0]}, the canvas {shown[1]} x {shown[2]} on a {shown[3]} x {shown[4]}"
+                     " screen")
+            if x < 0 or y < 0 or x + width > shown[5] or y + height > shown[6] or \
+                    (width < shown[5] - 1 and height < shown[6] - 1):
+                fail(f"the canvas shown at {x}, {y}, {width} x {height} does not fill {shown[5]} x {shown[6]}")
+        elif shown[0]:
+            fail(f"{shown[0]} is in full screen")
         with tempfile.TemporaryDirectory() as folder:
             before_path, during_path = os.path.join(folder, "2.png"), os.path.join(folder, "2.5.png")
             with open(before_path, "wb") as file:
                 file.write(browser.screenshot("#canvas"))
-            browser.press_escape()
+            leave(browser)
             browser.evaluate("quorvel.resume()")
             browser.wait_for(120, "picture held at 2.5 s", "quorvel.holding === 2.5")
             if browser.evaluate("quorvel.state") != "running":
-                fail("the show ended at once on Escape")
+                fail("the show ended at once")
             with open(during_path, "wb") as file:
                 file.write(browser.screenshot("#canvas"))
             before, during = lit_rows(read_png(before_path)), lit_rows(read_png(during_path))
-        if not (before > WINDOW_HEIGHT / 2 and during < before / 2):
-            fail(f"lit rows {before} before Escape and {during} 0.4 s into the fade")
+            span = lit_column_span(read_png(before_path))
+        if full_screen and abs(span / height - shown[3] / shown[4]) > 0.02:
+            fail(f"the picture, {span} x {height} in full screen, lost the screen's shape {shown[3]} x {shown[4]}")
+        if not (before > height / 2 and during < before / 2):
+            fail(f"lit rows {before} of {height} before leaving and {during} 0.4 s into the fade")
         browser.evaluate("quorvel.resume()")
         browser.wait_for(60, "question again after the fade", "quorvel.state === 'asking' && quorvel.runs === 1")
-        if browser.evaluate("document.querySelector('canvas') !== null"):
-            fail("the canvas is still on the page")
-        print(f"lit rows {before} before Escape, {during} in the fade; then the question again")
+        if browser.evaluate("document.querySelector('canvas') !== null || document.fullscreenElement !== null"):
+            fail("the canvas or full screen is still there")
+        print(f"lit rows {before} before leaving, {during} in the fade; then the question again")
 
 
-def without_webgl2_it_says_bang():
-    """With WebGL 2 turned off, No leads to "Something went bang..." and nothing else."""
-    with Server() as server, Browser(("--disable-webgl2",)) as browser:
+def escape_fades_then_asks_again():
+    closing_fade(lambda browser: browser.click("#no"), lambda browser: browser.press_escape(), full_screen=False)
+
+
+def yes_fills_the_screen_then_leaving_fades():
+    """Yes, by a trusted click and by Return (the question has focus on Yes, as
+    on a desktop; both let the browser grant full screen): the stage in full
+    screen, the canvas the screen's size; leaving full screen then ends the
+    show as Escape does."""
+    for answer in (lambda browser: browser.click("#yes"), lambda browser: browser.press_return()):
+        closing_fade(answer, lambda browser: browser.evaluate("document.exitFullscreen()"), full_screen=True)
+
+
+# Weak references to every WebAssembly memory and AudioContext the page makes,
+# so that the count of those still alive can be read without holding them.
+LIVE_TRACK = """
+(() => {
+  const track = window.liveTrack = {memories: [], contexts: []};
+  const alive = (list) => list.filter((reference) => reference.deref()).length;
+  track.count = () => [alive(track.memories), alive(track.contexts)];
+  const instantiate = WebAssembly.instantiate;
+  WebAssembly.instantiate = function (...args) {
+    return instantiate.apply(this, args).then((result) => {
+      for (const value of Object.values((result.instance || result).exports)) {
+        if (value instanceof WebAssembly.Memory) track.memories.push(new WeakRef(value));
+      }
+      return result;
+    });
+  };
+  window.AudioContext = class extends AudioContext {
+    constructor(...args) { super(...args); track.contexts.push(new WeakRef(this)); }
+  };
+})();
+"""
+VIEWINGS = 10
+MEMORY_GROWTH = 0.10
+
+
+def renderers_resident_mb(browser):
+    """Resident memory of the page renderers (not the browser's own interface)."""
+    total = 0
+    for process in browser.call("SystemInfo.getProcessInfo", session=False)["processInfo"]:
+        with open(f"/proc/{process['id']}/cmdline", "rb") as file:
+            if process["type"] != "renderer" or b"--top-chrome-webui" in file.read():
+                continue
+        with open(f"/proc/{process['id']}/statm") as file:
+            total += int(file.read().split()[1]) * os.sysconf("SC_PAGE_SIZE")
+    return total / (1 << 20)
+
+
+def repeated_viewings_are_let_go():
+    """Viewings that reach the music (past 12 s), each ended by Escape: during
+    each, after a forced garbage collection, the earlier ones hold nothing (one
+    WebAssembly memory, one AudioContext alive), and the renderers' memory
+    stays within 10% of the first viewing's."""
+    with Server() as server, Browser() as browser:
+        browser.call("Page.addScriptToEvaluateOnNewDocument", source=LIVE_TRACK)
         open_question(browser, server)
-        browser.click("#no")
-        browser.wait_for(60, "failure", "quorvel.state === 'failed'")
-        shown = browser.evaluate("document.body.innerText.trim()")
-        if shown != "Something went bang...":
-            fail(f"the page shows {shown!r}")
-        if browser.evaluate("document.querySelector('canvas') !== null || quorvel.runs !== 1"):
-            fail("something still runs")
+        first = None
+        for viewing in range(1, VIEWINGS + 1):
+            browser.click("#no")
+            browser.wait_for(60, f"music of viewing {viewing}", "quorvel.soundPlayed > 0")
+            browser.call("HeapProfiler.collectGarbage")
+            alive, resident = browser.evaluate("liveTrack.count()"), renderers_resident_mb(browser)
+            first = first or resident
+            print(f"viewing {viewing}: {resident:.0f} MB, alive {alive[0]} memories, {alive[1]} audio contexts")
+            if alive != [1, 1] or resident > first * (1 + MEMORY_GROWTH):
+                fail(f"viewing {viewing} holds {alive[0]} memories and {alive[1]} audio contexts, {resident:.0f} MB"
+                     f" after {first:.0f} MB in the first")
+            browser.press_escape()
+            browser.wait_for(60, f"question after viewing {viewing}",
+                             f"quorvel.state === 'asking' && quorvel.runs === {viewing}")
+
+
+def without_the_program_file(folder):
+    """A copy of the page with quorvel.js and without quorvel.wasm."""
+    for name in ("index.html", "quorvel.js"):
+        shutil.copy(os.path.join(WEB_BUILD_DIR, name), folder)
+    return folder
+
+
+# Each start-up failure: the folder served (made in a scratch folder), the
+# browser's flags, whether the page is opened from its file, and the cause
+# said under the show's own headline.
+FAILURES = (
+    ("no WebGL 2", lambda _: WEB_BUILD_DIR, ("--disable-webgl2",), False, "this browser has no WebGL 2"),
+    ("no program file", without_the_program_file, (), False, "the program file could not be loaded"),
+    ("from a file", lambda _: WEB_BUILD_DIR, (), True, "open this page from a web server (scripts/serve-web)"),
+)
+
+
+def failures_say_why():
+    """A start-up failure shows "Something went bang..." with its cause in one
+    line under it, and nothing else runs."""
+    for name, served, flags, from_file, cause in FAILURES:
+        with tempfile.TemporaryDirectory() as scratch, Server(served(scratch)) as server, Browser(flags) as browser:
+            file_url = "file://" + os.path.abspath(os.path.join(WEB_BUILD_DIR, "index.html"))
+            browser.open(file_url if from_file else server.url)
+            browser.wait_for(60, f"question or failure ({name})", "window.quorvel && quorvel.state !== 'loading'")
+            if browser.evaluate("quorvel.state") == "asking":
+                browser.click("#no")
+            browser.wait_for(60, f"failure ({name})", "quorvel.state === 'failed'")
+            shown = browser.evaluate("document.body.innerText.trim().split(/\\n+/)")
+            if shown != ["Something went bang...", cause]:
+                fail(f"{name}: the page shows {shown}")
+            if browser.evaluate("document.querySelector('canvas') !== null || quorvel.runs > 1"):
+                fail(f"{name}: something still runs")
 
 
 def zip_plays():
@@ -275,7 +433,9 @@ def zip_plays():
 
 
 TESTS = {f.__name__: f for f in (question_then_no, zip_plays, pictures_match_the_capture, sound_is_the_render,
-                                 escape_fades_then_asks_again, without_webgl2_it_says_bang)}
+                                 escape_fades_then_asks_again, yes_fills_the_screen_then_leaving_fades,
+                                 repeated_viewings_are_let_go, small_windows_fit_the_picture,
+                                 failures_say_why)}
 
 if __name__ == "__main__":
     if len(sys.argv) != 2 or sys.argv[1] not in TESTS:

@@ -188,6 +188,10 @@ class Browser:
         for kind in ("rawKeyDown", "keyUp"):
             self.call("Input.dispatchKeyEvent", type=kind, key="Escape", code="Escape", windowsVirtualKeyCode=27)
 
+    def press_return(self):
+        for kind, text in (("keyDown", "\r"), ("keyUp", "")):
+            self.call("Input.dispatchKeyEvent", type=kind, key="Enter", code="Enter", windowsVirtualKeyCode=13, text=text)
+
     def screenshot(self, selector):
         """PNG bytes of the element's box, at one pixel a CSS pixel."""
         x, y, width, height = self.box(selector)
