@@ -42,8 +42,9 @@ target_link_options(quorvel PRIVATE
 set_property(TARGET quorvel APPEND PROPERTY LINK_DEPENDS ${PROJECT_SOURCE_DIR}/platform/web/web_platform.js)
 configure_file(${PROJECT_SOURCE_DIR}/platform/web/index.html ${PROJECT_BINARY_DIR}/index.html COPYONLY)
 
-# quorvel-render-song for node, writing its files where it is told.
-foreach(tool float_wav output_place progress_bar render_song)
+# quorvel-render-song for node, writing its files where it is told (with the
+# song compiler's library, for --song).
+foreach(tool float_wav output_place progress_bar song_compiler render_song)
   add_subdirectory(tools/${tool})
 endforeach()
 target_link_options(quorvel-render-song PRIVATE -sENVIRONMENT=node -sNODERAWFS=1 -sINITIAL_MEMORY=256MB
