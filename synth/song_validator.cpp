@@ -202,11 +202,14 @@ int checkInstruments(Walk& walk) {
 }  // namespace
 
 const char* unitName(uint8_t opcode) {
-    static const char* const names[OP_COUNT] = {
-        "OP_END",   "OP_ENVELOPE", "OP_OSCILLATOR", "OP_FILTER", "OP_SHAPER", "OP_DELAY",
-        "OP_STACK", "OP_STORE",    "OP_PAN",        "OP_OUTPUT", "OP_MIX",    "OP_STORE_REMOTE",
-    };
-    return opcode < OP_COUNT ? names[opcode] : "opcode?";
+    switch (opcode) {
+    case OP_END: return "OP_END";
+#define SYNTH_OPCODE_NAME(NAME, code, Kind, member) \
+    case OP_##NAME: return "OP_" #NAME;
+        SYNTH_UNIT_KINDS(SYNTH_OPCODE_NAME, SYNTH_OPCODE_NAME)
+#undef SYNTH_OPCODE_NAME
+    }
+    return "opcode?";
 }
 
 int validateSong(const Song& song, SongFault* fault, SongWarnings* warnings) {

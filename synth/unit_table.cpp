@@ -5,7 +5,7 @@
 namespace {
 
 // By opcode; row 0 (OP_END) is the list's end mark, no unit.
-const UnitDescription UNITS[OP_COUNT] = {
+constexpr UnitDescription UNITS[OP_COUNT] = {
     {OP_END, "", 0, {}, {}, {0, 0}, 0},
     {OP_ENVELOPE, "envelope", 5,
      {{"attack", PARAM_BYTE}, {"decay", PARAM_BYTE}, {"sustain", PARAM_BYTE}, {"release", PARAM_BYTE},
@@ -29,6 +29,12 @@ const UnitDescription UNITS[OP_COUNT] = {
     {OP_MIX, "mix", 1, {{"selector", PARAM_MIX_SELECTOR}}, {}, {0, 2}, 1},
     {OP_STORE_REMOTE, "store_remote", 2, {{"amount", PARAM_BYTE}, {"target", PARAM_REMOTE_WORD}}, {}, {1, 0}, 1},
 };
+
+// Each kind's row stands at its opcode.
+#define SYNTH_ROW_AT_OPCODE(NAME, code, Kind, member) \
+    static_assert(UNITS[OP_##NAME].opcode == OP_##NAME, "the row of OP_" #NAME " stands elsewhere");
+SYNTH_UNIT_KINDS(SYNTH_ROW_AT_OPCODE, SYNTH_ROW_AT_OPCODE)
+#undef SYNTH_ROW_AT_OPCODE
 
 }  // namespace
 

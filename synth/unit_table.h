@@ -2,8 +2,8 @@
 // the song source, its parameter bytes and what each means, the names of its
 // slot words, what it does to the signal stack and a rough cost. The byte
 // walk (unit_reader.h), the validator, the song compiler's source names and
-// the track split's balance all read it; a new unit is a row here and its
-// kernel.
+// the track split's balance all read it; a new unit is a row here, its row
+// in unit_kinds.h and its kernel.
 #pragma once
 
 #include "synth/song.h"
