@@ -1,9 +1,10 @@
 // Every kind of unit of the unit stream, one row each. A new kind is a row
-// here, its description in unit_table.cpp, and its kernel: the state it
-// decodes to and its step in the interpreter (beside the kernel in synth/),
-// and the statement the song compiler writes for it (frame_writer.cpp). The
-// opcodes, the interpreter's dispatch, the validator's names and the song
-// compiler's dispatch are all made from this list.
+// here, its row in unit_table.cpp (what it takes, and what the validator
+// checks of its bytes), and its kernel: the state it decodes to and its step
+// in the interpreter (beside the kernel in synth/), and the statement the
+// song compiler writes for it (frame_writer.cpp). The opcodes, the
+// interpreter's dispatch, the validator's names and the song compiler's
+// dispatch are all made from this list.
 //
 // UNIT(NAME, opcode, Kind, member): the opcode is OP_NAME, and its value is
 // part of the song format; the opcodes run from 1 without a gap. The kind's
