@@ -10,9 +10,11 @@
 // with), the value a write position wrapping at N would give.
 #pragma once
 
+#include "synth/signal_units.h"
 #include "synth/song.h"
 #include "synth/synth_math.h"
 #include "synth/synth_state.h"
+#include "synth/unit_run.h"
 
 struct DelayUnit {
     double pregain;   // acts squared on the comb input
@@ -107,4 +109,19 @@ UNIT_INLINE DoublePair runDelayPair(const DelayUnit& a, const int32_t* lengthsA,
     blockerB.previousOutput = static_cast<float>(y[1]);
     return y;
 #endif
+}
+
+// The unit takes the pool's records from the decode's cursor on, and its
+// lines' lengths are kept by record.
+inline DelayUnit decodeDelayUnit(const uint8_t* bytes, UnitDecode& decode) {
+    const DelayUnit unit = compileDelay(bytes, decode.poolCursor);
+    for (int32_t i = 0; i < unit.lineCount; ++i) {
+        decode.lineLengths[decode.poolCursor++] = decode.delayLengths[bytes[4] + i];
+    }
+    return unit;
+}
+UNIT_INLINE void runDelayUnit(const DelayUnit& unit, SignalStack& stack, const UnitRun& run) {
+    DelayLine* const pool = run.state.delayPool;
+    stack.top = runDelay(unit, pool, run.lineLengths + unit.firstRecord, run.state.delayClock, stack.top,
+                             poolBlocker(unit, pool));
 }

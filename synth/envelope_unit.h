@@ -2,9 +2,11 @@
 // Slot words: 0 stage, 1 level, 2 gain modulation.
 #pragma once
 
+#include "synth/signal_units.h"
 #include "synth/song.h"
 #include "synth/synth_math.h"
 #include "synth/synth_state.h"
+#include "synth/unit_run.h"
 
 struct EnvelopeUnit {
     // Per-frame level steps, pow2(-24 p) of the attack, decay and release bytes.
@@ -57,4 +59,9 @@ UNIT_INLINE double runEnvelope(const EnvelopeUnit& unit, LiveWords live, int32_t
     setWordInt(slot[0], stage);
     setWordFloat(slot[1], static_cast<float>(level));
     return static_cast<double>(wordFloat(slot[1])) * gain;
+}
+
+inline EnvelopeUnit decodeEnvelopeUnit(const uint8_t* bytes, UnitDecode&) { return compileEnvelope(bytes); }
+UNIT_INLINE void runEnvelopeUnit(const EnvelopeUnit& unit, SignalStack& stack, const UnitRun& run) {
+    stack.push(runEnvelope(unit, EVERY_WORD_LIVE, run.note, run.voice, run.slot));
 }

@@ -3,9 +3,11 @@
 // 3 coefficient (rewritten every frame).
 #pragma once
 
+#include "synth/signal_units.h"
 #include "synth/song.h"
 #include "synth/synth_math.h"
 #include "synth/synth_state.h"
+#include "synth/unit_run.h"
 
 struct FilterUnit {
     double coefficient;  // the frequency parameter squared
@@ -37,4 +39,9 @@ UNIT_INLINE double runFilter(const FilterUnit& unit, int32_t note, uint32_t* slo
     if (unit.outputs & FILTER_BAND) result += band;
     if (unit.outputs & FILTER_LOW_MINUS_HIGH) result += low - high;
     return result;
+}
+
+inline FilterUnit decodeFilterUnit(const uint8_t* bytes, UnitDecode&) { return compileFilter(bytes); }
+UNIT_INLINE void runFilterUnit(const FilterUnit& unit, SignalStack& stack, const UnitRun& run) {
+    stack.top = runFilter(unit, run.note, run.slot, stack.top);
 }

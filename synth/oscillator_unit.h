@@ -4,9 +4,11 @@
 // modulation.
 #pragma once
 
+#include "synth/signal_units.h"
 #include "synth/song.h"
 #include "synth/synth_math.h"
 #include "synth/synth_state.h"
+#include "synth/unit_run.h"
 
 struct OscillatorUnit {
     double transpose;    // whole semitones around byte 64
@@ -92,4 +94,9 @@ UNIT_INLINE double runOscillator(const OscillatorUnit& unit, LiveWords live, Osc
     const bool withinUnit = unit.waveform == OSC_PULSE || (unit.waveform == OSC_TRIANGLE && w > 0.0 && w < 1.0);
     if (withinUnit && unit.shapeCurve == 0.0) return wave * unit.gain;
     return shapeWithCurve(wave, unit.shapeCurve) * unit.gain;
+}
+
+inline OscillatorUnit decodeOscillatorUnit(const uint8_t* bytes, UnitDecode&) { return compileOscillator(bytes); }
+UNIT_INLINE void runOscillatorUnit(const OscillatorUnit& unit, SignalStack& stack, const UnitRun& run) {
+    stack.push(runOscillator(unit, EVERY_WORD_LIVE, run.pitch, run.note, run.slot, run.state.noiseSeed));
 }

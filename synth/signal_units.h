@@ -1,10 +1,11 @@
 // The small units that move values around: stack operations, the local and
-// remote modulation stores, pan, output and mix.
+// remote modulation stores, pan, output and mix; and the shaper.
 #pragma once
 
 #include "synth/song.h"
 #include "synth/synth_math.h"
 #include "synth/synth_state.h"
+#include "synth/unit_run.h"
 
 // OP_STORE and OP_STORE_REMOTE: write top x (2 p - 1) as a float into a word.
 struct StoreUnit {
@@ -125,4 +126,46 @@ inline void mixOutputs(int32_t leftWord, OutputsOf outputsOf, double& left, doub
 inline void mixTrackOutputs(int32_t leftWord, const uint32_t* voiceArea, double& left, double& right) {
     mixOutputs(
         leftWord, [voiceArea](int32_t t) { return voiceArea + t * VOICE_WORDS + WORD_SEND_LEFT; }, left, right);
+}
+
+// Each kind's decoding and its step in the interpreter (unit_kinds.h).
+
+// OP_SHAPER: the top bent by the curve of its drive byte.
+struct ShaperUnit {
+    double curve;
+};
+inline ShaperUnit decodeShaperUnit(const uint8_t* bytes, UnitDecode&) { return {shapeCurve(bytes[0] * PARAM_SCALE)}; }
+UNIT_INLINE void runShaperUnit(const ShaperUnit& unit, SignalStack& stack, const UnitRun& run) {
+    if (run.note != 0) stack.top = shapeWithCurve(stack.top, unit.curve);
+}
+
+inline StoreUnit decodeStoreUnit(const uint8_t* bytes, UnitDecode&) { return compileStore(bytes); }
+UNIT_INLINE void runStoreUnit(const StoreUnit& unit, SignalStack& stack, const UnitRun& run) {
+    runStore(unit, run.voice, stack.top);
+}
+
+// A remote store's word is one of the whole voice area.
+typedef StoreUnit StoreRemoteUnit;
+inline StoreRemoteUnit decodeStoreRemoteUnit(const uint8_t* bytes, UnitDecode&) { return compileStoreRemote(bytes); }
+UNIT_INLINE void runStoreRemoteUnit(const StoreRemoteUnit& unit, SignalStack& stack, const UnitRun& run) {
+    runStoreRemote(unit, run.note, run.state.voiceArea[unit.word], stack.top);
+}
+
+struct PanUnit {};  // pan takes no parameters
+inline PanUnit decodePanUnit(const uint8_t*, UnitDecode&) { return {}; }
+UNIT_INLINE void runPanUnit(const PanUnit&, SignalStack& stack, const UnitRun&) { runPan(stack); }
+
+inline OutputUnit decodeOutputUnit(const uint8_t* bytes, UnitDecode&) { return compileOutput(bytes); }
+UNIT_INLINE void runOutputUnit(const OutputUnit& unit, SignalStack& stack, const UnitRun& run) {
+    const double left = stack.pop();
+    const double right = stack.pop();
+    runOutput(unit, EVERY_WORD_LIVE, run.voice, run.slot, left, right);
+}
+
+inline MixUnit decodeMixUnit(const uint8_t* bytes, UnitDecode&) { return compileMix(bytes); }
+UNIT_INLINE void runMixUnit(const MixUnit& unit, SignalStack& stack, const UnitRun& run) {
+    double left, right;
+    mixTrackOutputs(unit.leftWord, run.state.voiceArea, left, right);
+    stack.push(right);
+    stack.push(left);
 }

@@ -1,6 +1,8 @@
 // The song format: five read-only byte tables and the engine's fixed sizes.
 #pragma once
 
+#include "synth/unit_kinds.h"
+
 #include <cstdint>
 
 enum : int32_t {
@@ -47,23 +49,17 @@ enum : int32_t {
     STEREO_POOL_LINES = 8,  // for lines that a song's routine runs in pairs
 };
 
-// Unit opcodes of the unit stream; 0 ends an instrument's list. What each
-// unit takes and does: synth/unit_table.h.
+// Unit opcodes of the unit stream (synth/unit_kinds.h); 0 ends an
+// instrument's list. What each unit takes and does: synth/unit_table.h.
+#define SYNTH_OPCODE(NAME, opcode, Kind, member) OP_##NAME = opcode,
+#define SYNTH_ONE_MORE(NAME, opcode, Kind, member) +1
 enum : uint8_t {
     OP_END = 0,
-    OP_ENVELOPE = 1,
-    OP_OSCILLATOR = 2,
-    OP_FILTER = 3,
-    OP_SHAPER = 4,
-    OP_DELAY = 5,
-    OP_STACK = 6,
-    OP_STORE = 7,
-    OP_PAN = 8,
-    OP_OUTPUT = 9,
-    OP_MIX = 10,
-    OP_STORE_REMOTE = 11,
-    OP_COUNT = 12,
+    SYNTH_UNIT_KINDS(SYNTH_OPCODE, SYNTH_OPCODE)
+    OP_COUNT = 1 SYNTH_UNIT_KINDS(SYNTH_ONE_MORE, SYNTH_ONE_MORE),
 };
+#undef SYNTH_OPCODE
+#undef SYNTH_ONE_MORE
 
 // Envelope stages (word 0 of an envelope's slot).
 enum : int32_t {

@@ -16,8 +16,7 @@ UnitKernel stackKernel(uint8_t operation) {
 
 void compileSong(const Song& song, UnitProgram& program) {
     UnitReader reader = unitReader(song);
-    int32_t poolCursor = 0;
-    bool anyDelay = false;
+    UnitDecode decode = {song.delayLengths, program.lineLengths, 0};
     for (int32_t voice = 0; voice < VOICE_COUNT; ++voice) {
         CompiledInstrument& instrument = program.instruments[voice];
         instrument.firstUnit = voice * (MAX_UNITS + 1);
@@ -31,48 +30,16 @@ void compileSong(const Song& song, UnitProgram& program) {
             // may have left one for the same note.
             unit.pitch = OscillatorPitch{};
             switch (opcode) {
-            case OP_ENVELOPE:
-                unit.kernel = KERNEL_ENVELOPE;
-                unit.envelope = compileEnvelope(bytes);
-                break;
-            case OP_OSCILLATOR:
-                unit.kernel = KERNEL_OSCILLATOR;
-                unit.oscillator = compileOscillator(bytes);
-                break;
-            case OP_FILTER:
-                unit.kernel = KERNEL_FILTER;
-                unit.filter = compileFilter(bytes);
-                break;
-            case OP_SHAPER:
-                unit.kernel = KERNEL_SHAPER;
-                unit.shaperCurve = shapeCurve(bytes[0] * PARAM_SCALE);
-                break;
-            case OP_DELAY:
-                unit.kernel = KERNEL_DELAY;
-                unit.delay = compileDelay(bytes, poolCursor);
-                for (int32_t i = 0; i < unit.delay.lineCount; ++i) {
-                    program.lineLengths[poolCursor++] = song.delayLengths[bytes[4] + i];
-                }
-                anyDelay = true;
-                break;
-            case OP_STACK: unit.kernel = stackKernel(bytes[0]); break;
-            case OP_STORE:
-                unit.kernel = KERNEL_STORE;
-                unit.store = compileStore(bytes);
-                break;
-            case OP_PAN: unit.kernel = KERNEL_PAN; break;
-            case OP_OUTPUT:
-                unit.kernel = KERNEL_OUTPUT;
-                unit.output = compileOutput(bytes);
-                break;
-            case OP_MIX:
-                unit.kernel = KERNEL_MIX;
-                unit.mix = compileMix(bytes);
-                break;
-            default:
-                unit.kernel = KERNEL_STORE_REMOTE;
-                unit.store = compileStoreRemote(bytes);
-                break;
+#define SYNTH_DECODE(NAME, code, Kind, member)           \
+    case OP_##NAME:                                      \
+        unit.kernel = KERNEL_##NAME;                     \
+        unit.member = decode##Kind##Unit(bytes, decode); \
+        break;
+#define SYNTH_DECODE_STACK(NAME, code, Kind, member) \
+    case OP_##NAME: unit.kernel = stackKernel(bytes[0]); break;
+                SYNTH_UNIT_KINDS(SYNTH_DECODE, SYNTH_DECODE_STACK)
+#undef SYNTH_DECODE
+#undef SYNTH_DECODE_STACK
             }
             ++instrument.unitCount;
         }
@@ -81,8 +48,9 @@ void compileSong(const Song& song, UnitProgram& program) {
         instrument.endsWithFirstEnvelope =
             voice != MASTER_VOICE && instrument.unitCount > 0 && program.units[instrument.firstUnit].kernel == KERNEL_ENVELOPE;
     }
-    // The last unit's DC blocker takes one record more.
-    program.poolRecords = anyDelay ? poolCursor + 1 : 0;
+    // The last unit's DC blocker takes one record more (every delay unit
+    // takes at least one line).
+    program.poolRecords = decode.poolCursor > 0 ? decode.poolCursor + 1 : 0;
 }
 
 void runUnitList(UnitProgram& program, int32_t voiceIndex, SynthState& state) {
@@ -91,51 +59,27 @@ void runUnitList(UnitProgram& program, int32_t voiceIndex, SynthState& state) {
     double under[STACK_DEPTH];
     SignalStack stack{0.0, under};
     for (CompiledUnit* unit = program.units + instrument.firstUnit;; ++unit) {
-        uint32_t* const slot = voice + unit->slotWord;
-        // Read for every unit: a remote store may change it on the way.
-        const int32_t note = wordInt(voice[WORD_NOTE]);
+        // The note is read for every unit: a remote store may change it on the way.
+        const UnitRun run = {state, voice, voice + unit->slotWord, wordInt(voice[WORD_NOTE]), program.lineLengths,
+                             unit->pitch};
         switch (unit->kernel) {
         case KERNEL_END: return;
-        case KERNEL_ENVELOPE: stack.push(runEnvelope(unit->envelope, EVERY_WORD_LIVE, note, voice, slot)); break;
-        case KERNEL_OSCILLATOR:
-            stack.push(runOscillator(unit->oscillator, EVERY_WORD_LIVE, unit->pitch, note, slot, state.noiseSeed));
-            break;
-        case KERNEL_FILTER: stack.top = runFilter(unit->filter, note, slot, stack.top); break;
-        case KERNEL_SHAPER:
-            if (note != 0) stack.top = shapeWithCurve(stack.top, unit->shaperCurve);
-            break;
-        case KERNEL_DELAY: {
-            const int32_t* lengths = program.lineLengths + unit->delay.firstRecord;
-            stack.top = runDelay(unit->delay, state.delayPool, lengths, state.delayClock, stack.top,
-                                 poolBlocker(unit->delay, state.delayPool));
-            break;
-        }
-        case KERNEL_POP: stack.pop(); break;
-        case KERNEL_ADD_POP: stackAddPop(stack); break;
-        case KERNEL_MUL_POP: stackMulPop(stack); break;
-        case KERNEL_DUP: stack.push(stack.top); break;
-        case KERNEL_SWAP: stackSwap(stack); break;
-        case KERNEL_ADD: stack.top = stack.top + stack.second(); break;
-        case KERNEL_MUL: stack.top = stack.top * stack.second(); break;
-        case KERNEL_ADD_PAIRS: stackAddPairs(stack); break;
-        case KERNEL_STORE: runStore(unit->store, voice, stack.top); break;
-        case KERNEL_PAN: runPan(stack); break;
-        case KERNEL_OUTPUT: {
-            const double left = stack.pop();
-            const double right = stack.pop();
-            runOutput(unit->output, EVERY_WORD_LIVE, voice, slot, left, right);
-            break;
-        }
-        case KERNEL_MIX: {
-            double left, right;
-            mixTrackOutputs(unit->mix.leftWord, state.voiceArea, left, right);
-            stack.push(right);
-            stack.push(left);
-            break;
-        }
-        case KERNEL_STORE_REMOTE:
-            runStoreRemote(unit->store, note, state.voiceArea[unit->store.word], stack.top);
-            break;
+#define SYNTH_RUN(NAME, code, Kind, member) \
+    case KERNEL_##NAME: run##Kind##Unit(unit->member, stack, run); break;
+// The stack's operations stand at the stack's row, so that the cases keep
+// the kernels' order.
+#define SYNTH_RUN_STACK(NAME, code, Kind, member)                     \
+    case KERNEL_POP: stack.pop(); break;                              \
+    case KERNEL_ADD_POP: stackAddPop(stack); break;                   \
+    case KERNEL_MUL_POP: stackMulPop(stack); break;                   \
+    case KERNEL_DUP: stack.push(stack.top); break;                    \
+    case KERNEL_SWAP: stackSwap(stack); break;                        \
+    case KERNEL_ADD: stack.top = stack.top + stack.second(); break;   \
+    case KERNEL_MUL: stack.top = stack.top * stack.second(); break;   \
+    case KERNEL_ADD_PAIRS: stackAddPairs(stack); break;
+            SYNTH_UNIT_KINDS(SYNTH_RUN, SYNTH_RUN_STACK)
+#undef SYNTH_RUN
+#undef SYNTH_RUN_STACK
         }
     }
 }

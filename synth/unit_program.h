@@ -12,45 +12,32 @@
 #include "synth/song.h"
 #include "synth/synth_state.h"
 
-// What a compiled unit runs: the opcodes, with each stack operation a kernel
-// of its own (one dispatch instead of two), and an end mark after each list.
+// What a compiled unit runs: a kernel per unit kind (synth/unit_kinds.h),
+// with each stack operation a kernel of its own (one dispatch instead of
+// two), and an end mark after each list.
+#define SYNTH_KERNEL(NAME, code, Kind, member) KERNEL_##NAME,
+#define SYNTH_STACK_KERNELS(NAME, code, Kind, member) \
+    KERNEL_POP, KERNEL_ADD_POP, KERNEL_MUL_POP, KERNEL_DUP, KERNEL_SWAP, KERNEL_ADD, KERNEL_MUL, KERNEL_ADD_PAIRS,
 enum UnitKernel : uint8_t {
     KERNEL_END,
-    KERNEL_ENVELOPE,
-    KERNEL_OSCILLATOR,
-    KERNEL_FILTER,
-    KERNEL_SHAPER,
-    KERNEL_DELAY,
-    KERNEL_POP,
-    KERNEL_ADD_POP,
-    KERNEL_MUL_POP,
-    KERNEL_DUP,
-    KERNEL_SWAP,
-    KERNEL_ADD,
-    KERNEL_MUL,
-    KERNEL_ADD_PAIRS,
-    KERNEL_STORE,
-    KERNEL_PAN,
-    KERNEL_OUTPUT,
-    KERNEL_MIX,
-    KERNEL_STORE_REMOTE,
+    SYNTH_UNIT_KINDS(SYNTH_KERNEL, SYNTH_STACK_KERNELS)
 };
+#undef SYNTH_KERNEL
+#undef SYNTH_STACK_KERNELS
 
+// Each kind's decoded state; a stack operation has none.
+#define SYNTH_UNIT_STATE(NAME, code, Kind, member) Kind##Unit member;
+#define SYNTH_NO_STATE(NAME, code, Kind, member)
 struct CompiledUnit {
     UnitKernel kernel;
     int32_t slotWord;  // first word of the unit's slot in its voice record
     OscillatorPitch pitch;  // an oscillator's last pitch
     union {
-        EnvelopeUnit envelope;
-        OscillatorUnit oscillator;
-        FilterUnit filter;
-        double shaperCurve;
-        DelayUnit delay;
-        StoreUnit store;
-        OutputUnit output;
-        MixUnit mix;
+        SYNTH_UNIT_KINDS(SYNTH_UNIT_STATE, SYNTH_NO_STATE)
     };
 };
+#undef SYNTH_UNIT_STATE
+#undef SYNTH_NO_STATE
 
 struct CompiledInstrument {
     int32_t firstUnit;

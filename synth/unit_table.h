@@ -1,12 +1,14 @@
 // What each unit of the unit stream is, said once: its opcode, its name in
 // the song source, its parameter bytes and what each means, the names of its
-// slot words, what it does to the signal stack and a rough cost. The byte
-// walk (unit_reader.h), the validator, the song compiler's source names and
-// the track split's balance all read it; a new unit is a row here and its
+// slot words, what it does to the signal stack, a rough cost and what the
+// validator checks of its bytes. The byte walk (unit_reader.h), the
+// validator, the song compiler's source names and the track split's balance
+// all read it; a new unit is a row here, its row in unit_kinds.h and its
 // kernel.
 #pragma once
 
 #include "synth/song.h"
+#include "synth/song_check.h"
 
 #include <cstdint>
 
@@ -45,6 +47,9 @@ struct UnitDescription {
     const char* words[SLOT_WORDS];      // slot word names, null where the unit has none
     StackEffect effect;                 // an OP_STACK's is its operation's (unitStackEffect)
     int32_t cost;                       // the work of one frame, roughly: a stack step is 1
+    // What the validator checks of the unit's bytes beyond their count: 1 to
+    // go on, 0 with the song refused (rejectSong); null where any bytes do.
+    int (*check)(SongCheck& check, const uint8_t* bytes);
 };
 
 // The unit of that opcode, 1 to OP_COUNT - 1.

@@ -163,13 +163,13 @@ struct ListWriter {
 
     // What a unit's statement names: the unit and its place in the
     // parameters, its slot, the voice's note word, and the stack's values
-    // around the depth before it: `above` is the place a push fills, `top`
-    // and `second` the two values under it, `third` and `fourth` the two under
-    // those.
+    // around the depth before it: `above` is the place a push fills and
+    // `aboveAbove` the one a second push fills, `top` and `second` the two
+    // values under it, `third` and `fourth` the two under those.
     struct UnitPlace {
         const UnitReader& unit;
         std::string note, decoded, slot, params;
-        std::string above, top, second, third, fourth;
+        std::string aboveAbove, above, top, second, third, fourth;
         bool declare;
     };
 
@@ -180,46 +180,46 @@ struct ListWriter {
         return unitName(kind, p.unit.unit);
     }
 
-    std::string envelope(const UnitPlace& p) {
+    std::string emitEnvelope(const UnitPlace& p) {
         return p.above + " = runEnvelope(" + p.decoded + ".envelope, " + live(p.unit.unit) + ", " + p.note +
                ", voice, " + p.slot + ");";
     }
-    std::string oscillator(const UnitPlace& p) {
+    std::string emitOscillator(const UnitPlace& p) {
         return p.above + " = runOscillator(" + named(p, "OscillatorUnit", "oscillator", "compileOscillator") + ", " +
                live(p.unit.unit) + ", " + p.decoded + ".pitch, " + p.note + ", " + p.slot + ", " + names->noiseSeed +
                ");";
     }
-    std::string filter(const UnitPlace& p) {
+    std::string emitFilter(const UnitPlace& p) {
         return p.top + " = runFilter(" + named(p, "FilterUnit", "filter", "compileFilter") + ", " + p.note + ", " +
                p.slot + ", " + p.top + ");";
     }
-    std::string shaper(const UnitPlace& p) {
+    std::string emitShaper(const UnitPlace& p) {
         return "if (" + p.note + " != 0) " + p.top + " = shapeWithCurve(" + p.top + ", shapeCurve(songParamStream[" +
                str(p.unit.bytesAt) + "] * PARAM_SCALE));";
     }
-    std::string delay(const UnitPlace& p) {
+    std::string emitDelay(const UnitPlace& p) {
         if (p.declare) declareDelay(p.unit);
         const int unit = p.unit.unit;
         return p.top + " = runDelay(" + unitName("delay", unit) + ", state.delayPool, " + unitName("lengths", unit) +
                ", " + names->clock + ", " + p.top + ", " + blocker(unit) + ");";
     }
-    std::string store(const UnitPlace& p) {
+    std::string emitStore(const UnitPlace& p) {
         return "runStore(" + named(p, "StoreUnit", "store", "compileStore") + ", voice, " + p.top + ");";
     }
-    std::string pan(const UnitPlace& p) { return p.top + " = " + p.top + " / 2.0; " + p.above + " = " + p.top + ";"; }
+    std::string emitPan(const UnitPlace& p) { return p.top + " = " + p.top + " / 2.0; " + p.above + " = " + p.top + ";"; }
     // Left is the top, right the value under it.
-    std::string output(const UnitPlace& p) {
+    std::string emitOutput(const UnitPlace& p) {
         return "runOutput(" + named(p, "OutputUnit", "output", "compileOutput") + ", " + live(p.unit.unit) +
                ", voice, " + p.slot + ", " + p.top + ", " + p.second + ");";
     }
     // Pushes right, then left: left lands one above `above`.
-    std::string mix(const UnitPlace& p, const std::string& left) {
+    std::string emitMix(const UnitPlace& p) {
         const std::string leftWord = p.unit.bytes[0] == MIX_SEND ? "WORD_SEND_LEFT" : "WORD_MAIN_LEFT";
         const std::string sum = names->mixesTrackFrames ? "mixTrackFrames(" + leftWord + ", frames, frame, "
                                                         : "mixTrackOutputs(" + leftWord + ", state.voiceArea, ";
-        return sum + left + ", " + p.above + ");";
+        return sum + p.aboveAbove + ", " + p.above + ");";
     }
-    std::string storeRemote(const UnitPlace& p) {
+    std::string emitStoreRemote(const UnitPlace& p) {
         const int word = static_cast<int>(remoteWord(p.unit.bytes));
         const bool kept = names->masterStores && names->masterStores->count(word);
         const std::string target = kept ? "group.masterStores[" + str(names->masterStores->at(word)) + "]"
@@ -229,7 +229,7 @@ struct ListWriter {
     }
     // Each operation over the values it names: T the top, S second, C third,
     // D fourth, N the place above the top.
-    static std::string stack(const UnitPlace& p) {
+    static std::string emitStack(const UnitPlace& p) {
         static const char* const forms[] = {
             "// pop",         "S = S + T;", "S = S * T;", "N = T;",
             "std::swap(T, S);", "T = T + S;", "T = T * S;",
@@ -258,6 +258,7 @@ struct ListWriter {
                              "u[" + str(unit) + "]",
                              "voice + " + str(WORD_FIRST_SLOT + SLOT_WORDS * unit),
                              "songParamStream + " + str(reader.bytesAt),
+                             value(depth + 1),
                              value(depth),
                              value(depth - 1),
                              value(depth - 2),
@@ -265,18 +266,12 @@ struct ListWriter {
                              value(depth - 4),
                              declare};
         switch (reader.opcode) {
-        case OP_ENVELOPE: return envelope(p);
-        case OP_OSCILLATOR: return oscillator(p);
-        case OP_FILTER: return filter(p);
-        case OP_SHAPER: return shaper(p);
-        case OP_DELAY: return delay(p);
-        case OP_STACK: return stack(p);
-        case OP_STORE: return store(p);
-        case OP_PAN: return pan(p);
-        case OP_OUTPUT: return output(p);
-        case OP_MIX: return mix(p, value(depth + 1));
-        default: return storeRemote(p);
+#define SYNTH_EMIT(NAME, code, Kind, member) \
+    case OP_##NAME: return emit##Kind(p);
+            SYNTH_UNIT_KINDS(SYNTH_EMIT, SYNTH_EMIT)
+#undef SYNTH_EMIT
         }
+        return "";  // no unit: the song was validated
     }
 
     // The list's statements from the reader at its start, indented;
