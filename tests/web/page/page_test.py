@@ -261,6 +261,36 @@ def sound_is_the_render():
         print(f"{SOUND_SECONDS} s of the song played bit for bit; {heard} frames heard in all")
 
 
+# The page hears how far the sound has played between frames, which software
+# GL draws a few a second: what it knew at a frame lags the sound by that much.
+IN_STEP_SECONDS = 1.0
+FROZEN_SECONDS = 20
+
+
+def frozen_page_keeps_the_sound_in_step():
+    """A page frozen for 20 s while the song plays: once it is active again,
+    the picture's clock is where the sound is, not ahead of it."""
+    with Server() as server, Browser() as browser:
+        open_question(browser, server)
+        browser.click("#no")
+        browser.wait_for(180, "the song playing for a second", f"quorvel.soundPlayed >= {SAMPLE_RATE}")
+        browser.call("Page.setWebLifecycleState", state="frozen")
+        time.sleep(FROZEN_SECONDS)
+        browser.call("Page.setWebLifecycleState", state="active")
+        # Headless Chromium leaves a page it froze hidden, with no animation frames.
+        browser.call("Emulation.setFocusEmulationEnabled", enabled=True)
+        shown = browser.evaluate("quorvel.framesShown")
+        browser.wait_for(60, "ten frames after the freeze", f"quorvel.framesShown >= {shown + 10}")
+        ahead = []
+        for _ in range(10):
+            clock, played = browser.evaluate("quorvel.songClock")
+            ahead.append(clock - played / SAMPLE_RATE)
+            time.sleep(0.2)
+        print(f"the picture ahead of the sound by {min(ahead):.2f} to {max(ahead):.2f} s")
+        if max(abs(a) for a in ahead) > IN_STEP_SECONDS:
+            fail(f"after {FROZEN_SECONDS} s frozen the picture is {max(ahead, key=abs):.2f} s ahead of the sound")
+
+
 def closing_fade(answer, leave, full_screen):
     """Leaving the show starts the closing fade (the picture squeezes) and,
     once it is over, the page asks the question again. At 10 frames a second
@@ -435,7 +465,7 @@ def zip_plays():
 TESTS = {f.__name__: f for f in (question_then_no, zip_plays, pictures_match_the_capture, sound_is_the_render,
                                  escape_fades_then_asks_again, yes_fills_the_screen_then_leaving_fades,
                                  repeated_viewings_are_let_go, small_windows_fit_the_picture,
-                                 failures_say_why)}
+                                 failures_say_why, frozen_page_keeps_the_sound_in_step)}
 
 if __name__ == "__main__":
     if len(sys.argv) != 2 or sys.argv[1] not in TESTS:
