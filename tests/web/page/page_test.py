@@ -38,6 +38,7 @@ def question_then_no(folder=WEB_BUILD_DIR):
     of the page, drawn on, and every shader compiled and program linked (a
     failure would be listed on the page)."""
     with Server(folder) as server, Browser() as browser:
+        browser.call("Network.enable")
         open_question(browser, server)
         headers = browser.evaluate("fetch('/').then((r) => [...r.headers.keys()].join(' '))")
         if "cross-origin" in headers:
@@ -58,6 +59,10 @@ def question_then_no(folder=WEB_BUILD_DIR):
         errors = browser.evaluate("document.getElementById('errors').textContent")
         if errors:
             fail(f"shader or program errors: {errors}")
+        missing = [e["params"]["response"]["url"] for e in browser.events if e.get("method") ==
+                   "Network.responseReceived" and e["params"]["response"]["status"] >= 400]
+        if missing:
+            fail(f"the page asked for what its host lacks: {missing}")
         seconds = browser.evaluate("(quorvel.firstFrameAt - quorvel.answeredAt) / 1000")
         print(f"from the click to the first frame: {seconds:.2f} s")
 
