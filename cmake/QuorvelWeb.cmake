@@ -40,7 +40,13 @@ target_link_options(quorvel PRIVATE
   -sINITIAL_MEMORY=256MB -sALLOW_MEMORY_GROWTH=1
   --pre-js ${PROJECT_SOURCE_DIR}/platform/web/web_platform.js)
 set_property(TARGET quorvel APPEND PROPERTY LINK_DEPENDS ${PROJECT_SOURCE_DIR}/platform/web/web_platform.js)
-configure_file(${PROJECT_SOURCE_DIR}/platform/web/index.html ${PROJECT_BINARY_DIR}/index.html COPYONLY)
+# The page's icon is the program's own, inline (every byte percent-encoded): a
+# page without one makes the browser ask its host for a file it lacks.
+set(page_icon ${PROJECT_SOURCE_DIR}/resources/icons/quorvel-32.png)
+file(READ ${page_icon} QUORVEL_PAGE_ICON HEX)
+string(REGEX REPLACE "(..)" "%\\1" QUORVEL_PAGE_ICON "${QUORVEL_PAGE_ICON}")
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${page_icon})
+configure_file(${PROJECT_SOURCE_DIR}/platform/web/index.html ${PROJECT_BINARY_DIR}/index.html @ONLY)
 
 # quorvel-render-song for node, writing its files where it is told (with the
 # song compiler's library, for --song).

@@ -1,9 +1,12 @@
 #!/usr/bin/env python3
-"""The README's picture of the browser build: the page in headless Chromium
-(1280 x 800, WebGL on llvmpipe) answered No and held at 30 s of the show on a
-fixed-rate clock, scaled to half size.
+"""The README's pictures of the browser build: the page in headless Chromium
+(1280 x 800 unless a size is given, WebGL on llvmpipe; "phone" emulates a
+phone's touch screen) answered No and held at 30 s of the show on a
+fixed-rate clock, scaled to half size and kept small in bytes.
 
-    bench/web/screenshot.py docs/web-page.png"""
+    bench/web/screenshot.py docs/web-page.png
+    bench/web/screenshot.py docs/web-page-small.png 800 600
+    bench/web/screenshot.py docs/web-page-phone.png 390 844 phone"""
 
 import base64
 import os
@@ -20,6 +23,9 @@ LLVMPIPE = ("--use-gl=angle", "--use-angle=gl-egl", "--ignore-gpu-blocklist")
 
 
 def write_png(path, width, height, pixels):
+    """Five bits a channel: the old screen's noise makes every low bit count
+    in bytes, and none of them shows at this size."""
+    pixels = bytes(v & 0xF8 | v >> 5 for v in pixels)
     rows = b"".join(b"\0" + pixels[y * width * 3:(y + 1) * width * 3] for y in range(height))
 
     def chunk(kind, body):
@@ -41,8 +47,12 @@ def half(width, height, pixels):
 
 
 def main():
+    width, height = (int(a) for a in sys.argv[2:4]) if len(sys.argv) > 3 else (1280, 800)
+    phone = sys.argv[4:] == ["phone"]
     with Server() as server, Browser(LLVMPIPE) as browser:
-        browser.call("Emulation.setDeviceMetricsOverride", width=1280, height=800, deviceScaleFactor=1, mobile=False)
+        browser.call("Emulation.setDeviceMetricsOverride", width=width, height=height, deviceScaleFactor=1,
+                     mobile=phone)
+        browser.call("Emulation.setTouchEmulationEnabled", enabled=phone, maxTouchPoints=5)
         browser.open(f"{server.url}?fps=2&hold=30")
         browser.wait_for(30, "question", "window.quorvel && quorvel.state === 'asking'")
         browser.click("#no")

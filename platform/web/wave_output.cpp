@@ -37,7 +37,9 @@ void platformPlayWaveBuffer(const std::atomic<float>* samples, uint32_t frameCou
     playing = true;
     songFrames = frameCount;
     startCounter = platformPerformanceCounter();
-    if (!webFixedFrameRate()) quorvelPlayWave(samples, frameCount, framesWritten);
+    if (webFixedFrameRate()) return;
+    quorvelPlayWave(samples, frameCount, framesWritten);
+    webClockFollowsSound(startCounter);
 }
 
 uint32_t platformWavePosition() {

@@ -128,6 +128,7 @@ var QuorvelWeb = {
     node: null,
     samples: 0, frameCount: 0, written: 0, // the caller's buffer and its count of finished frames
     sent: 0, played: 0, underruns: 0, minimumLead: Infinity,
+    flowing: false, reportedAt: 0, heard: 0, failed: false,  // see heardSeconds
     pending: [],
 
     // At the answer: the module takes a while to load, and the music's start
@@ -153,12 +154,14 @@ var QuorvelWeb = {
           wave.played = event.data.played;
           wave.underruns = event.data.underruns;
           wave.minimumLead = event.data.minimumLead;
+          wave.flowing = event.data.flowing;
+          wave.reportedAt = event.data.at;
           QuorvelWeb.report();
         };
         wave.node.connect(context.destination);
         wave.pending.forEach(function(message) { wave.node.port.postMessage(message[0], message[1]); });
         wave.pending = [];
-      });
+      }).catch(function() { wave.failed = true; });
       return 1;
     },
 
@@ -182,6 +185,20 @@ var QuorvelWeb = {
       var wave = QuorvelWeb.wave;
       if (!wave.frameCount) return Infinity;
       return Math.min(HEAP32[wave.written >> 2], wave.frameCount) - wave.played;
+    },
+
+    // How much of the song has been heard, in seconds; -1 where nothing holds
+    // the clock back: no sound, or the song over. The worklet reports every
+    // 1024 frames, more than a frame apart: in between, the audio context's
+    // time says how far it has played on, as far as it had frames to play.
+    heardSeconds: function() {
+      var wave = QuorvelWeb.wave;
+      var context = QuorvelWeb.page.audio.context;
+      if (wave.failed || wave.played >= wave.frameCount) return -1;
+      var heard = wave.played;
+      if (wave.flowing) heard += Math.max(0, context.currentTime - wave.reportedAt) * context.sampleRate;
+      wave.heard = Math.max(wave.heard, Math.min(heard, wave.sent));
+      return wave.heard / context.sampleRate;
     },
 
     // Hands the worklet the frames finished since the last call.
@@ -268,7 +285,10 @@ var QuorvelWeb = {
         left.fill(0, i);
         right.fill(0, i);
         if (++this.calls % 8 === 0) {
-          this.port.postMessage({played: this.played, underruns: this.underruns, minimumLead: this.minimumLead});
+          // Where the context's time will be when the next block starts,
+          // and whether this one played frames all through.
+          this.port.postMessage({played: this.played, underruns: this.underruns, minimumLead: this.minimumLead,
+                                 at: currentTime + left.length / sampleRate, flowing: i === left.length});
         }
         return true;
       }

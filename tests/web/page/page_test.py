@@ -38,6 +38,7 @@ def question_then_no(folder=WEB_BUILD_DIR):
     of the page, drawn on, and every shader compiled and program linked (a
     failure would be listed on the page)."""
     with Server(folder) as server, Browser() as browser:
+        browser.call("Network.enable")
         open_question(browser, server)
         headers = browser.evaluate("fetch('/').then((r) => [...r.headers.keys()].join(' '))")
         if "cross-origin" in headers:
@@ -58,6 +59,10 @@ def question_then_no(folder=WEB_BUILD_DIR):
         errors = browser.evaluate("document.getElementById('errors').textContent")
         if errors:
             fail(f"shader or program errors: {errors}")
+        missing = [e["params"]["response"]["url"] for e in browser.events if e.get("method") ==
+                   "Network.responseReceived" and e["params"]["response"]["status"] >= 400]
+        if missing:
+            fail(f"the page asked for what its host lacks: {missing}")
         seconds = browser.evaluate("(quorvel.firstFrameAt - quorvel.answeredAt) / 1000")
         print(f"from the click to the first frame: {seconds:.2f} s")
 
@@ -261,6 +266,54 @@ def sound_is_the_render():
         print(f"{SOUND_SECONDS} s of the song played bit for bit; {heard} frames heard in all")
 
 
+# The page hears how far the sound has played between frames, which software
+# GL draws a few a second: what it knew at a frame lags the sound by that much.
+IN_STEP_SECONDS = 1.0
+AWAY_SECONDS = 20
+
+
+def freeze(browser):
+    browser.call("Page.setWebLifecycleState", state="frozen")
+    return lambda: browser.call("Page.setWebLifecycleState", state="active")
+
+
+def hide(browser):
+    """Another tab in front, closed again at the end."""
+    own = browser.call("Target.getTargets", session=False)["targetInfos"]
+    other = browser.call("Target.createTarget", session=False, url="about:blank")["targetId"]
+
+    def back():
+        browser.call("Target.closeTarget", session=False, targetId=other)
+        page = next(t for t in own if t["type"] == "page")
+        browser.call("Target.activateTarget", session=False, targetId=page["targetId"])
+    return back
+
+
+def away_page_keeps_the_sound_in_step():
+    """A page frozen, or hidden behind another tab, for 20 s while the song
+    plays: once it is back, the picture's clock is where the sound is."""
+    for away in (freeze, hide):
+        with Server() as server, Browser() as browser:
+            open_question(browser, server)
+            browser.click("#no")
+            browser.wait_for(180, "the song playing for a second", f"quorvel.soundPlayed >= {SAMPLE_RATE}")
+            back = away(browser)
+            time.sleep(AWAY_SECONDS)
+            back()
+            # Headless Chromium leaves a page it froze hidden, with no animation frames.
+            browser.call("Emulation.setFocusEmulationEnabled", enabled=True)
+            shown = browser.evaluate("quorvel.framesShown")
+            browser.wait_for(60, "ten frames after coming back", f"quorvel.framesShown >= {shown + 10}")
+            ahead = []
+            for _ in range(10):
+                clock, played = browser.evaluate("quorvel.songClock")
+                ahead.append(clock - played / SAMPLE_RATE)
+                time.sleep(0.2)
+            print(f"{away.__name__}: the picture ahead of the sound by {min(ahead):.2f} to {max(ahead):.2f} s")
+            if max(abs(a) for a in ahead) > IN_STEP_SECONDS:
+                fail(f"{away.__name__} for {AWAY_SECONDS} s: the picture {max(ahead, key=abs):.2f} s ahead of the sound")
+
+
 def closing_fade(answer, leave, full_screen):
     """Leaving the show starts the closing fade (the picture squeezes) and,
     once it is over, the page asks the question again. At 10 frames a second
@@ -435,7 +488,7 @@ def zip_plays():
 TESTS = {f.__name__: f for f in (question_then_no, zip_plays, pictures_match_the_capture, sound_is_the_render,
                                  escape_fades_then_asks_again, yes_fills_the_screen_then_leaving_fades,
                                  repeated_viewings_are_let_go, small_windows_fit_the_picture,
-                                 failures_say_why)}
+                                 failures_say_why, away_page_keeps_the_sound_in_step)}
 
 if __name__ == "__main__":
     if len(sys.argv) != 2 or sys.argv[1] not in TESTS:
