@@ -187,7 +187,7 @@ void parseUnit(Parser& p, ParsedInstrument& inst, int instrument, const SourceLi
         p.fail(line.number, "label without a unit");
         return;
     }
-    const UnitDescription* kind = findUnit(line.tokens[at].c_str());
+    const UnitDescription* kind = findUnitNamed(line.tokens[at].c_str());
     if (!kind) {
         p.fail(line.number, "unknown unit '" + line.tokens[at] + "'");
         return;

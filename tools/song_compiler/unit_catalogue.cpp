@@ -36,11 +36,15 @@ int findWordName(const UnitDescription& unit, const char* name) {
 }
 
 bool enumValue(ParamKind kind, const char* name, uint8_t* value) {
-    for (const StackOperation& operation : STACK_OPERATIONS) {
-        if (kind == PARAM_STACK_OP && std::strcmp(operation.name, name) == 0) {
-            *value = operation.operation;
-            return true;
+    // The stack operations' names are the unit table's.
+    if (kind == PARAM_STACK_OP) {
+        for (const StackOperation& operation : STACK_OPERATIONS) {
+            if (std::strcmp(operation.name, name) == 0) {
+                *value = operation.operation;
+                return true;
+            }
         }
+        return false;
     }
     for (const EnumEntry& entry : enumEntries) {
         if (entry.kind == kind && std::strcmp(entry.name, name) == 0) {
