@@ -1,6 +1,7 @@
 #include "tools/capture/capture_options.h"
 
 #include "platform/capture/capture_backend.h"
+#include "tools/option_values/option_values.h"
 
 #include <getopt.h>
 
@@ -63,22 +64,6 @@ std::string optionName(int code) {
     return "";
 }
 
-// Digits with at most one decimal point among them ("12", "12.5", ".5", "5."),
-// nothing else: no sign, space, exponent, hex, inf or nan.
-bool plainDecimal(const char* text, bool pointAllowed) {
-    bool digit = false, point = false;
-    for (const char* c = text; *c; ++c) {
-        if (*c >= '0' && *c <= '9') {
-            digit = true;
-        } else if (*c == '.' && pointAllowed && !point) {
-            point = true;
-        } else {
-            return false;
-        }
-    }
-    return digit;
-}
-
 // A time in seconds: a plain decimal number, 0 or more, within the clock.
 bool readSeconds(const char* text, const char* what, double* seconds, std::string* error) {
     if (text[0] == '-' && plainDecimal(text + 1, true)) {
@@ -95,32 +80,6 @@ bool readSeconds(const char* text, const char* what, double* seconds, std::strin
         return false;
     }
     *seconds = value;
-    return true;
-}
-
-// A whole number within lo..hi, in plain digits.
-bool readWhole(const char* text, long lo, long hi, long* out) {
-    if (!plainDecimal(text, false) || std::strlen(text) > 9) return false;
-    const long value = std::strtol(text, nullptr, 10);
-    if (value < lo || value > hi) return false;
-    *out = value;
-    return true;
-}
-
-bool readSize(const char* text, CaptureOptions* options, std::string* error) {
-    const char* x = std::strchr(text, 'x');
-    long width = 0, height = 0;
-    const std::string widthText = x ? std::string(text, x) : std::string();
-    if (!x || !readWhole(widthText.c_str(), 0, 1L << 20, &width) || !readWhole(x + 1, 0, 1L << 20, &height)) {
-        *error = std::string("--size: '") + text + "' is not WIDTHxHEIGHT in pixels";
-        return false;
-    }
-    if (width < 1 || height < 1) {
-        *error = std::string("--size: ") + text + " has no pixels; both sides need at least 1";
-        return false;
-    }
-    options->width = static_cast<int>(width);
-    options->height = static_cast<int>(height);
     return true;
 }
 
@@ -159,11 +118,11 @@ bool readOption(int code, const char* text, CaptureOptions* options, std::string
             options->showVersion = true;
             return true;
         case OPTION_SIZE:
-            return readSize(text, options, error);
+            return readPixelSize(text, "--size", &options->width, &options->height, error);
         case OPTION_FPS: {
             long rate = 0;
             const std::string refusal = "' is not a whole number of frames per second from 1 to 1000";
-            if (!readWhole(text, 1, CAPTURE_HIGHEST_FRAME_RATE, &rate)) {
+            if (!readWholeNumber(text, 1, CAPTURE_HIGHEST_FRAME_RATE, &rate)) {
                 return fail(std::string("--fps: '") + text + refusal, error);
             }
             options->framesPerSecond = static_cast<int>(rate);
