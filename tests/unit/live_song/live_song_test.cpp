@@ -8,7 +8,6 @@
 #include <chrono>
 #include <cstdlib>
 #include <fstream>
-#include <sstream>
 #include <thread>
 #include <unistd.h>
 #include <vector>
@@ -41,25 +40,10 @@ Heard interpreted(const std::string& text) {
     return heardFrom(musicBuffer, noteTrace);
 }
 
-std::string songSource() {
-    std::ifstream in(std::string(getenv("QUORVEL_SOURCE_DIR")) + "/synth/song/quorvel_song.txt");
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 // The song with its first row's hit replaced by pattern.
-const char* const FIRST_ROW = "\n00      --        --        --          --       tieAs3   padD4    on    --      --     tieG4    --    hitC3";
-std::string withFirstHit(const std::string& song, const std::string& pattern) {
-    std::string edited = song;
-    const size_t row = edited.find(FIRST_ROW);
-    const size_t hit = row + std::string(FIRST_ROW).size() - 5;
-    return edited.replace(hit, 5, pattern);
-}
-
-int lineOfFirstRow(const std::string& song) {
-    const size_t row = song.find(FIRST_ROW) + 1;
-    return 1 + static_cast<int>(std::count(song.begin(), song.begin() + row, '\n'));
+const std::string FIRST_ROW = "\n00      --        --        --          --       tieAs3   padD4    on    --      --     tieG4    --    hitC3";
+std::string withFirstHit(std::string song, const std::string& pattern) {
+    return song.replace(song.find(FIRST_ROW) + FIRST_ROW.size() - 5, 5, pattern);
 }
 
 struct Case {
@@ -70,8 +54,10 @@ struct Case {
 };
 
 TEST(LiveSong, PlaysTheLastSaveThatCompilesAsTheInterpreterRendersIt) {
-    const std::string song = songSource();
+    std::string song;
+    ASSERT_TRUE(readWholeFile(std::string(getenv("QUORVEL_SOURCE_DIR")) + "/synth/song/quorvel_song.txt", &song));
     ASSERT_NE(song.find(FIRST_ROW), std::string::npos);
+    const int firstRowLine = 2 + static_cast<int>(std::count(song.begin(), song.begin() + song.find(FIRST_ROW), '\n'));
     const Case cases[] = {
         {"an edit", {"hitD3"}, LIVE_SONG_RENDERING, "hitD3"},
         {"an edit during the render of another: the later wins", {"hitD3", "hitAs2"}, LIVE_SONG_RENDERING, "hitAs2"},
@@ -93,7 +79,7 @@ TEST(LiveSong, PlaysTheLastSaveThatCompilesAsTheInterpreterRendersIt) {
         }
         EXPECT_EQ(news, c.lastNews) << c.what;
         if (news == LIVE_SONG_REFUSED) {
-            EXPECT_EQ(message.rfind(path + ":" + std::to_string(lineOfFirstRow(song)) + ":", 0), 0u)
+            EXPECT_EQ(message.rfind(path + ":" + std::to_string(firstRowLine) + ":", 0), 0u)
                 << c.what << ": " << message;
         }
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
