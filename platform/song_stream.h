@@ -31,9 +31,10 @@ struct SongStreamSource {
 // on failure nothing plays, and the calls below change nothing audible.
 int openSongStream();
 
-// Plays source from frame on (a first start, or a restart after the device
-// had none): the frame is taken before the source, so a device buffer never
-// plays the old source from the new frame.
+// Starts playing source from frame on. The device takes the two together
+// when it had no source before; one that had may play one device buffer of
+// the old source from the new frame (seek and switch are the moves that keep
+// the sound whole).
 void playSongStream(const SongStreamSource* source, int32_t frame);
 
 // Silence while paused; the position holds and resuming goes on from it.

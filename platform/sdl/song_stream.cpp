@@ -29,9 +29,11 @@ struct SongStream {
 SongStream stream = {0, {nullptr}, {false}, {NO_SEEK}, {nullptr, 0, false, 0}, {0}, {0}};
 
 void fillDeviceBuffer(void*, Uint8* bytes, int byteCount) {
+    // The source before the seek: playSongStream stores them the other way
+    // round, so a callback that sees its source sees its frame too.
+    stream.cursor.source = stream.source.load(std::memory_order_acquire);
     const int64_t seek = stream.seek.exchange(NO_SEEK, std::memory_order_acq_rel);
     if (seek != NO_SEEK) stream.cursor.position = static_cast<int32_t>(seek);
-    stream.cursor.source = stream.source.load(std::memory_order_acquire);
     stream.cursor.paused = stream.paused.load(std::memory_order_relaxed);
     // What earlier buffers handed over has been played by now; this one is
     // heard over the next device buffer.
