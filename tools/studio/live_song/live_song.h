@@ -56,8 +56,9 @@ enum LiveSongNews {
 
 // Looks at the source; on a change, compiles and validates it and starts its
 // render. On the caller's thread: the song compiles in a few milliseconds,
-// and a render under way stops within one slice of it (2048 frames). A refusal gives the compiler's "file:line: message" lines (the file
-// named by the path the live song watches) in *message.
+// and a render under way stops within one slice of it (2048 frames). A
+// refusal gives the compiler's "file:line: message" lines (the file named by
+// the path the live song watches) in *message.
 LiveSongNews pollLiveSong(LiveSong* live, std::string* message);
 
 // Frames the pending render has finished, or -1 when none is pending.
