@@ -36,6 +36,33 @@ int32_t renderRun(int32_t frame, StereoFrame* run, int32_t count) {
 #endif
 }
 
+// Renders frames from..end of engine's song into output, a run of frames at a
+// time (runOf: as renderFrames, from a frame), keeping the note trace and the
+// count of finished frames.
+template <typename RunOfFrames>
+void renderInto(SynthEngine& engine, const SongOutput& output, int32_t from, int32_t end, RunOfFrames runOf) {
+    StereoFrame run[NOTE_TRACE_BLOCK];
+    for (int32_t frame = from; frame < end;) {
+        // A block's row takes the notes of its first frame, then every change:
+        // a run of frames ends at the next block's first frame, if not before
+        // at a frame that changes notes.
+        const int32_t toBlockStart = (NOTE_TRACE_BLOCK - frame % NOTE_TRACE_BLOCK) % NOTE_TRACE_BLOCK + 1;
+        const int32_t rendered = runOf(frame, run, toBlockStart < end - frame ? toBlockStart : end - frame);
+        for (int32_t i = 0; i < rendered; ++i, ++frame) {
+            output.samples[2 * frame].store(run[i].left, std::memory_order_relaxed);
+            output.samples[2 * frame + 1].store(run[i].right, std::memory_order_relaxed);
+            if (i == rendered - 1 && (frame % NOTE_TRACE_BLOCK == 0 || engine.notesChanged)) {
+                std::atomic<int32_t>* traceRow = output.noteTrace[frame / NOTE_TRACE_BLOCK];
+                for (int32_t track = 0; track < TRACK_COUNT; ++track) {
+                    traceRow[2 * track].store(engine.trackNotes[track], std::memory_order_relaxed);
+                }
+                engine.notesChanged = false;
+            }
+            output.renderedFrames->store(frame + 1, std::memory_order_release);
+        }
+    }
+}
+
 }  // namespace
 
 int startSongRender(const Song& song, std::atomic<float>* buffer, SongFault* fault) {
@@ -55,30 +82,30 @@ int startSongRender(const Song& song, std::atomic<float>* buffer, SongFault* fau
 }
 
 int continueSongRender(int32_t frameCount) {
-    std::atomic<float>* buffer = songBuffer;
     const int32_t end = frameCount < SONG_FRAMES - nextFrame ? nextFrame + frameCount : SONG_FRAMES;
-    StereoFrame run[NOTE_TRACE_BLOCK];
-    for (int32_t frame = nextFrame; frame < end;) {
-        // A block's row takes the notes of its first frame, then every change:
-        // a run of frames ends at the next block's first frame, if not before
-        // at a frame that changes notes.
-        const int32_t toBlockStart = (NOTE_TRACE_BLOCK - frame % NOTE_TRACE_BLOCK) % NOTE_TRACE_BLOCK + 1;
-        const int32_t rendered = renderRun(frame, run, toBlockStart < end - frame ? toBlockStart : end - frame);
-        for (int32_t i = 0; i < rendered; ++i, ++frame) {
-            buffer[2 * frame].store(run[i].left, std::memory_order_relaxed);
-            buffer[2 * frame + 1].store(run[i].right, std::memory_order_relaxed);
-            if (i == rendered - 1 && (frame % NOTE_TRACE_BLOCK == 0 || songEngine.notesChanged)) {
-                std::atomic<int32_t>* traceRow = noteTrace[frame / NOTE_TRACE_BLOCK];
-                for (int32_t track = 0; track < TRACK_COUNT; ++track) {
-                    traceRow[2 * track].store(songEngine.trackNotes[track], std::memory_order_relaxed);
-                }
-                songEngine.notesChanged = false;
-            }
-            renderedFrames.store(frame + 1, std::memory_order_release);
-        }
-    }
+    renderInto(songEngine, SongOutput{songBuffer, noteTrace, &renderedFrames}, nextFrame, end, renderRun);
     nextFrame = end;
     return nextFrame < SONG_FRAMES;
+}
+
+int startOwnRender(SongRender* render, SynthEngine* engine, const Song& song, SongOutput output, SongFault* fault) {
+    output.renderedFrames->store(0, std::memory_order_release);
+    render->nextFrame = SONG_FRAMES;
+    if (!startEngine(*engine, song, fault)) return 0;
+    render->engine = engine;
+    render->output = output;
+    render->nextFrame = 0;
+    return 1;
+}
+
+int continueOwnRender(SongRender* render, int32_t frameCount) {
+    const int32_t from = render->nextFrame;
+    const int32_t end = frameCount < SONG_FRAMES - from ? from + frameCount : SONG_FRAMES;
+    SynthEngine& engine = *render->engine;
+    renderInto(engine, render->output, from, end,
+               [&engine](int32_t, StereoFrame* run, int32_t count) { return renderFrames(engine, run, count); });
+    render->nextFrame = end;
+    return end < SONG_FRAMES;
 }
 
 int renderSongInto(const Song& song, std::atomic<float>* buffer, SongFault* fault) {

@@ -8,6 +8,8 @@
 
 #include <atomic>
 
+struct SynthEngine;
+
 // SONG_FRAMES interleaved stereo frames, left first, each sample clamped to [-1, 1].
 extern std::atomic<float> musicBuffer[SONG_FRAMES * 2];
 
@@ -34,7 +36,7 @@ enum { SONG_RENDER_SLICE = 2048 };
 // Validates song and sets up its render into buffer (SONG_FRAMES x 2 samples)
 // and noteTrace from the first frame, counting renderedFrames from 0. Returns
 // 0 with the fault, leaving nothing to render, if the song is rejected. Uses
-// one static engine: one render at a time.
+// one static engine: one render at a time (startOwnRender renders beside it).
 int startSongRender(const Song& song, std::atomic<float>* buffer, SongFault* fault);
 
 // Renders up to frameCount more frames of the render that startSongRender set
@@ -44,3 +46,29 @@ int continueSongRender(int32_t frameCount);
 // Validates song and renders it whole, front to back, into buffer and
 // noteTrace: startSongRender, then every frame at once.
 int renderSongInto(const Song& song, std::atomic<float>* buffer, SongFault* fault);
+
+// Where a render writes: its samples (SONG_FRAMES x 2), its note trace
+// (NOTE_TRACE_ROWS rows, as noteTrace) and its count of finished frames (as
+// renderedFrames).
+struct SongOutput {
+    std::atomic<float>* samples;
+    std::atomic<int32_t> (*noteTrace)[NOTE_TRACE_ENTRIES];
+    std::atomic<int32_t>* renderedFrames;
+};
+
+// A render beside the demo's, on an engine of its own, for a program that
+// renders other songs while the demo's may still run. It renders whole
+// frames: the track chunks' worker serves the demo's render alone.
+struct SongRender {
+    SynthEngine* engine;  // the caller's, allocated once: it holds the delay pool
+    SongOutput output;
+    int32_t nextFrame;
+};
+
+// Validates song and sets up its render on engine into output from the first
+// frame, counting output.renderedFrames from 0. Returns 0 with the fault,
+// leaving nothing to render, if the song is rejected.
+int startOwnRender(SongRender* render, SynthEngine* engine, const Song& song, SongOutput output, SongFault* fault);
+
+// Renders up to frameCount more frames of that render. Returns 1 while frames remain.
+int continueOwnRender(SongRender* render, int32_t frameCount);
