@@ -1,10 +1,13 @@
-// The show's programs rebuilt from a copy of the shader sources while it runs.
+// The studio's parts over the started show: its programs rebuilt from a copy
+// of the shader sources, the overlay drawn over a frame.
 #include "demo/demo.h"
 #include "demo/shell_state.h"
 #include "demo/show_programs.h"
 #include "gfx/gl_entry_points.h"
 #include "tests/gl/support/gl_test_window.h"
 #include "tools/studio/live_shaders/live_shaders.h"
+#include "tools/studio/overlay/frame_times.h"
+#include "tools/studio/overlay/overlay.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -30,7 +33,7 @@ std::vector<uint8_t> drawnBy(GLuint program) {
     return {picture.at(0, 0), picture.at(0, 0) + 3};
 }
 
-class LiveShadersTest : public GlTest {
+class Studio : public GlTest {
 protected:
     void SetUp() override {
         GlTest::SetUp();
@@ -57,7 +60,7 @@ struct Step {
     const char* errorStart;  // after the path; null: no error
 };
 
-TEST_F(LiveShadersTest, AnEditIsDrawnABrokenOrDeletedFileKeepsTheOldProgramAndTheErrorNamesFileAndLine) {
+TEST_F(Studio, AnEditIsDrawnABrokenOrDeletedFileKeepsTheOldProgramAndTheErrorNamesFileAndLine) {
     LiveShaders live;
     const std::string path = (source / "resources/shaders/tunnel.frag").string();
     const GLuint* tunnel = showProgramSlot(TUNNEL_PROGRAM);
@@ -90,11 +93,55 @@ TEST_F(LiveShadersTest, AnEditIsDrawnABrokenOrDeletedFileKeepsTheOldProgramAndTh
     }
 }
 
-TEST_F(LiveShadersTest, AFolderWithoutShadersLeavesTheBuiltInOnes) {
+TEST_F(Studio, AFolderWithoutShadersLeavesTheBuiltInOnes) {
     fs::remove_all(source / "resources/shaders");
     LiveShaders live;
     EXPECT_EQ(startLiveShaders(&live, source.string()), 0);
     EXPECT_EQ(updateLiveShaders(&live), 0);
+}
+
+// What the overlay could change that the show's next frame relies on.
+std::vector<double> showState() {
+    const struct { GLenum name; int count; } queried[] = {
+        {GL_CURRENT_PROGRAM, 1}, {GL_FRAMEBUFFER_BINDING_EXT, 1}, {GL_VIEWPORT, 4},       {GL_MATRIX_MODE, 1},
+        {GL_DEPTH_TEST, 1},      {GL_BLEND, 1},                   {GL_TEXTURE_2D, 1},     {GL_TEXTURE_BINDING_2D, 1},
+        {GL_CURRENT_COLOR, 4},   {GL_BLEND_DST, 1},               {GL_MODELVIEW_MATRIX, 16}, {GL_PROJECTION_MATRIX, 16},
+    };
+    std::vector<double> state;
+    for (const auto& q : queried) {
+        double values[16] = {};
+        glGetDoublev(q.name, values);
+        state.insert(state.end(), values, values + q.count);
+    }
+    return state;
+}
+
+TEST_F(Studio, TheOverlayWritesOverTheFrameAndLeavesTheStateAsItFoundIt) {
+    glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
+    glClear(GL_COLOR_BUFFER_BIT);
+    gl.glUseProgram(*showProgramSlot(FX_PROGRAM));
+    glViewport(3, 4, 100, 200);
+    glColor4f(0.25f, 0.5f, 0.75f, 1.0f);
+    glMatrixMode(GL_MODELVIEW);
+    glTranslatef(1.0f, 2.0f, 3.0f);
+    const std::vector<double> before = showState();
+
+    const int32_t notes[TRACK_COUNT] = {72, 0, 70};
+    FrameTimes times = {};
+    recordFrameTime(&times, 0.016);
+    const OverlayInfo info = {20.0, 100000, notes, true, true, true, 15.0, 25.0, &times, 0.25, 0, "a.frag:3: error"};
+    Overlay overlay;
+    resetOverlay(&overlay);
+    followOverlayNotes(&overlay, info);
+    drawOverlay(overlay, info, glWindow.width, glWindow.height);
+
+    EXPECT_EQ(showState(), before);
+    gl.glUseProgram(0);
+    const Picture top = readPixels(0, glWindow.height - 40, glWindow.width, 40);
+    int lit = 0;
+    for (int x = 0; x < top.width; ++x) lit += top.at(x, 20)[0] + top.at(x, 20)[1] + top.at(x, 20)[2] > 0;
+    EXPECT_GT(lit, 0)
+        << "nothing written in the top lines";
 }
 
 }  // namespace
