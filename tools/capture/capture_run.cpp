@@ -4,7 +4,7 @@
 #include "demo/demo.h"
 #include "platform/capture/capture_backend.h"
 #include "platform/platform.h"
-#include "tools/capture/frame_pixels.h"
+#include "tools/frame_pixels/frame_pixels.h"
 #include "tools/output_place/interruption.h"
 #include "tools/progress_bar/progress_bar.h"
 

@@ -1,6 +1,6 @@
 #include "tools/studio/overlay/still.h"
 
-#include "tools/capture/frame_pixels.h"
+#include "tools/frame_pixels/frame_pixels.h"
 
 int saveStill(const char* path, int width, int height, std::string* error) {
     // Sized per still: a still is asked for now and then, not every frame.

@@ -1,4 +1,4 @@
-#include "tools/capture/frame_pixels.h"
+#include "tools/frame_pixels/frame_pixels.h"
 
 #include "tools/png_writer/png_writer.h"
 
