@@ -13,8 +13,8 @@
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
+#include <cstdint>
 #include <limits>
-#include <string>
 
 namespace {
 
@@ -53,14 +53,16 @@ void fillRect(float x0, float y0, float x1, float y1, const Colour& colour) {
     glRectf(x0, y0, x1, y1);
 }
 
-// The text from (x, baseline y) rightwards, as many characters as fit before
-// maxX; the sheet holds the printable ASCII characters.
-void drawText(float x, float y, const std::string& text, const Colour& colour, float maxX) {
+// The text up to its NUL or `length` characters from (x, baseline y)
+// rightwards, as many as fit before maxX; the sheet holds the printable ASCII
+// characters.
+void drawText(float x, float y, const char* text, const Colour& colour, float maxX, size_t length = SIZE_MAX) {
     glEnable(GL_TEXTURE_2D);
     glBindTexture(GL_TEXTURE_2D, sheetTexture);
     setColour(colour);
     glBegin(GL_QUADS);
-    for (char ch : text) {
+    for (size_t i = 0; i < length && text[i] != '\0'; ++i) {
+        const char ch = text[i];
         if (x + GLYPH_PIXELS > maxX) break;
         const signed char shown = ch >= 32 && ch < 127 ? static_cast<signed char>(ch) : '?';
         const GlyphQuad quad = layOutGlyph(shown, x, y, 0.0f, GLYPH_PIXELS / glyphCell);
@@ -73,13 +75,29 @@ void drawText(float x, float y, const std::string& text, const Colour& colour, f
     glEnd();
 }
 
-__attribute__((format(printf, 1, 2))) std::string printed(const char* pattern, ...) {
-    char text[256];
+// A line of the panel, formatted without touching the heap: the overlay is
+// drawn every frame.
+struct Text {
+    char chars[128];
+};
+
+__attribute__((format(printf, 1, 2))) Text printed(const char* pattern, ...) {
+    Text text;
     va_list arguments;
     va_start(arguments, pattern);
-    std::vsnprintf(text, sizeof text, pattern, arguments);
+    std::vsnprintf(text.chars, sizeof text.chars, pattern, arguments);
     va_end(arguments);
     return text;
+}
+
+Text loopMark(bool set, double seconds) { return set ? printed("%.3f", seconds) : printed("?"); }
+
+// The length of the text's first line, and where the next begins (null after
+// the last).
+const char* nextLine(const char* line, size_t* length) {
+    const char* end = std::strchr(line, '\n');
+    *length = end ? static_cast<size_t>(end - line) : std::strlen(line);
+    return end ? end + 1 : nullptr;
 }
 
 void drawTimeline(const OverlayInfo& info, float left, float right, float y) {
@@ -106,19 +124,19 @@ void drawLines(const Overlay& overlay, const OverlayInfo& info, int width, int h
     float y = static_cast<float>(height) - MARGIN - LINE_PIXELS;
 
     const SongPosition song = songPositionAt(info.songFrame);
-    drawText(MARGIN, y, printed("%8.3f s   order %02d row %02d", info.seconds, song.order, song.row), TEXT, right);
+    drawText(MARGIN, y, printed("%8.3f s   order %02d row %02d", info.seconds, song.order, song.row).chars, TEXT, right);
 
     y -= LINE_PIXELS;
     drawTimeline(info, MARGIN, right, y + 4.0f);
     y -= LINE_PIXELS;
     const NamedMoment* moment = currentMoment(info.seconds);
-    drawText(MARGIN, y, printed("%s from %.3f s", moment ? moment->name : "-", moment ? moment->seconds : 0.0), TEXT,
+    drawText(MARGIN, y, printed("%s from %.3f s", moment ? moment->name : "-", moment ? moment->seconds : 0.0).chars, TEXT,
              right);
     if (info.loopStartSet || info.loopEndSet) {
-        const std::string loop = printed("loop %s %s-%s", info.loopOn ? "on " : "off",
-                                         info.loopStartSet ? printed("%.3f", info.loopStart).c_str() : "?",
-                                         info.loopEndSet ? printed("%.3f", info.loopEnd).c_str() : "?");
-        drawText(right - GLYPH_PIXELS * static_cast<float>(loop.size()), y, loop, LOOP, right);
+        const Text loop = printed("loop %s %s-%s", info.loopOn ? "on " : "off",
+                                  loopMark(info.loopStartSet, info.loopStart).chars,
+                                  loopMark(info.loopEndSet, info.loopEnd).chars);
+        drawText(right - GLYPH_PIXELS * static_cast<float>(std::strlen(loop.chars)), y, loop.chars, LOOP, right);
     }
 
     y -= LINE_PIXELS;
@@ -134,30 +152,28 @@ void drawLines(const Overlay& overlay, const OverlayInfo& info, int width, int h
     y -= LINE_PIXELS;
     drawText(MARGIN, y,
              printed("frame median %.1f ms  p99 %.1f ms", 1000.0 * frameTimePercentile(*info.frameTimes, 50.0),
-                     1000.0 * frameTimePercentile(*info.frameTimes, 99.0)),
+                     1000.0 * frameTimePercentile(*info.frameTimes, 99.0))
+                 .chars,
              TEXT, right);
     y -= LINE_PIXELS;
-    drawText(MARGIN, y, printed("sound lead %.3f s  underruns %d", info.soundLeadSeconds, info.underruns), TEXT,
+    drawText(MARGIN, y, printed("sound lead %.3f s  underruns %d", info.soundLeadSeconds, info.underruns).chars, TEXT,
              right);
 
     // The error's first lines: the rest is on standard error.
-    const std::string error = info.error ? info.error : "";
-    size_t start = 0;
-    for (int line = 0; line < ERROR_LINES && start < error.size(); ++line) {
-        size_t end = error.find('\n', start);
-        if (end == std::string::npos) end = error.size();
+    const char* line = info.error;
+    for (int count = 0; count < ERROR_LINES && line && *line; ++count) {
+        size_t length = 0;
+        const char* next = nextLine(line, &length);
         y -= LINE_PIXELS;
-        drawText(MARGIN, y, error.substr(start, end - start), ERROR_TEXT, right);
-        start = end + 1;
+        drawText(MARGIN, y, line, ERROR_TEXT, right, length);
+        line = next;
     }
 }
 
 int errorLineCount(const OverlayInfo& info) {
     int lines = 0;
-    for (const char* at = info.error; at && *at && lines < ERROR_LINES; ++lines) {
-        at = std::strchr(at, '\n');
-        at = at ? at + 1 : nullptr;
-    }
+    size_t length = 0;
+    for (const char* line = info.error; line && *line && lines < ERROR_LINES; ++lines) line = nextLine(line, &length);
     return lines;
 }
 
