@@ -50,7 +50,8 @@ endfunction()
 
 # quorvel_resource_id_library(TARGET): an interface library whose header,
 # "resources/resource_ids.h", names every resource's id as the manifest does
-# (the header is rewritten only when the manifest changes it).
+# and lists each one's type, id and file (the header is rewritten only when the
+# manifest changes it).
 function(quorvel_resource_id_library target)
   quorvel_read_manifest(manifest)
   set(header "// Generated from resources/manifest.txt when the build is configured. Do not edit.\n")
@@ -59,6 +60,15 @@ function(quorvel_resource_id_library target)
   foreach(type id name file IN ZIP_LISTS manifest_TYPES manifest_IDS manifest_NAMES manifest_FILES)
     file(RELATIVE_PATH file ${PROJECT_SOURCE_DIR}/resources ${file})
     string(APPEND header "    ${name} = ${id},  // ${type} ${file}\n")
+  endforeach()
+  string(APPEND header "};\n\n")
+  # The files again, for a tool that reads them from a source tree at run time.
+  string(APPEND header "struct ResourceFile {\n    const char* type;\n    int id;\n")
+  string(APPEND header "    const char* file;  // relative to resources/\n};\n\n")
+  string(APPEND header "inline constexpr ResourceFile resourceFiles[] = {\n")
+  foreach(type name file IN ZIP_LISTS manifest_TYPES manifest_NAMES manifest_FILES)
+    file(RELATIVE_PATH file ${PROJECT_SOURCE_DIR}/resources ${file})
+    string(APPEND header "    {\"${type}\", ${name}, \"${file}\"},\n")
   endforeach()
   string(APPEND header "};\n")
   set(folder ${PROJECT_BINARY_DIR}/generated)

@@ -1,10 +1,9 @@
 #include "demo/effect_programs.h"
 
+#include "demo/show_programs.h"
 #include "gfx/heap.h"
 #include "gfx/random.h"
-#include "gfx/shader_program.h"
 #include "gfx/textures.h"
-#include "resources/resource_ids.h"
 
 EffectPrograms* effectPrograms = nullptr;
 
@@ -16,11 +15,9 @@ EffectPrograms* buildEffectPrograms(EffectPrograms* programs) {
 
     // Only "Fract" is ever drawn with; the other three cost start-up time and,
     // should one fail to build, its error boxes.
-    buildShaderProgram(&programs->fractProgram, loadVertexShaderSource(SPONGE_VERTEX_SHADER),
-                       loadFragmentShaderSource(SPONGE_FRAGMENT_SHADER), "Fract");
-    buildShaderProgram(&programs->plasmaProgram, loadVertexShaderSource(SPONGE_VERTEX_SHADER),
-                       loadFragmentShaderSource(PLASMA_FRAGMENT_SHADER), "Plasma");
-    buildShaderProgram(&programs->tunnelProgram, nullptr, loadFragmentShaderSource(TUNNEL_FRAGMENT_SHADER), "Tunnel");
-    buildShaderProgram(&programs->mixerProgram, nullptr, loadFragmentShaderSource(MIXER_FRAGMENT_SHADER), "Mixer");
+    buildShowProgram(FRACT_PROGRAM, &programs->fractProgram);
+    buildShowProgram(PLASMA_PROGRAM, &programs->plasmaProgram);
+    buildShowProgram(TUNNEL_PROGRAM, &programs->tunnelProgram);
+    buildShowProgram(MIXER_PROGRAM, &programs->mixerProgram);
     return programs;
 }

@@ -33,3 +33,14 @@ inline constexpr double MUSIC_START = 12.0;
 // How long the closing fade takes to squeeze the picture to a dot after the
 // quit request.
 inline constexpr double CLOSING_FADE_SECONDS = 1.0;
+
+// The moments by name, in the show's order, for the tools that show them.
+struct NamedMoment {
+    const char* name;
+    double seconds;
+};
+
+inline constexpr NamedMoment SHOW_MOMENTS[] = {
+    {"logo", 0.0},          {"dot", DOT_START},     {"line", LINE_START},
+    {"bars", BARS_START},   {"music", MUSIC_START}, {"letterbox", LETTERBOX_START},
+};

@@ -3,11 +3,10 @@
 #include "demo/effect_programs.h"
 #include "demo/logo/logo.h"
 #include "demo/scroll/scroll.h"
+#include "demo/show_programs.h"
 #include "gfx/heap.h"
 #include "gfx/render_target.h"
-#include "gfx/shader_program.h"
 #include "gfx/textures.h"
-#include "resources/resource_ids.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
@@ -75,8 +74,7 @@ int startDemo(const LoadProgress& progress, DisplayConfig* display) {
     reportProgress(progress, 50);
     reportProgress(progress, 100);
 
-    buildShaderProgram(&fxProgram, loadVertexShaderSource(OLD_SCREEN_VERTEX_SHADER),
-                       loadFragmentShaderSource(OLD_SCREEN_FRAGMENT_SHADER), "Fx");
+    buildShowProgram(FX_PROGRAM, &fxProgram);
     glMatrixMode(GL_MODELVIEW);
     return 1;
 }

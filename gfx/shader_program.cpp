@@ -37,13 +37,9 @@ GLuint compileAndAttach(GLuint program, GLenum stage, const char* source) {
 
 // Shows the object's info log when its status is 0.
 void reportFailure(GLuint object, GLenum statusName) {
-    GLint status = 0;
-    gl.glGetObjectParameterivARB(object, statusName, &status);
     enum { LOG_BUFFER_SIZE = 1024 };  // at most 1023 characters and the NUL
     char log[LOG_BUFFER_SIZE] = {};
-    GLsizei length = 0;
-    gl.glGetInfoLogARB(object, LOG_BUFFER_SIZE, &length, log);
-    if (status == 0) platformShowErrorBox(log);
+    if (!shaderObjectStatus(object, statusName, log, LOG_BUFFER_SIZE)) platformShowErrorBox(log);
 }
 
 }  // namespace
@@ -52,16 +48,30 @@ char* loadVertexShaderSource(int id) { return loadShaderSource("VSHADER", id); }
 
 char* loadFragmentShaderSource(int id) { return loadShaderSource("FSHADER", id); }
 
+ShaderProgramObjects compileAndLinkShaderProgram(const char* vertexSource, const char* fragmentSource) {
+    ShaderProgramObjects objects = {gl.glCreateProgram(), 0, 0};
+    if (vertexSource) objects.vertexShader = compileAndAttach(objects.program, GL_VERTEX_SHADER, vertexSource);
+    if (fragmentSource) objects.fragmentShader = compileAndAttach(objects.program, GL_FRAGMENT_SHADER, fragmentSource);
+    gl.glLinkProgram(objects.program);
+    return objects;
+}
+
+int shaderObjectStatus(GLuint object, GLenum statusName, char* log, int logSize) {
+    GLint status = 0;
+    gl.glGetObjectParameterivARB(object, statusName, &status);
+    GLsizei length = 0;
+    gl.glGetInfoLogARB(object, logSize, &length, log);
+    return status != 0;
+}
+
 void buildShaderProgram(GLuint* program, const char* vertexSource, const char* fragmentSource, const char*) {
-    *program = gl.glCreateProgram();
-    GLuint vertexShader = vertexSource ? compileAndAttach(*program, GL_VERTEX_SHADER, vertexSource) : 0;
-    GLuint fragmentShader = fragmentSource ? compileAndAttach(*program, GL_FRAGMENT_SHADER, fragmentSource) : 0;
-    gl.glLinkProgram(*program);
+    const ShaderProgramObjects objects = compileAndLinkShaderProgram(vertexSource, fragmentSource);
+    *program = objects.program;
 
     // Only after the link: a failed compile shows its log, then the link's.
-    if (vertexSource) reportFailure(vertexShader, GL_OBJECT_COMPILE_STATUS_ARB);
-    if (fragmentSource) reportFailure(fragmentShader, GL_OBJECT_COMPILE_STATUS_ARB);
-    reportFailure(*program, GL_OBJECT_LINK_STATUS_ARB);
+    if (vertexSource) reportFailure(objects.vertexShader, GL_OBJECT_COMPILE_STATUS_ARB);
+    if (fragmentSource) reportFailure(objects.fragmentShader, GL_OBJECT_COMPILE_STATUS_ARB);
+    reportFailure(objects.program, GL_OBJECT_LINK_STATUS_ARB);
 }
 
 void setUniformInt(GLuint program, const char* name, int value) {

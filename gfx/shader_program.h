@@ -19,6 +19,21 @@ char* loadFragmentShaderSource(int id);
 // characters) in an error box. Start-up goes on after a failure.
 void buildShaderProgram(GLuint* program, const char* vertexSource, const char* fragmentSource, const char* label);
 
+// The objects of one build: the program and the shaders compiled for it (0
+// where no source was given).
+struct ShaderProgramObjects {
+    GLuint program, vertexShader, fragmentShader;
+};
+
+// The steps of buildShaderProgram before any inspection, for a caller that
+// judges the outcome itself (shaderObjectStatus) rather than by error boxes.
+ShaderProgramObjects compileAndLinkShaderProgram(const char* vertexSource, const char* fragmentSource);
+
+// The object's compile or link status (statusName GL_OBJECT_COMPILE_STATUS_ARB
+// or GL_OBJECT_LINK_STATUS_ARB), with its info log, at most logSize - 1
+// characters and a NUL, in log.
+int shaderObjectStatus(GLuint object, GLenum statusName, char* log, int logSize);
+
 // Set a uniform of the program in use, looked up by name on every call; a name
 // the program lacks is skipped.
 void setUniformInt(GLuint program, const char* name, int value);

@@ -1,10 +1,10 @@
 #include "demo/logo/logo.h"
 
 #include "demo/logo/cube_layout.h"
+#include "demo/show_programs.h"
 #include "gfx/gl_entry_points.h"
 #include "gfx/heap.h"
 #include "gfx/render_target.h"
-#include "gfx/shader_program.h"
 #include "gfx/textures.h"
 #include "resources/resource_ids.h"
 
@@ -41,9 +41,8 @@ void uploadCubeBuffers(const CubeLogo* logo) {
 }
 
 void buildPrograms(CubeLogo* logo) {
-    buildShaderProgram(&logo->logoProgram, loadVertexShaderSource(LOGO_VERTEX_SHADER),
-                       loadFragmentShaderSource(LOGO_FRAGMENT_SHADER), "Logo");
-    buildShaderProgram(&logo->raysProgram, nullptr, loadFragmentShaderSource(RAYS_FRAGMENT_SHADER), "Rays");
+    buildShowProgram(LOGO_PROGRAM, &logo->logoProgram);
+    buildShowProgram(RAYS_PROGRAM, &logo->raysProgram);
 }
 
 }  // namespace
