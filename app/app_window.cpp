@@ -11,7 +11,7 @@ const PixelFormatRequest PIXEL_FORMAT = {32, 32, 1};  // RGBA, 32-bit depth aske
 int createAppWindow(WindowContext* context) {
     const DisplayConfig& display = *context->display;
 
-    context->instance = platformStartWindowSystem(WINDOW_NAME, windowProc);
+    context->instance = platformStartWindowSystem(WINDOW_NAME);
     if (!context->instance) return 0;
 
     if (display.fullscreen == 1) {
@@ -19,18 +19,10 @@ int createAppWindow(WindowContext* context) {
         platformShowCursor(0);
     }
 
-    PlatformRect rect = {0, 0, display.width, display.height};
-    platformAdjustWindowRect(&rect, display.fullscreen);
-
-    // Centre on the primary screen; an arithmetic shift rounds towards minus
-    // infinity, so a window larger than the screen gets a negative corner.
-    int screenWidth = 0, screenHeight = 0;
-    platformPrimaryScreenSize(&screenWidth, &screenHeight);
     PlatformWindowRequest request = {};
-    request.x = (screenWidth + rect.left - rect.right) >> 1;
-    request.y = (screenHeight + rect.top - rect.bottom) >> 1;
-    request.width = rect.right - rect.left;
-    request.height = rect.bottom - rect.top;
+    request.centred = 1;
+    request.width = display.width;
+    request.height = display.height;
     request.fullscreen = display.fullscreen;
     request.topmost = display.fullscreen ? 0 : 1;
     if (!openGlWindow(request, context)) return 0;
@@ -77,22 +69,8 @@ void closeGlWindow(WindowContext* context) {
     context->window = nullptr;
 }
 
-intptr_t windowProc(PlatformWindow* window, const PlatformMessage& message) {
-    switch (message.type) {
-        case MSG_SYSCOMMAND:
-            if (message.wParam == SYSCOMMAND_SCREENSAVE || message.wParam == SYSCOMMAND_MONITORPOWER) return 0;
-            return platformDefaultWindowProc(window, message);
-        case MSG_CLOSE:
-            // The window stays: the closing fade still has to play in it.
-            platformPostQuitMessage(0);
-            return 0;
-        case MSG_KEYDOWN:
-            if (message.wParam == KEY_ESCAPE) {
-                platformPostQuitMessage(0);
-                return 0;
-            }
-            return platformDefaultWindowProc(window, message);
-        default:
-            return platformDefaultWindowProc(window, message);
-    }
+void answerWindowEvent(const PlatformEvent& event) {
+    // The window stays on a close: the closing fade still has to play in it.
+    const bool escape = event.kind == EVENT_KEY_DOWN && event.key == KEY_ESCAPE;
+    if (escape || event.kind == EVENT_CLOSE) platformRequestQuit();
 }

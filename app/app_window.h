@@ -32,6 +32,6 @@ int openGlWindow(PlatformWindowRequest request, WindowContext* context);
 // those fields; the window system keeps running.
 void closeGlWindow(WindowContext* context);
 
-// Escape and the close request become the quit message; screen-saver and
-// monitor power-off requests are refused.
-intptr_t windowProc(PlatformWindow* window, const PlatformMessage& message);
+// Escape and the window's close ask for the quit that starts the closing fade;
+// nothing else the window system tells has a meaning for the show.
+void answerWindowEvent(const PlatformEvent& event);

@@ -15,15 +15,16 @@ void advanceDemoClock() {
     demoTime = seconds - clockStart;
 }
 
-void drainMessages() {
-    PlatformMessage message;
-    while (platformPeekMessage(&message)) {
-        // The quit message starts the closing fade; it does not leave the loop.
-        if (message.type == MSG_QUIT) {
+void drainEvents() {
+    PlatformEvent event;
+    while (platformPollEvent(&event)) {
+        // The quit request starts the closing fade; it does not leave the loop.
+        if (event.kind == EVENT_QUIT) {
             quitRequested = true;
             quitTime = demoTime;
+        } else {
+            answerWindowEvent(event);
         }
-        platformDispatchMessage(message);
     }
 }
 
@@ -33,7 +34,7 @@ int runLoopPass(const DemoHooks& demo) {
     advanceDemoClock();
     if (demoTime > MUSIC_START && !musicStarted) startMusic();
     pollMusicNotes();
-    drainMessages();
+    drainEvents();
     int done = demo.frame();
     if (fadeFinished) done = 1;
     return done;

@@ -39,13 +39,9 @@ struct PlatformGlContext;  // one OpenGL rendering context
 // The primary screen's size in pixels (0 x 0 when there is no screen).
 void platformPrimaryScreenSize(int* width, int* height);
 
-// Messages reach the program through this procedure, called from
-// platformDispatchMessage. Returns the message's result.
-struct PlatformMessage;
-typedef intptr_t (*PlatformWindowProc)(PlatformWindow* window, const PlatformMessage& message);
-
-// Brings the window system up and registers the one window procedure.
-PlatformInstance* platformStartWindowSystem(const char* className, PlatformWindowProc proc);
+// Brings the window system up; what it tells the program comes out of
+// platformPollEvent.
+PlatformInstance* platformStartWindowSystem(const char* className);
 void platformStopWindowSystem(PlatformInstance* instance);
 
 // Switches the display to width x height at the given depth. Returns 1 on success.
@@ -55,13 +51,6 @@ void platformRestoreDisplayMode();
 
 void platformShowCursor(int visible);
 
-// Grows a client rectangle by the frame the window system puts around a window
-// of that kind, so that the client area keeps the asked size.
-struct PlatformRect {
-    int left, top, right, bottom;
-};
-void platformAdjustWindowRect(PlatformRect* rect, int fullscreen);
-
 struct PixelFormatRequest {
     int colorBits;     // RGBA
     int depthBits;     // asked for; the nearest the driver offers is taken
@@ -70,8 +59,9 @@ struct PixelFormatRequest {
 
 struct PlatformWindowRequest {
     const char* title;
-    int x, y;           // position of the window on the desktop; may be negative
-    int width, height;  // outer size, as from platformAdjustWindowRect
+    int x, y;           // the window's outer corner on the desktop; may be negative
+    int centred;        // 1 = centred on the primary screen, its frame included (x, y unused)
+    int width, height;  // the client area's size; the window's frame comes around it
     int fullscreen;     // 1 = borderless, covering the screen in the current mode
     int topmost;        // 1 = kept above other windows
     int hidden;         // 1 = never shown (off-screen drawing)
@@ -117,38 +107,50 @@ void platformClientSize(PlatformWindow* window, int* width, int* height);
 void* platformGetGlProcAddress(const char* name);
 
 // ---------------------------------------------------------------------------
-// Messages
+// Events
 // ---------------------------------------------------------------------------
+// What the window system tells the program, in the program's terms: each
+// backend translates from its own system and keeps its system's own duties
+// (what the program never asks about) to itself.
 
-enum PlatformMessageType {
-    MSG_QUIT = 0x0012,        // posted by platformPostQuitMessage
-    MSG_CLOSE = 0x0010,       // the window's close button, Alt+F4, a termination request
-    MSG_KEYDOWN = 0x0100,     // wParam: virtual key code
-    MSG_SYSCOMMAND = 0x0112,  // wParam: system command
-    MSG_OTHER = 0x0000,       // anything else the window system delivers
+enum PlatformEventKind {
+    EVENT_QUIT,          // the program's quit request (platformRequestQuit) come back out
+    EVENT_CLOSE,         // the close button, Alt+F4, a termination request, a browser leaving full screen
+    EVENT_KEY_DOWN,      // a key pressed, or repeating while held
+    EVENT_FOCUS_GAINED,  // the window has the keyboard
+    EVENT_FOCUS_LOST,
 };
 
-enum {
-    KEY_ESCAPE = 0x1B,
-    SYSCOMMAND_CLOSE = 0xF060,
-    SYSCOMMAND_SCREENSAVE = 0xF140,
-    SYSCOMMAND_MONITORPOWER = 0xF170,
+// The keys the program gives a meaning to; every other key is KEY_OTHER.
+enum PlatformKey {
+    KEY_OTHER,
+    KEY_ESCAPE,
+    KEY_RETURN,
+    KEY_SPACE,
+    KEY_LEFT,
+    KEY_RIGHT,
+    KEY_HOME,
+    KEY_COMMA,
+    KEY_PERIOD,
+    KEY_LEFT_BRACKET,
+    KEY_RIGHT_BRACKET,
+    KEY_H,
+    KEY_L,
+    KEY_S,
 };
 
-struct PlatformMessage {
-    PlatformWindow* window;  // null for thread messages (the quit message)
-    int type;
-    uintptr_t wParam;
+struct PlatformEvent {
+    PlatformEventKind kind;
+    PlatformKey key;  // EVENT_KEY_DOWN: which key
+    int shift;        // EVENT_KEY_DOWN: 1 while a Shift key is held
 };
 
-// Removes the next message from the queue; 0 when the queue is empty. The quit
-// message comes out once the queue holds nothing else.
-int platformPeekMessage(PlatformMessage* message);
-// Passes the message to the window procedure (thread messages go nowhere).
-intptr_t platformDispatchMessage(const PlatformMessage& message);
-// What the window system does with a message the procedure does not handle.
-intptr_t platformDefaultWindowProc(PlatformWindow* window, const PlatformMessage& message);
-void platformPostQuitMessage(int exitCode);
+// Takes the next event; 0 when none waits. EVENT_QUIT comes out once nothing
+// else waits.
+int platformPollEvent(PlatformEvent* event);
+// Asks for EVENT_QUIT; it comes back once, however often it was asked for
+// before it came.
+void platformRequestQuit();
 
 // ---------------------------------------------------------------------------
 // Clock

@@ -5,15 +5,13 @@
 
 namespace {
 
-intptr_t ignoreMessages(PlatformWindow*, const PlatformMessage&) { return 0; }
-
 bool opened = false;
 
 }  // namespace
 
 bool openGlBenchWindow(int width, int height) {
     if (opened) return true;
-    if (!platformStartWindowSystem("Quorvel", ignoreMessages)) return false;
+    if (!platformStartWindowSystem("Quorvel")) return false;
     PlatformWindowRequest request = {};
     request.title = "Quorvel bench";
     request.width = width;

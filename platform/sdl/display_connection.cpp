@@ -61,7 +61,7 @@ bool connectOnce() {
 int sdlConnectDisplay() {
     if (connected) return 1;
     if (absent) return 0;
-    // Closing the window must reach the window procedure as a close message and
+    // Closing the window must reach the program as a close event and
     // not end anything by itself; the screen saver stays off while we run.
     SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
     SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "0");

@@ -1,4 +1,4 @@
-// What the SDL backend's window and message code share.
+// What the SDL backend's window, display and box code share.
 #pragma once
 
 #include "platform/platform.h"
@@ -11,13 +11,10 @@ struct PlatformWindow {
     int doubleBuffer;  // 1 when the pixel format is double-buffered
 };
 
+// The window system is the display connection; the handle is a token.
 struct PlatformInstance {
-    PlatformWindowProc windowProc;
+    char unused;
 };
-
-// The one window of the program, for turning SDL's events into messages.
-extern PlatformWindow* sdlMainWindow;
-extern PlatformInstance* sdlInstance;
 
 // Opens the connection to the window system once (1 on success); refuses a
 // driver that shows no window to a person. Held until the process ends

@@ -1,10 +1,8 @@
 // Screen, display mode, window and OpenGL context through SDL.
+#include "platform/common/window_placement.h"
 #include "platform/sdl/sdl_window_state.h"
 
 #include <GL/gl.h>
-
-PlatformWindow* sdlMainWindow = nullptr;
-PlatformInstance* sdlInstance = nullptr;
 
 namespace {
 
@@ -23,18 +21,10 @@ bool fullscreenModeSet = false;
 // Window system and screen
 // ---------------------------------------------------------------------------
 
-PlatformInstance* platformStartWindowSystem(const char*, PlatformWindowProc proc) {
-    if (!sdlConnectDisplay()) return nullptr;
-    instance.windowProc = proc;
-    sdlInstance = &instance;
-    return sdlInstance;
-}
+PlatformInstance* platformStartWindowSystem(const char*) { return sdlConnectDisplay() ? &instance : nullptr; }
 
-void platformStopWindowSystem(PlatformInstance* stopping) {
-    // Messages stop reaching the window procedure; the display connection
-    // stays, for the boxes that may still follow.
-    if (!stopping) return;
-    sdlInstance = nullptr;
+void platformStopWindowSystem(PlatformInstance*) {
+    // The display connection stays, for the boxes that may still follow.
 }
 
 void platformPrimaryScreenSize(int* width, int* height) {
@@ -69,16 +59,20 @@ void platformRestoreDisplayMode() {
 
 void platformShowCursor(int visible) { SDL_ShowCursor(visible ? SDL_ENABLE : SDL_DISABLE); }
 
-void platformAdjustWindowRect(PlatformRect*, int) {
-    // SDL places and sizes a window by its client area; the window manager puts
-    // its frame around that, so the rectangle needs no growing.
-}
-
 // ---------------------------------------------------------------------------
 // Window and pixel format
 // ---------------------------------------------------------------------------
 
 PlatformWindow* platformCreateWindow(const PlatformWindowRequest& request) {
+    // SDL places and sizes a window by its client area; the window manager puts
+    // its frame around that, outside the reckoning.
+    int x = request.x, y = request.y;
+    if (request.centred) {
+        int screenWidth = 0, screenHeight = 0;
+        platformPrimaryScreenSize(&screenWidth, &screenHeight);
+        x = centredCorner(screenWidth, request.width);
+        y = centredCorner(screenHeight, request.height);
+    }
     Uint32 flags = SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN;
     if (request.topmost) flags |= SDL_WINDOW_ALWAYS_ON_TOP;
     if (request.fullscreen) flags |= SDL_WINDOW_BORDERLESS;
@@ -100,7 +94,7 @@ PlatformWindow* platformCreateWindow(const PlatformWindowRequest& request) {
         SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, depth);
         SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, request.pixelFormat.doubleBuffer);
         SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_COMPATIBILITY);
-        window = SDL_CreateWindow(request.title, request.x, request.y, request.width, request.height, flags);
+        window = SDL_CreateWindow(request.title, x, y, request.width, request.height, flags);
         if (window) {
             depthBits = depth;
             break;
@@ -122,15 +116,13 @@ PlatformWindow* platformCreateWindow(const PlatformWindowRequest& request) {
     SDL_DisableScreenSaver();
 
     mainWindow = PlatformWindow{window, depthBits, request.pixelFormat.doubleBuffer};
-    sdlMainWindow = &mainWindow;
-    return sdlMainWindow;
+    return &mainWindow;
 }
 
 void platformDestroyWindow(PlatformWindow* window) {
     if (!window || !window->sdlWindow) return;
     SDL_DestroyWindow(window->sdlWindow);
     window->sdlWindow = nullptr;
-    if (window == sdlMainWindow) sdlMainWindow = nullptr;
 }
 
 PlatformSurface* platformGetSurface(PlatformWindow* window) {

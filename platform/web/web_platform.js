@@ -7,7 +7,7 @@
 
 var QuorvelWeb = {
   page: Module['page'],
-  messages: [],        // what the program has yet to hear of: 'escape', 'left full screen'
+  events: [],          // what the program has yet to hear of: 'escape', 'left full screen'
   listeners: [],       // [target, event, handler], removed at the end
   canvas: null,
   background: null,    // the render task's channel, closed at the end
@@ -20,18 +20,18 @@ var QuorvelWeb = {
     QuorvelWeb.listeners.push([target, event, handler]);
   },
 
-  // Escape becomes the key message, as on a desktop, and so does a tap on a
+  // Escape becomes the Escape key, as on a desktop, and so does a tap on a
   // touch screen, which has no Escape; leaving full screen (which browsers do
-  // on Escape themselves) the close message.
+  // on Escape themselves) the window's close.
   startWindowSystem: function() {
     QuorvelWeb.listen(window, 'keydown', function(event) {
-      if (event.key === 'Escape') QuorvelWeb.messages.push('escape');
+      if (event.key === 'Escape') QuorvelWeb.events.push('escape');
     });
     QuorvelWeb.listen(window, 'pointerdown', function(event) {
-      if (event.pointerType === 'touch') QuorvelWeb.messages.push('escape');
+      if (event.pointerType === 'touch') QuorvelWeb.events.push('escape');
     });
     QuorvelWeb.listen(document, 'fullscreenchange', function() {
-      if (QuorvelWeb.fullscreen && !document.fullscreenElement) QuorvelWeb.messages.push('left full screen');
+      if (QuorvelWeb.fullscreen && !document.fullscreenElement) QuorvelWeb.events.push('left full screen');
     });
   },
 

@@ -6,7 +6,6 @@
 #include "platform/platform.h"
 #include "platform/web/gl11/gl11_entry_points.h"
 #include "platform/web/gl11/gl11_state.h"
-#include "platform/web/web_window.h"
 
 #include <emscripten/emscripten.h>
 #include <emscripten/html5_webgl.h>
@@ -32,7 +31,7 @@ EM_ASYNC_JS(void, quorvelNextFrame, (), { await QuorvelWeb.nextFrame(); });
 
 // The handles the program holds are these tokens: there is one of each.
 struct PlatformInstance {
-    PlatformWindowProc proc;
+    char unused;
 };
 struct PlatformWindow {
     int width, height;
@@ -45,19 +44,13 @@ namespace {
 
 PlatformInstance instance;
 PlatformWindow canvasWindow;
-bool canvasExists = false;
 PlatformSurface canvasSurface;
 
 }  // namespace
 
-PlatformWindow* webWindow() { return canvasExists ? &canvasWindow : nullptr; }
-
-PlatformWindowProc webWindowProc() { return instance.proc; }
-
 void platformPrimaryScreenSize(int* width, int* height) { quorvelScreenSize(width, height); }
 
-PlatformInstance* platformStartWindowSystem(const char*, PlatformWindowProc proc) {
-    instance.proc = proc;
+PlatformInstance* platformStartWindowSystem(const char*) {
     quorvelStartWindowSystem();
     return &instance;
 }
@@ -72,20 +65,14 @@ void platformRestoreDisplayMode() { quorvelRestoreDisplay(); }
 
 void platformShowCursor(int visible) { quorvelShowCursor(visible); }
 
-// A canvas has no frame.
-void platformAdjustWindowRect(PlatformRect*, int) {}
-
+// A canvas has no frame, and the page places it: the request's size is all it takes.
 PlatformWindow* platformCreateWindow(const PlatformWindowRequest& request) {
     quorvelCreateCanvas(request.width, request.height, request.hidden);
     canvasWindow = PlatformWindow{request.width, request.height};
-    canvasExists = true;
     return &canvasWindow;
 }
 
-void platformDestroyWindow(PlatformWindow*) {
-    quorvelRemoveCanvas();
-    canvasExists = false;
-}
+void platformDestroyWindow(PlatformWindow*) { quorvelRemoveCanvas(); }
 
 PlatformSurface* platformGetSurface(PlatformWindow*) { return &canvasSurface; }
 

@@ -1,16 +1,14 @@
-// What the Win32 backend's window and message code share.
+// What the Win32 backend's window and event code share.
 #pragma once
 
 #include "platform/platform.h"
 
 #include <windows.h>
 
-// The registered class and the program's window procedure, which the class's
-// own procedure (win32WindowProc) passes every message to.
+// The registered class, whose window procedure is win32WindowProc.
 struct PlatformInstance {
     HINSTANCE module;
     const char* className;
-    PlatformWindowProc windowProc;
 };
 
 extern PlatformInstance* win32Instance;

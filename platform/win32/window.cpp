@@ -1,4 +1,5 @@
 // Screen, display mode, window, pixel format and WGL context.
+#include "platform/common/window_placement.h"
 #include "platform/win32/win32_state.h"
 
 PlatformInstance* win32Instance = nullptr;
@@ -21,10 +22,9 @@ DEVMODEA displayMode;
 // Window system and screen
 // ---------------------------------------------------------------------------
 
-PlatformInstance* platformStartWindowSystem(const char* className, PlatformWindowProc proc) {
+PlatformInstance* platformStartWindowSystem(const char* className) {
     instance.module = GetModuleHandleA(nullptr);
     instance.className = className;
-    instance.windowProc = proc;
     WNDCLASSA windowClass = {};
     windowClass.style = CS_OWNDC;
     windowClass.lpfnWndProc = win32WindowProc;
@@ -62,12 +62,6 @@ void platformRestoreDisplayMode() {
 
 void platformShowCursor(int visible) { ShowCursor(visible ? TRUE : FALSE); }
 
-void platformAdjustWindowRect(PlatformRect* rect, int fullscreen) {
-    RECT grown = {rect->left, rect->top, rect->right, rect->bottom};
-    AdjustWindowRect(&grown, fullscreen ? FULLSCREEN_STYLE : WINDOWED_STYLE, FALSE);
-    *rect = PlatformRect{grown.left, grown.top, grown.right, grown.bottom};
-}
-
 // ---------------------------------------------------------------------------
 // Window and pixel format
 // ---------------------------------------------------------------------------
@@ -78,9 +72,19 @@ PlatformWindow* platformCreateWindow(const PlatformWindowRequest& request) {
     DWORD extendedStyle = WS_EX_APPWINDOW;
     if (request.topmost) extendedStyle |= WS_EX_TOPMOST;
     if (request.hidden) style &= ~static_cast<DWORD>(WS_VISIBLE);
+    // The frame grows around the client area, which keeps the asked size; the
+    // extended style takes no part in that.
+    RECT outer = {0, 0, request.width, request.height};
+    AdjustWindowRect(&outer, style, FALSE);
+    int x = request.x, y = request.y;
+    if (request.centred) {
+        x = centredCorner(GetSystemMetrics(SM_CXSCREEN), outer.right - outer.left);
+        y = centredCorner(GetSystemMetrics(SM_CYSCREEN), outer.bottom - outer.top);
+    }
     // Visible from creation on: no separate show or update call.
-    HWND window = CreateWindowExA(extendedStyle, win32Instance->className, request.title, style, request.x, request.y,
-                                  request.width, request.height, nullptr, nullptr, win32Instance->module, nullptr);
+    HWND window = CreateWindowExA(extendedStyle, win32Instance->className, request.title, style, x, y,
+                                  outer.right - outer.left, outer.bottom - outer.top, nullptr, nullptr,
+                                  win32Instance->module, nullptr);
     return fromHwnd(window);
 }
 

@@ -29,24 +29,16 @@ int FakePlatform::indexOf(const std::string& name) const {
     return it == calls.end() ? -1 : int(it - calls.begin());
 }
 void resetFakePlatform() { fake = FakePlatform(); }
-PlatformWindow* fakeWindow() { return reinterpret_cast<PlatformWindow*>(&window); }
 
 int platformAskYesNo(const char* text, const char* caption) { return box("askYesNo", text, caption), fake.answerYes; }
 void platformShowWarningBox(const char* text) { box("warningBox", text, ""); }
 void platformShowErrorBox(const char* text) { box("errorBox", text, ""); }
 void platformPrimaryScreenSize(int* width, int* height) { *width = fake.screenWidth, *height = fake.screenHeight; }
-PlatformInstance* platformStartWindowSystem(const char*, PlatformWindowProc proc) {
-    fake.windowProc = proc;
-    return handle<PlatformInstance>("startWindowSystem", &instance);
-}
+PlatformInstance* platformStartWindowSystem(const char*) { return handle<PlatformInstance>("startWindowSystem", &instance); }
 void platformStopWindowSystem(PlatformInstance*) { log("stopWindowSystem"); }
 int platformChangeDisplayMode(int, int, int) { return !log("changeDisplayMode"); }
 void platformRestoreDisplayMode() { log("restoreDisplayMode"); }
 void platformShowCursor(int visible) { log(visible ? "showCursor" : "hideCursor"); }
-void platformAdjustWindowRect(PlatformRect* r, int fullscreen) {
-    // A desktop-like frame: 3-pixel borders and a 20-pixel caption; none full screen.
-    if (!fullscreen) *r = PlatformRect{r->left - 3, r->top - 23, r->right + 3, r->bottom + 3};
-}
 PlatformWindow* platformCreateWindow(const PlatformWindowRequest& request) {
     fake.windowRequests.push_back(request);
     return handle<PlatformWindow>("createWindow", &window);
@@ -66,18 +58,17 @@ void platformDeleteGlContext(PlatformGlContext*) { log("deleteGlContext"); }
 void platformSwapBuffers(PlatformSurface*) { ++fake.swaps, log("swapBuffers"); }
 void platformBringToFront(PlatformWindow*) { log("bringToFront"); }
 void* platformGetGlProcAddress(const char* name) { return fake.missingGlNames.count(name) ? nullptr : &entryPoint; }
-int platformPeekMessage(PlatformMessage* message) {
-    if (fake.queue.empty()) return 0;
-    *message = fake.queue.front();
-    fake.queue.pop_front();
+int platformPollEvent(PlatformEvent* event) {
+    // The quit request comes out once nothing else waits, as on the real systems.
+    if (fake.queue.empty() && !fake.quitWaiting) return 0;
+    *event = fake.queue.empty() ? PlatformEvent{EVENT_QUIT, KEY_OTHER, 0} : fake.queue.front();
+    if (fake.queue.empty()) fake.quitWaiting = false; else fake.queue.pop_front();
     return 1;
 }
-intptr_t platformDispatchMessage(const PlatformMessage& m) { return m.window ? fake.windowProc(m.window, m) : 0; }
-intptr_t platformDefaultWindowProc(PlatformWindow*, const PlatformMessage&) { return log("defaultWindowProc"), 7; }
-void platformPostQuitMessage(int) { ++fake.quitPosts, fake.queue.push_back(PlatformMessage{nullptr, MSG_QUIT, 0}); }
+void platformRequestQuit() { ++fake.quitRequests, fake.quitWaiting = true; }
 int64_t platformPerformanceCounter() {
-    // Messages scripted for this pass arrive with its clock reading.
-    for (const PlatformMessage& m : fake.messagesAtPass[fake.passes++]) fake.queue.push_back(m);
+    // Events scripted for this pass arrive with its clock reading.
+    for (const PlatformEvent& e : fake.eventsAtPass[fake.passes++]) fake.queue.push_back(e);
     int64_t value = fake.counterReadings.empty() ? 0 : fake.counterReadings.front();
     if (fake.counterReadings.size() > 1) {
         fake.counterReadings.pop_front();

@@ -21,20 +21,20 @@ struct FakePlatform {
     std::deque<int64_t> counterReadings;
     static const int PASSES_PAST_THE_CLOCK = 10000;
     int passesPastTheClock = 0;
-    std::map<int, std::vector<PlatformMessage>> messagesAtPass;  // queued before pass n
+    std::map<int, std::vector<PlatformEvent>> eventsAtPass;  // queued before pass n
     bool waveOpens = true;
     uint32_t wavePosition = 0;
 
     std::vector<std::string> calls;  // what happened, in order
     std::vector<std::string> boxes;  // "text|caption"
     std::vector<PlatformWindowRequest> windowRequests;
-    int passes = 0, swaps = 0, quitPosts = 0, threadsStarted = 0;
+    int passes = 0, swaps = 0, quitRequests = 0, threadsStarted = 0;
     int (*lastThreadRoutine)(void*) = nullptr;
     void* lastThreadArgument = nullptr;
     const std::atomic<float>* playedBuffer = nullptr;
     uint32_t playedFrames = 0;
-    PlatformWindowProc windowProc = nullptr;
-    std::deque<PlatformMessage> queue;
+    std::deque<PlatformEvent> queue;
+    bool quitWaiting = false;
 
     int count(const std::string& name) const;
     int indexOf(const std::string& name) const;  // first logged call with this name, -1 if none
@@ -42,4 +42,3 @@ struct FakePlatform {
 
 extern FakePlatform fake;
 void resetFakePlatform();
-PlatformWindow* fakeWindow();

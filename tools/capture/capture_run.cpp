@@ -54,7 +54,7 @@ int runCapture(const CaptureOptions& options, const CapturePlan& plan, WindowCon
         const bool drawn = isDrawnFrame(plan, frame);
         setFramePicture(drawn ? PICTURE_DRAWN : PICTURE_SKIPPED);
         // The pass drains the queue after the clock: the quit's time is this frame's.
-        if (frame == plan.quitFrame) platformPostQuitMessage(0);
+        if (frame == plan.quitFrame) platformRequestQuit();
         const int last = runLoopPass(DemoHooks{startDemo, drawFrame});
 
         if (drawn) {

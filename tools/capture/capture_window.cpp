@@ -41,7 +41,7 @@ bool largestPicture(WindowContext* context, int* width, int* height) {
 }  // namespace
 
 int openCaptureWindow(int width, int height, WindowContext* context, std::string* error) {
-    context->instance = platformStartWindowSystem("Quorvel", windowProc);
+    context->instance = platformStartWindowSystem("Quorvel");
     if (!context->instance) {
         *error = "no window system: quorvel-capture needs an X display (is DISPLAY set?)";
         return 0;

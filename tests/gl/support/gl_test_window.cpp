@@ -17,15 +17,9 @@ void platformShowWarningBox(const char* text) { recordedBoxes.push_back(Recorded
 
 void platformShowErrorBox(const char* text) { recordedBoxes.push_back(RecordedBox{"error", text}); }
 
-namespace {
-
-intptr_t ignoreMessages(PlatformWindow*, const PlatformMessage&) { return 0; }
-
-}  // namespace
-
 bool openGlTestWindow(int width, int height, GlTestWindow* out) {
     *out = GlTestWindow();
-    out->instance = platformStartWindowSystem("Quorvel", ignoreMessages);
+    out->instance = platformStartWindowSystem("Quorvel");
     if (!out->instance) {
         std::fprintf(stderr, "gl test: no window system (is DISPLAY set?)\n");
         return false;

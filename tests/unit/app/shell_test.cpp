@@ -1,5 +1,5 @@
 // The application shell against the fake platform and the demo's stand-ins:
-// start-up and its failure path, the main loop's order, the window procedure.
+// start-up and its failure path, the main loop's order, the window's events.
 #include "app/app_window.h"
 #include "app/entry.h"
 #include "app/main_loop.h"
@@ -22,7 +22,6 @@ protected:
         displayConfig = DisplayConfig();
         clockStart = demoTime = quitTime = 0.0;
         quitRequested = fadeFinished = musicStarted = false;
-        platformStartWindowSystem("Quorvel", windowProc);  // dispatched messages reach windowProc
         fake.calls.clear();
     }
 
@@ -32,13 +31,14 @@ protected:
     }
 };
 
-PlatformMessage message(int type, uintptr_t wParam) { return PlatformMessage{fakeWindow(), type, wParam}; }
+PlatformEvent keyDown(PlatformKey key) { return PlatformEvent{EVENT_KEY_DOWN, key, 0}; }
+const PlatformEvent CLOSE = {EVENT_CLOSE, KEY_OTHER, 0};
 
 TEST_F(Shell, MainLoopStartsTheMusicPastItsMomentRunsUntilTheFadeEndsAndSwapsEveryFrameTheLastToo) {
     clockInSteps(100, 20000);
     const int start = static_cast<int>(MUSIC_START * 10);  // the pass at the music's moment
-    fake.messagesAtPass[start - 5] = {message(MSG_KEYDOWN, KEY_ESCAPE)};
-    fake.messagesAtPass[start - 2] = {message(MSG_CLOSE, 0)};  // the fade starts again
+    fake.eventsAtPass[start - 5] = {keyDown(KEY_ESCAPE)};
+    fake.eventsAtPass[start - 2] = {CLOSE};  // the fade starts again
     WindowContext context = {};
     runMainLoop(&context, standInDemo);
 
@@ -57,15 +57,11 @@ TEST_F(Shell, MainLoopStartsTheMusicPastItsMomentRunsUntilTheFadeEndsAndSwapsEve
 
 struct Display {
     int answerYes, screenWidth, screenHeight;
-    int width, height, x, y, outerWidth, outerHeight;
+    int width, height;
 };
 
 TEST_F(Shell, StartUpAsksFillsTheDisplayAndPlacesTheWindowAndTeardownUndoesItInOrder) {
-    const Display rows[] = {
-        {0, 1920, 1080, 1109, 693, (1920 - 3 - 1112) >> 1, (1080 - 23 - 696) >> 1, 1115, 719},
-        {0, 1000, 600, 1109, 693, -58, -60, 1115, 719},  // rounded towards minus infinity
-        {1, 1920, 1080, 1920, 1080, 0, 0, 1920, 1080},
-    };
+    const Display rows[] = {{0, 1920, 1080, 1109, 693}, {1, 1920, 1080, 1920, 1080}, {1, 800, 600, 800, 600}};
     for (const Display& row : rows) {
         SCOPED_TRACE(testing::Message() << "answer " << row.answerYes << " on " << row.screenWidth);
         SetUp();
@@ -73,7 +69,7 @@ TEST_F(Shell, StartUpAsksFillsTheDisplayAndPlacesTheWindowAndTeardownUndoesItInO
         fake.screenWidth = row.screenWidth;
         fake.screenHeight = row.screenHeight;
         clockInSteps(50, 2000);
-        fake.messagesAtPass[0] = {message(MSG_KEYDOWN, KEY_ESCAPE)};
+        fake.eventsAtPass[0] = {keyDown(KEY_ESCAPE)};
         EXPECT_EQ(runQuorvel(standInDemo), 0);
 
         EXPECT_EQ(fake.boxes, std::vector<std::string>{"Run Fullscreen?|Quorvel"});
@@ -83,8 +79,8 @@ TEST_F(Shell, StartUpAsksFillsTheDisplayAndPlacesTheWindowAndTeardownUndoesItInO
         ASSERT_EQ(fake.windowRequests.size(), 1u);
         const PlatformWindowRequest& w = fake.windowRequests[0];
         EXPECT_STREQ(w.title, "Quorvel");
-        EXPECT_EQ(std::make_tuple(w.x, w.y, w.width, w.height, w.fullscreen, w.topmost),
-                  std::make_tuple(row.x, row.y, row.outerWidth, row.outerHeight, row.answerYes, 1 - row.answerYes));
+        EXPECT_EQ(std::make_tuple(w.centred, w.width, w.height, w.fullscreen, w.topmost),
+                  std::make_tuple(1, row.width, row.height, row.answerYes, 1 - row.answerYes));
         EXPECT_EQ(std::make_tuple(w.pixelFormat.depthBits, w.pixelFormat.doubleBuffer), std::make_tuple(32, 1));
 
         std::vector<const char*> order = {"makeNoneCurrent", "deleteGlContext", "releaseSurface", "destroyWindow",
@@ -132,23 +128,23 @@ TEST_F(Shell, AnyStartUpFailureTearsDownShowsOneBoxAndExitsWithZeroWithoutTheLat
     }
 }
 
-TEST_F(Shell, WindowProcedureQuitsOnEscapeAndCloseRefusesScreenSaverAndPassesTheRestOn) {
+TEST_F(Shell, EscapeAndTheWindowsCloseAskForTheQuitAndNothingElseDoes) {
     const struct {
-        int type;
-        uintptr_t wParam;
-        intptr_t result;  // 7: the default procedure's
-        int quitPosts;
+        PlatformEvent event;
+        int quitRequests;
     } rows[] = {
-        {MSG_SYSCOMMAND, SYSCOMMAND_SCREENSAVE, 0, 0}, {MSG_SYSCOMMAND, SYSCOMMAND_MONITORPOWER, 0, 0},
-        {MSG_SYSCOMMAND, 0xF141, 7, 0},  // the whole value is compared
-        {MSG_SYSCOMMAND, SYSCOMMAND_CLOSE, 7, 0}, {MSG_CLOSE, 0, 0, 1},
-        {MSG_KEYDOWN, KEY_ESCAPE, 0, 1},         {MSG_KEYDOWN, 'A', 7, 0},
-        {MSG_OTHER, 0, 7, 0},
+        {CLOSE, 1},
+        {keyDown(KEY_ESCAPE), 1},
+        {PlatformEvent{EVENT_KEY_DOWN, KEY_ESCAPE, 1}, 1},
+        {keyDown(KEY_OTHER), 0},
+        {keyDown(KEY_SPACE), 0},
+        {PlatformEvent{EVENT_FOCUS_LOST, KEY_ESCAPE, 0}, 0},  // a key only counts on a key-down
+        {PlatformEvent{EVENT_FOCUS_GAINED, KEY_OTHER, 0}, 0},
     };
     for (const auto& row : rows) {
         resetFakePlatform();
-        EXPECT_EQ(windowProc(fakeWindow(), message(row.type, row.wParam)), row.result) << row.type << " " << row.wParam;
-        EXPECT_EQ(fake.quitPosts, row.quitPosts) << row.type << " " << row.wParam;
+        answerWindowEvent(row.event);
+        EXPECT_EQ(fake.quitRequests, row.quitRequests) << row.event.kind << " " << row.event.key;
         EXPECT_EQ(fake.count("destroyWindow"), 0);
     }
 }
