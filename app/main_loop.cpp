@@ -6,6 +6,13 @@
 
 namespace {
 
+// What the loop carries from pass to pass: the counter reading of the first
+// frame in seconds (0 until then), the demo clock (seconds since the first
+// frame) and the frame's notes.
+double clockStart = 0.0;
+double demoTime = 0.0;
+FrameNotes frameNotes;
+
 void advanceDemoClock() {
     // Both are read on every pass, the frequency too.
     int64_t counter = platformPerformanceCounter();
@@ -32,14 +39,16 @@ void drainMessages() {
 int runLoopPass(const DemoHooks& demo) {
     advanceDemoClock();
     if (demoTime > MUSIC_START && !musicStarted) startMusic();
-    pollMusicNotes();
+    pollMusicNotes(&frameNotes);
     drainMessages();
-    int done = demo.frame();
+    int done = demo.frame(demoTime, frameNotes);
     if (fadeFinished) done = 1;
     return done;
 }
 
 void runMainLoop(WindowContext* context, const DemoHooks& demo) {
+    clockStart = demoTime = 0.0;
+    frameNotes = FrameNotes();
     int done = 0;
     while (!done) {
         done = runLoopPass(demo);

@@ -2,13 +2,14 @@
 #pragma once
 
 #include "app/app_window.h"
+#include "synth/frame_notes.h"
 
 // The show as the shell drives it, handed in as plain function pointers: the
 // program hands in the demo's startDemo and drawFrame, the shell's tests hand
 // in stand-ins that run without GL.
 struct DemoHooks {
     int (*start)(const LoadProgress& progress, DisplayConfig* display);
-    int (*frame)();  // draws one frame for demoTime; see drawFrame
+    int (*frame)(double time, const FrameNotes& notes);  // see drawFrame
 };
 
 // Steps the demo clock, starts the music once past MUSIC_START, polls the

@@ -49,10 +49,10 @@ void BM_SpongeFrame(benchmark::State& state) {
     bind(sceneTarget, true);
     glViewport(0, 0, WIDTH, HEIGHT);
     // The driver may compile the program for real only at its first draw.
-    drawSponge(SCENE_TIME);
+    drawSponge(SCENE_TIME, FrameNotes());
     finishGlWork();
     for (auto _ : state) {
-        drawSponge(SCENE_TIME);
+        drawSponge(SCENE_TIME, FrameNotes());
         finishGlWork();
     }
     bind(sceneTarget, false);

@@ -90,8 +90,7 @@ void BM_StartDemoAndFirstFrame(benchmark::State& state) {
         finishGlWork();
         const Clock::time_point started = Clock::now();
         resetShow();
-        demoTime = 0.0;
-        drawFrame();
+        drawFrame(0.0, FrameNotes());
         finishGlWork();
         startSeconds += std::chrono::duration<double>(started - begun).count();
         frameSeconds += std::chrono::duration<double>(Clock::now() - started).count();

@@ -2,14 +2,16 @@
 #pragma once
 
 #include "demo/shell_state.h"
+#include "synth/frame_notes.h"
 
 // Builds every drawing object, sets the fixed GL state and the projection.
 // Returns 1 when everything was built.
 int startDemo(const LoadProgress& progress, DisplayConfig* display);
 
-// Draws one frame for demoTime into the window. Always returns 0: only the
-// closing fade ends the demo (through fadeFinished).
-int drawFrame();
+// Draws one frame into the window for `time` on the demo clock (seconds since
+// the first frame) and the music's notes as this frame's poll found them.
+// Always returns 0: only the closing fade ends the demo (through fadeFinished).
+int drawFrame(double time, const FrameNotes& notes);
 
 // Puts the state the show carries from frame to frame (the old-screen pass,
 // the sponge's cues, the frame picture) back as at the start of a run.
@@ -17,7 +19,7 @@ void resetShow();
 
 // What drawFrame does with the picture. A skipped frame steps the same state
 // in the same order as a drawn one (sponge cues and shared generator, fade,
-// flash, lens, distortion, acknowledged cues) and draws only what outlives it
+// flash, lens, distortion) and draws only what outlives it
 // in sceneTarget: the overlay, the banner and the text. The logo, the
 // sponge's rays (the next drawn frame covers their whole band again) and the
 // old-screen pass into the window are left out. For skipping ahead to a later

@@ -9,7 +9,6 @@
 #include "demo/transition_overlay.h"
 #include "gfx/gl_entry_points.h"
 #include "gfx/render_target.h"
-#include "synth/music.h"
 
 #include <GL/gl.h>
 
@@ -59,15 +58,9 @@ void presentScene(float t) {
     gl.glUseProgram(0);
 }
 
-// Each note change acts in exactly the one frame that saw it.
-void acknowledgeMusicCues() {
-    for (int track = 0; track < NOTE_TRACKS; ++track) noteSeen[track] = 1;
-}
-
 }  // namespace
 
-int drawFrame() {
-    const double t = demoTime;
+int drawFrame(double t, const FrameNotes& notes) {
     const float time = static_cast<float>(t);
     const bool drawn = framePicture == PICTURE_DRAWN;
     if (drawn) {
@@ -85,7 +78,7 @@ int drawFrame() {
         // the near plane, where no depth the cubes leave can hold it back.
         if (drawn) drawCubeLogo(cubeLogo, t);
     } else {
-        advanceSponge(time);
+        advanceSponge(time, notes);
         if (drawn) drawSpongeRays(time);
     }
     // Drawn in skipped frames too: they are cheap, and what they leave outside
@@ -96,11 +89,10 @@ int drawFrame() {
     drawScrollText(scrollText, t);
     bind(sceneTarget, false);
 
-    advanceFadeAndFlash(time);
+    advanceFadeAndFlash(t);
     if (drawn) presentScene(time);
-    advanceLens();
-    advanceDistortion();
-    acknowledgeMusicCues();
+    advanceLens(t);
+    advanceDistortion(notes);
     return 0;
 }
 

@@ -225,7 +225,7 @@ FrameTime timeFrame(const Options& options) {
     holdSpongeState(options);
     const auto start = std::chrono::steady_clock::now();
     const double processorStart = processorMilliseconds();
-    drawSponge(options.time);
+    drawSponge(options.time, FrameNotes());
     glFinish();
     return FrameTime{std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count(),
                      processorMilliseconds() - processorStart};

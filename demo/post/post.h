@@ -5,6 +5,7 @@
 
 #include "demo/post/closing_fade.h"
 #include "demo/post/distortion.h"
+#include "synth/frame_notes.h"
 
 struct PostProcessState {
     FadeValues fade;    // fade.flash is the brightness added to every pixel ("value1")
@@ -32,7 +33,7 @@ void resetPost();
 int updateFadeAndFlash(PostProcessState* state, float t, bool quitting, double secondsSinceQuit);
 
 // After drawing: the lens settles during the first 0.74 s, for the next frame.
-void settleLens(PostProcessState* state, double demoTime);
+void settleLens(PostProcessState* state, double time);
 
 struct FxQuadCorner {
     float s, t;  // texture coordinate in the scene
@@ -55,22 +56,22 @@ enum { FX_UNIFORM_COUNT = 10 };
 void fxUniforms(const PostProcessState& state, const DistortionState& strengths, float t, int width, int height,
                 FxUniform uniforms[FX_UNIFORM_COUNT]);
 
-// Draws sceneTarget into the window with the "Fx" program for clock t (demoTime
-// as a float), running the closing fade: advanceFadeAndFlash, drawFxPass,
+// Draws sceneTarget into the window with the "Fx" program for the demo clock's
+// `time`, running the closing fade: advanceFadeAndFlash, drawFxPass,
 // advanceLens.
-void drawPostProcess(float t);
+void drawPostProcess(double time);
 
 // The steps of drawPostProcess; a frame that is skipped (drawn into no
 // picture) runs the first and the last.
 // Before drawing: the closing fade while quitting, then the flash; sets
 // fadeFinished when the fade ends with this frame.
-void advanceFadeAndFlash(float t);
-// The pass with the values the state holds. Leaves the depth test on, no
-// program current and no texture bound.
+void advanceFadeAndFlash(double time);
+// The pass with the values the state holds, for the clock as a float. Leaves
+// the depth test on, no program current and no texture bound.
 void drawFxPass(float t);
 // After drawing: the lens settles, for the next frame.
-void advanceLens();
+void advanceLens(double time);
 
 // One frame of the distortion, kicked when this frame brings its cue
 // (DISTORTION_CUE).
-void advanceDistortion();
+void advanceDistortion(const FrameNotes& notes);

@@ -6,16 +6,16 @@
 #include "gfx/gl_entry_points.h"
 #include "gfx/render_target.h"
 #include "gfx/shader_program.h"
-#include "synth/music.h"
 
-void drawPostProcess(float t) {
-    advanceFadeAndFlash(t);
-    drawFxPass(t);
-    advanceLens();
+void drawPostProcess(double time) {
+    advanceFadeAndFlash(time);
+    drawFxPass(static_cast<float>(time));
+    advanceLens(time);
 }
 
-void advanceFadeAndFlash(float t) {
-    if (updateFadeAndFlash(&postState.screen, t, quitRequested, demoTime - quitTime)) fadeFinished = true;
+void advanceFadeAndFlash(double time) {
+    const float t = static_cast<float>(time);
+    if (updateFadeAndFlash(&postState.screen, t, quitRequested, time - quitTime)) fadeFinished = true;
 }
 
 void drawFxPass(float t) {
@@ -53,6 +53,8 @@ void drawFxPass(float t) {
     glEnable(GL_DEPTH_TEST);
 }
 
-void advanceLens() { settleLens(&postState.screen, demoTime); }
+void advanceLens(double time) { settleLens(&postState.screen, time); }
 
-void advanceDistortion() { stepDistortion(&postState.distortion, cueHeard(DISTORTION_CUE, trackNote, noteSeen)); }
+void advanceDistortion(const FrameNotes& notes) {
+    stepDistortion(&postState.distortion, cueHeard(DISTORTION_CUE, notes));
+}

@@ -46,8 +46,8 @@ int updateFadeAndFlash(PostProcessState* state, float t, bool quitting, double s
     return finished;
 }
 
-void settleLens(PostProcessState* state, double demoTime) {
-    const float settled = static_cast<float>(demoTime) * LENS_SPEED;
+void settleLens(PostProcessState* state, double time) {
+    const float settled = static_cast<float>(time) * LENS_SPEED;
     state->deformValue = settled < LENS_START ? LENS_START - settled : LENS_REST;
 }
 

@@ -5,7 +5,6 @@
 #include "gfx/gl_entry_points.h"
 #include "gfx/random.h"
 #include "gfx/shader_program.h"
-#include "synth/music.h"
 
 SpongeCues spongeCues = initialSpongeCues();
 
@@ -31,12 +30,12 @@ void sendUniforms(GLuint program, float t) {
 
 }  // namespace
 
-void drawSponge(float t) {
-    advanceSponge(t);
+void drawSponge(float t, const FrameNotes& notes) {
+    advanceSponge(t, notes);
     drawSpongeRays(t);
 }
 
-void advanceSponge(float t) { stepSpongeCues(&spongeCues, t, trackNote, noteSeen, sharedRandomInRange); }
+void advanceSponge(float t, const FrameNotes& notes) { stepSpongeCues(&spongeCues, t, notes, sharedRandomInRange); }
 
 void drawSpongeRays(float t) {
     // Without the record (its allocation failed at start-up) the cues still

@@ -10,11 +10,11 @@ extern SpongeCues spongeCues;
 void resetSponge();
 
 // One sponge frame into the bound target: advanceSponge, then drawSpongeRays.
-void drawSponge(float t);
+void drawSponge(float t, const FrameNotes& notes);
 
 // Updates the music-cued values once; a frame that is skipped (drawn into no
 // picture) does only this.
-void advanceSponge(float t);
+void advanceSponge(float t, const FrameNotes& notes);
 
 // Draws the full-viewport rectangle with the "Fract" program and the values
 // advanceSponge left. Leaves the depth test on and no program current.

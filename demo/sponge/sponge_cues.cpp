@@ -62,10 +62,10 @@ SpongeCues initialSpongeCues() {
     return cues;
 }
 
-void stepSpongeCues(SpongeCues* cues, float t, const int32_t* trackNote, const uint8_t* noteSeen, RandomDraw draw) {
+void stepSpongeCues(SpongeCues* cues, float t, const FrameNotes& notes, RandomDraw draw) {
     setCameraVectors(cues, t);
-    applyTwistCue(cues, cueHeard(SPONGE_TWIST_CUE, trackNote, noteSeen), draw);
-    applyLevelCue(cues, cueHeard(SPONGE_LEVEL_CUE, trackNote, noteSeen), draw);
+    applyTwistCue(cues, cueHeard(SPONGE_TWIST_CUE, notes), draw);
+    applyLevelCue(cues, cueHeard(SPONGE_LEVEL_CUE, notes), draw);
     swingTowards(&cues->twistX, &cues->twistTargetX);
     swingTowards(&cues->twistY, &cues->twistTargetY);
     if (cues->displace1 < FULL_DISPLACEMENT) cues->displace1 += DISPLACEMENT_PER_FRAME;

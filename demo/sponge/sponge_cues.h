@@ -3,6 +3,8 @@
 // more level of holes, and the surface wobble fades in.
 #pragma once
 
+#include "synth/frame_notes.h"
+
 #include <cstdint>
 
 struct SpongeCues {
@@ -24,5 +26,5 @@ SpongeCues initialSpongeCues();
 // One frame of the cue values at demo time t, in this order: the camera
 // vectors, the twist cue, the level cue (demo/music_cues.h), the swing of both
 // twists, the wobble ramp.
-void stepSpongeCues(SpongeCues* cues, float t, const int32_t* trackNote, const uint8_t* noteSeen, RandomDraw draw);
+void stepSpongeCues(SpongeCues* cues, float t, const FrameNotes& notes, RandomDraw draw);
 

@@ -76,7 +76,7 @@ int runCapture(const CaptureOptions& options, const CapturePlan& plan, WindowCon
         }
         char label[32];
         std::snprintf(label, sizeof label, "frame %" PRId64, frame);
-        showProgress(&progress, frame + 1, label, demoTime);
+        showProgress(&progress, frame + 1, label, captureDemoTime(frame));
         result->lastFrame = frame;
         if (last) {
             result->fadeFinished = true;

@@ -14,7 +14,6 @@
 #include "gfx/shader_program.h"
 #include "gfx/textures.h"
 #include "resources/resource_ids.h"
-#include "synth/music.h"
 #include "tests/gl/frame/start_faults.h"
 #include "tests/gl/support/gl_test_window.h"
 
@@ -34,9 +33,8 @@ protected:
     void SetUp() override {
         GlTest::SetUp();
         if (HasFatalFailure()) return;
-        demoTime = quitTime = 0.0;
+        quitTime = 0.0;
         quitRequested = fadeFinished = false;
-        clearMusicNotes();
         resetShow();
         displayConfig = DisplayConfig{glWindow.width, glWindow.height, 0, glWindow.width / float(glWindow.height)};
         if (started) {
@@ -209,8 +207,7 @@ TEST_F(Frame, TheRenderTargetsAreOfTheirSizes) {
 // height (-0.2 and 0.13625 units), black bars below (but for the scroll
 // text's rows) and above 0.15 units.
 TEST_F(Frame, AtTwentyTheLetterboxLinesAndBarsLieWhereTheyMust) {
-    demoTime = 20.0;
-    drawFrame();
+    drawFrame(20.0, FrameNotes());
     bind(sceneTarget, true);
     const Picture scene = readPixels(0, 0, displayConfig.width, displayConfig.height);
     const int H = scene.height;
@@ -243,8 +240,7 @@ TEST_F(Frame, AtTwentyTheBannerLiesAcrossTheTopBar) {
     for (int i = width * height - 1; i >= 0; --i)
         if (lit(&image.rgba[i * 4], image.rgba[i * 4 + 3])) firstRow = i / width;
 
-    demoTime = 20.0;
-    drawFrame();
+    drawFrame(20.0, FrameNotes());
     bind(sceneTarget, true);
     const Picture scene = readPixels(0, 0, displayConfig.width, displayConfig.height);
     int top = -1;  // the scene's highest lit row (its rows count up from the bottom)
@@ -325,10 +321,9 @@ TEST_F(Frame, EachMomentOfTheShowChangesThePictureWhenItComes) {
     };
     for (const auto& row : rows) {
         for (int after = 0; after < 2; ++after) {
-            demoTime = row.moment + (after ? 0.5 : -0.5) / 60.0;
             quitRequested = row.quitAt >= 0.0;
             quitTime = quitRequested ? row.quitAt : 0.0;
-            drawFrame();
+            drawFrame(row.moment + (after ? 0.5 : -0.5) / 60.0, FrameNotes());
             glReadBuffer(GL_BACK);
             const Picture window = readPixels(0, 0, displayConfig.width, displayConfig.height);
             bind(sceneTarget, true);
@@ -358,13 +353,13 @@ TEST_F(Frame, TheSongsCueNotesTwistTheSpongeAddALevelOrKickTheDistortion) {
     for (const auto& n : notes) {
         resetShow();
         setFramePicture(PICTURE_SKIPPED);
-        for (uint8_t& seen : noteSeen) seen = 1;
-        trackNote[n.track] = n.note, noteSeen[n.track] = 0;
-        demoTime = 20.0;
+        FrameNotes notes = {};
+        notes.note[n.track] = n.note;
         for (int frame = 0; frame < 2; ++frame) {
+            notes.changed[n.track] = frame == 0;
             const SpongeCues sponge = spongeCues;
             const float master = postState.distortion.master;
-            drawFrame();
+            drawFrame(20.0, notes);
             SCOPED_TRACE(testing::Message() << "track " << n.track << ", note " << n.note << ", frame " << frame);
             EXPECT_EQ(newTarget(sponge.twistTargetX, spongeCues.twistTargetX) ||
                           newTarget(sponge.twistTargetY, spongeCues.twistTargetY),
@@ -372,19 +367,6 @@ TEST_F(Frame, TheSongsCueNotesTwistTheSpongeAddALevelOrKickTheDistortion) {
             EXPECT_EQ(spongeCues.spongeIterations - sponge.spongeIterations, n.addsLevel && frame == 0);
             EXPECT_EQ(postState.distortion.master > master, n.kicks && frame == 0);
         }
-    }
-}
-
-// Every note change acts in exactly the one frame that saw it, drawn or skipped.
-TEST_F(Frame, EveryFrameAcknowledgesEveryCue) {
-    trackNote[DISTORTION_CUE.track] = DISTORTION_CUE.notes[0];
-    demoTime = 20.0;
-    for (FramePicture picture : {PICTURE_DRAWN, PICTURE_SKIPPED}) {
-        for (uint8_t& seen : noteSeen) seen = 0;
-        setFramePicture(picture);
-        drawFrame();
-        for (int track = 0; track < NOTE_TRACKS; ++track) EXPECT_EQ(noteSeen[track], 1) << track << ", " << picture;
-        demoTime += 0.02;
     }
 }
 
@@ -447,8 +429,7 @@ TEST_F(FxPass, ProgramMatchesTheFormulaWithWideFringes) {
 // the pass; the distortion, here kicked; the fringes at the show's 100).
 TEST_F(FxPass, TheFramesPassMatchesTheFormula) {
     postState.distortion = DistortionState{1.02f, {0.53f, 0.56f, 0.6f}, 0.0f};
-    demoTime = 0.0;
-    const float lensBefore = postState.screen.deformValue, t = static_cast<float>(demoTime);
+    const float lensBefore = postState.screen.deformValue, t = 0.0f;
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
     drawPostProcess(t);
     glReadBuffer(GL_BACK);

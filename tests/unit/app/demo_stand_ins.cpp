@@ -14,10 +14,10 @@ int startStandIn(const LoadProgress&, DisplayConfig*) {
     return demoStandIns.startDemoFails ? 0 : 1;
 }
 
-int drawStandInFrame() {
-    demoStandIns.frameTimes.push_back(demoTime);
+int drawStandInFrame(double time, const FrameNotes&) {
+    demoStandIns.frameTimes.push_back(time);
     demoStandIns.frameMusicStarted.push_back(musicStarted);
-    if (quitRequested && stepClosingFade(&fade, demoTime - quitTime)) fadeFinished = true;
+    if (quitRequested && stepClosingFade(&fade, time - quitTime)) fadeFinished = true;
     return 0;
 }
 

@@ -20,7 +20,7 @@ protected:
         resetFakePlatform();
         resetDemoStandIns();
         displayConfig = DisplayConfig();
-        clockStart = demoTime = quitTime = 0.0;
+        quitTime = 0.0;
         quitRequested = fadeFinished = musicStarted = false;
         platformStartWindowSystem("Quorvel", windowProc);  // dispatched messages reach windowProc
         fake.calls.clear();
