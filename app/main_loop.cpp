@@ -8,10 +8,11 @@ namespace {
 
 // What the loop carries from pass to pass: the counter reading of the first
 // frame in seconds (0 until then), the demo clock (seconds since the first
-// frame) and the frame's notes.
+// frame), the frame's notes and the show's state.
 double clockStart = 0.0;
 double demoTime = 0.0;
 FrameNotes frameNotes;
+ShowState show;
 
 void advanceDemoClock() {
     // Both are read on every pass, the frequency too.
@@ -27,8 +28,8 @@ void drainMessages() {
     while (platformPeekMessage(&message)) {
         // The quit message starts the closing fade; it does not leave the loop.
         if (message.type == MSG_QUIT) {
-            quitRequested = true;
-            quitTime = demoTime;
+            show.quitRequested = true;
+            show.quitTime = demoTime;
         }
         platformDispatchMessage(message);
     }
@@ -36,22 +37,27 @@ void drainMessages() {
 
 }  // namespace
 
-int runLoopPass(const DemoHooks& demo) {
+int runLoopPass(const DemoHooks& demo, FramePicture picture) {
     advanceDemoClock();
     if (demoTime > MUSIC_START && !musicStarted) startMusic();
     pollMusicNotes(&frameNotes);
     drainMessages();
-    int done = demo.frame(demoTime, frameNotes);
-    if (fadeFinished) done = 1;
+    int done = demo.frame(&show, demoTime, frameNotes, picture);
+    if (show.fadeFinished) done = 1;
     return done;
 }
 
-void runMainLoop(WindowContext* context, const DemoHooks& demo) {
+void resetMainLoop() {
     clockStart = demoTime = 0.0;
     frameNotes = FrameNotes();
+    resetShowState(&show);
+}
+
+void runMainLoop(WindowContext* context, const DemoHooks& demo) {
+    resetMainLoop();
     int done = 0;
     while (!done) {
-        done = runLoopPass(demo);
+        done = runLoopPass(demo, PICTURE_DRAWN);
         platformSwapBuffers(context->deviceContext);
     }
 }

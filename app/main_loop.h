@@ -2,21 +2,24 @@
 #pragma once
 
 #include "app/app_window.h"
-#include "synth/frame_notes.h"
+#include "demo/demo.h"
 
 // The show as the shell drives it, handed in as plain function pointers: the
 // program hands in the demo's startDemo and drawFrame, the shell's tests hand
 // in stand-ins that run without GL.
 struct DemoHooks {
     int (*start)(const LoadProgress& progress, DisplayConfig* display);
-    int (*frame)(double time, const FrameNotes& notes);  // see drawFrame
+    int (*frame)(ShowState* show, double time, const FrameNotes& notes, FramePicture picture);  // see drawFrame
 };
 
+// Puts the loop's clock, notes and show back as before the first pass.
+void resetMainLoop();
+
 // Steps the demo clock, starts the music once past MUSIC_START, polls the
-// music's notes, drains the message queue and draws a frame. Returns 1 when
-// this is the last frame (the closing fade has finished). Does not swap
-// buffers.
-int runLoopPass(const DemoHooks& demo);
+// music's notes, drains the message queue and draws a frame (or skips its
+// picture). Returns 1 when this is the last frame (the closing fade has
+// finished). Does not swap buffers.
+int runLoopPass(const DemoHooks& demo, FramePicture picture);
 
 // Runs passes, swapping buffers after each (the last one too), until the
 // closing fade has finished.

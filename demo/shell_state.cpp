@@ -1,7 +1,3 @@
 #include "demo/shell_state.h"
 
 DisplayConfig displayConfig;
-
-bool quitRequested = false;
-double quitTime = 0.0;
-bool fadeFinished = false;

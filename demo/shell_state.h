@@ -1,5 +1,5 @@
 // The state the application shell shares with the show: the display
-// settings, the quit state and the start-up progress hook.
+// settings and the start-up progress hook.
 // The shell fills it, the show reads it. All of it lives on the main thread.
 #pragma once
 
@@ -14,10 +14,6 @@ struct DisplayConfig {
 
 // Filled once before the window exists.
 extern DisplayConfig displayConfig;
-
-extern bool quitRequested;   // the quit message has been seen
-extern double quitTime;      // the demo clock when the (latest) quit message was seen
-extern bool fadeFinished;    // the closing fade is complete: the loop ends after this frame
 
 // The start-up progress hook handed to the demo.
 struct LoadProgress {

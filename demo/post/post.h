@@ -5,7 +5,6 @@
 
 #include "demo/post/closing_fade.h"
 #include "demo/post/distortion.h"
-#include "synth/frame_notes.h"
 
 struct PostProcessState {
     FadeValues fade;    // fade.flash is the brightness added to every pixel ("value1")
@@ -22,11 +21,6 @@ struct PostState {
 };
 
 inline constexpr PostState POST_AT_START = {POST_PROCESS_AT_START, DISTORTION_AT_REST};
-
-extern PostState postState;
-
-// Puts the pass's state back as at the start of a run.
-void resetPost();
 
 // Before drawing: the closing fade while quitting, then the flash around the
 // switch to the sponge. Returns 1 when the fade finished with this frame.
@@ -56,22 +50,10 @@ enum { FX_UNIFORM_COUNT = 10 };
 void fxUniforms(const PostProcessState& state, const DistortionState& strengths, float t, int width, int height,
                 FxUniform uniforms[FX_UNIFORM_COUNT]);
 
-// Draws sceneTarget into the window with the "Fx" program for the demo clock's
-// `time`, running the closing fade: advanceFadeAndFlash, drawFxPass,
-// advanceLens.
-void drawPostProcess(double time);
-
-// The steps of drawPostProcess; a frame that is skipped (drawn into no
-// picture) runs the first and the last.
-// Before drawing: the closing fade while quitting, then the flash; sets
-// fadeFinished when the fade ends with this frame.
-void advanceFadeAndFlash(double time);
-// The pass with the values the state holds, for the clock as a float. Leaves
-// the depth test on, no program current and no texture bound.
-void drawFxPass(float t);
-// After drawing: the lens settles, for the next frame.
-void advanceLens(double time);
-
-// One frame of the distortion, kicked when this frame brings its cue
-// (DISTORTION_CUE).
-void advanceDistortion(const FrameNotes& notes);
+// Draws sceneTarget into the window with the "Fx" program and the values the
+// state holds, for the clock as a float. Before it a frame runs the closing
+// fade and the flash (updateFadeAndFlash), after it the lens settles
+// (settleLens); a frame that is skipped (drawn into no picture) runs only
+// those two. Leaves the depth test on, no program current and no texture
+// bound.
+void drawFxPass(const PostState& post, float t);

@@ -2,10 +2,6 @@
 
 #include "demo/show_timeline.h"
 
-PostState postState = POST_AT_START;
-
-void resetPost() { postState = POST_AT_START; }
-
 namespace {
 
 // The brightness around the scene switch, compared in single precision as the

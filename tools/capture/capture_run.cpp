@@ -43,6 +43,7 @@ int runCapture(const CaptureOptions& options, const CapturePlan& plan, WindowCon
     ProgressBar progress;
     startProgress(&progress, stderr, expectedFrames(plan, options.framesPerSecond));
     *result = CaptureResult();
+    resetMainLoop();
 
     for (int64_t frame = 0;; ++frame) {
         if (interruptedBySignal) {
@@ -52,10 +53,9 @@ int runCapture(const CaptureOptions& options, const CapturePlan& plan, WindowCon
         }
         setCaptureFrame(frame);
         const bool drawn = isDrawnFrame(plan, frame);
-        setFramePicture(drawn ? PICTURE_DRAWN : PICTURE_SKIPPED);
         // The pass drains the queue after the clock: the quit's time is this frame's.
         if (frame == plan.quitFrame) platformPostQuitMessage(0);
-        const int last = runLoopPass(DemoHooks{startDemo, drawFrame});
+        const int last = runLoopPass(DemoHooks{startDemo, drawFrame}, drawn ? PICTURE_DRAWN : PICTURE_SKIPPED);
 
         if (drawn) {
             readFramePixels(&pixels);

@@ -12,6 +12,7 @@ struct DemoStandIns {
     int startDemoCalls = 0;
     std::vector<double> frameTimes;       // the clock of each drawFrame
     std::vector<bool> frameMusicStarted;  // musicStarted as each frame saw it
+    double quitTime = 0.0;                // the quit time the last frame saw
 };
 
 extern DemoStandIns demoStandIns;
