@@ -35,29 +35,26 @@ void drainMessages() {
     }
 }
 
-}  // namespace
-
-int runLoopPass(const DemoHooks& demo, FramePicture picture) {
+// Returns 1 when this is the last frame (the closing fade has finished).
+int runLoopPass(const DemoHooks& demo) {
     advanceDemoClock();
     if (demoTime > MUSIC_START && !musicStarted) startMusic();
     pollMusicNotes(&frameNotes);
     drainMessages();
-    int done = demo.frame(&show, demoTime, frameNotes, picture);
+    int done = demo.frame(&show, demoTime, frameNotes, PICTURE_DRAWN);
     if (show.fadeFinished) done = 1;
     return done;
 }
 
-void resetMainLoop() {
+}  // namespace
+
+void runMainLoop(WindowContext* context, const DemoHooks& demo) {
     clockStart = demoTime = 0.0;
     frameNotes = FrameNotes();
     resetShowState(&show);
-}
-
-void runMainLoop(WindowContext* context, const DemoHooks& demo) {
-    resetMainLoop();
     int done = 0;
     while (!done) {
-        done = runLoopPass(demo, PICTURE_DRAWN);
+        done = runLoopPass(demo);
         platformSwapBuffers(context->deviceContext);
     }
 }

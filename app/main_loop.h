@@ -1,4 +1,4 @@
-// One pass of the main loop, and the loop itself.
+// The main loop: the real clock, the live sound, the messages, a frame a pass.
 #pragma once
 
 #include "app/app_window.h"
@@ -12,15 +12,8 @@ struct DemoHooks {
     int (*frame)(ShowState* show, double time, const FrameNotes& notes, FramePicture picture);  // see drawFrame
 };
 
-// Puts the loop's clock, notes and show back as before the first pass.
-void resetMainLoop();
-
-// Steps the demo clock, starts the music once past MUSIC_START, polls the
-// music's notes, drains the message queue and draws a frame (or skips its
-// picture). Returns 1 when this is the last frame (the closing fade has
-// finished). Does not swap buffers.
-int runLoopPass(const DemoHooks& demo, FramePicture picture);
-
 // Runs passes, swapping buffers after each (the last one too), until the
-// closing fade has finished.
+// closing fade has finished. Each pass steps the demo clock, starts the music
+// once past MUSIC_START, polls the music's notes, drains the message queue and
+// draws a frame.
 void runMainLoop(WindowContext* context, const DemoHooks& demo);

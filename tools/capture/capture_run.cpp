@@ -1,9 +1,10 @@
 #include "tools/capture/capture_run.h"
 
-#include "app/main_loop.h"
-#include "demo/demo.h"
+#include "app/show_player.h"
 #include "platform/capture/capture_backend.h"
 #include "platform/platform.h"
+#include "synth/music.h"
+#include "synth/song_render.h"
 #include "tools/capture/frame_pixels.h"
 #include "tools/output_place/interruption.h"
 #include "tools/progress_bar/progress_bar.h"
@@ -43,7 +44,12 @@ int runCapture(const CaptureOptions& options, const CapturePlan& plan, WindowCon
     ProgressBar progress;
     startProgress(&progress, stderr, expectedFrames(plan, options.framesPerSecond));
     *result = CaptureResult();
-    resetMainLoop();
+    // The music starts through the virtual wave device, which keeps the
+    // sound for the WAV; the notes come from the song it renders.
+    ShowPlayer player;
+    startShowPlayer(&player, options.framesPerSecond, noteTrace);
+    player.musicStarts = startMusic;
+    setShowQuitFrame(&player, plan.quitFrame);
 
     for (int64_t frame = 0;; ++frame) {
         if (interruptedBySignal) {
@@ -53,9 +59,7 @@ int runCapture(const CaptureOptions& options, const CapturePlan& plan, WindowCon
         }
         setCaptureFrame(frame);
         const bool drawn = isDrawnFrame(plan, frame);
-        // The pass drains the queue after the clock: the quit's time is this frame's.
-        if (frame == plan.quitFrame) platformPostQuitMessage(0);
-        const int last = runLoopPass(DemoHooks{startDemo, drawFrame}, drawn ? PICTURE_DRAWN : PICTURE_SKIPPED);
+        const int last = playShowFrame(&player, drawn ? PICTURE_DRAWN : PICTURE_SKIPPED);
 
         if (drawn) {
             readFramePixels(&pixels);
