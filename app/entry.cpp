@@ -4,7 +4,6 @@
 #include "app/main_loop.h"
 #include "gfx/gl_entry_points.h"
 #include "platform/platform.h"
-#include "synth/music.h"
 
 namespace {
 
@@ -39,7 +38,6 @@ int startUp(const DemoHooks& demo) {
 }  // namespace
 
 int runQuorvel(const DemoHooks& demo) {
-    clearMusicNotes();
     chooseDisplay(&displayConfig);
     if (!startUp(demo)) {
         destroyAppWindow(&windowContext);

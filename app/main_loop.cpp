@@ -6,6 +6,14 @@
 
 namespace {
 
+// What the loop carries from pass to pass: the counter reading of the first
+// frame in seconds (0 until then), the demo clock (seconds since the first
+// frame), the frame's notes and the show's state.
+double clockStart = 0.0;
+double demoTime = 0.0;
+FrameNotes frameNotes;
+ShowState show;
+
 void advanceDemoClock() {
     // Both are read on every pass, the frequency too.
     int64_t counter = platformPerformanceCounter();
@@ -20,27 +28,31 @@ void drainEvents() {
     while (platformPollEvent(&event)) {
         // The quit request starts the closing fade; it does not leave the loop.
         if (event.kind == EVENT_QUIT) {
-            quitRequested = true;
-            quitTime = demoTime;
+            show.quitRequested = true;
+            show.quitTime = demoTime;
         } else {
             answerWindowEvent(event);
         }
     }
 }
 
-}  // namespace
-
+// Returns 1 when this is the last frame (the closing fade has finished).
 int runLoopPass(const DemoHooks& demo) {
     advanceDemoClock();
     if (demoTime > MUSIC_START && !musicStarted) startMusic();
-    pollMusicNotes();
+    pollMusicNotes(&frameNotes);
     drainEvents();
-    int done = demo.frame();
-    if (fadeFinished) done = 1;
+    int done = demo.frame(&show, demoTime, frameNotes, PICTURE_DRAWN);
+    if (show.fadeFinished) done = 1;
     return done;
 }
 
+}  // namespace
+
 void runMainLoop(WindowContext* context, const DemoHooks& demo) {
+    clockStart = demoTime = 0.0;
+    frameNotes = FrameNotes();
+    resetShowState(&show);
     int done = 0;
     while (!done) {
         done = runLoopPass(demo);

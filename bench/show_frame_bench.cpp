@@ -8,7 +8,7 @@
 #include "demo/demo.h"
 #include "demo/show_timeline.h"
 #include "gfx/render_target.h"
-#include "synth/music.h"
+#include "synth/frame_notes.h"
 #include "synth/song_render.h"
 
 #include <benchmark/benchmark.h>
@@ -22,13 +22,14 @@ const int RATE = 10;  // frames a second of show time
 
 void ignoreProgress(void*, int) {}
 
-void drawShowFrame(int frame) {
-    demoTime = static_cast<double>(frame) / RATE;
-    if (demoTime > MUSIC_START) {
-        musicStarted = true;
-        pollMusicNotesAt(static_cast<uint32_t>((demoTime - MUSIC_START) * SAMPLE_RATE));
+void drawShowFrame(int frame, ShowState* show, FrameNotes* notes) {
+    const double time = static_cast<double>(frame) / RATE;
+    if (time > MUSIC_START) {
+        pollNoteTrace(noteTrace, static_cast<uint32_t>((time - MUSIC_START) * SAMPLE_RATE), notes);
+    } else {
+        holdFrameNotes(notes);
     }
-    drawFrame();
+    drawFrame(show, time, *notes, PICTURE_DRAWN);
     finishGlWork();
 }
 
@@ -50,15 +51,15 @@ void BM_ShowFrame(benchmark::State& state, int firstSecond, int lastSecond) {
     using Clock = std::chrono::steady_clock;
     Clock::duration timed{};
     for (auto _ : state) {
-        resetShow();
-        musicStarted = false;
-        clearMusicNotes();
+        ShowState show;
+        resetShowState(&show);
+        FrameNotes notes = {};
         int frame = 0;
         state.PauseTiming();
-        for (; frame < firstSecond * RATE; ++frame) drawShowFrame(frame);
+        for (; frame < firstSecond * RATE; ++frame) drawShowFrame(frame, &show, &notes);
         state.ResumeTiming();
         const Clock::time_point start = Clock::now();
-        for (; frame < lastSecond * RATE; ++frame) drawShowFrame(frame);
+        for (; frame < lastSecond * RATE; ++frame) drawShowFrame(frame, &show, &notes);
         timed += Clock::now() - start;
     }
     const double frames = static_cast<double>(state.iterations()) * (lastSecond - firstSecond) * RATE;

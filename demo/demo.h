@@ -2,28 +2,26 @@
 #pragma once
 
 #include "demo/shell_state.h"
+#include "demo/show_state.h"
+#include "synth/frame_notes.h"
 
 // Builds every drawing object, sets the fixed GL state and the projection.
 // Returns 1 when everything was built.
 int startDemo(const LoadProgress& progress, DisplayConfig* display);
 
-// Draws one frame for demoTime into the window. Always returns 0: only the
-// closing fade ends the demo (through fadeFinished).
-int drawFrame();
-
-// Puts the state the show carries from frame to frame (the old-screen pass,
-// the sponge's cues, the frame picture) back as at the start of a run.
-void resetShow();
-
 // What drawFrame does with the picture. A skipped frame steps the same state
-// in the same order as a drawn one (sponge cues and shared generator, fade,
-// flash, lens, distortion, acknowledged cues) and draws only what outlives it
-// in sceneTarget: the overlay, the banner and the text. The logo, the
-// sponge's rays (the next drawn frame covers their whole band again) and the
-// old-screen pass into the window are left out. For skipping ahead to a later
-// frame cheaply (quorvel-capture).
+// in the same order as a drawn one (sponge cues and their generator, fade,
+// flash, lens, distortion) and draws only what outlives it in sceneTarget:
+// the overlay, the banner and the text. The logo, the sponge's rays (the next
+// drawn frame covers their whole band again) and the old-screen pass into the
+// window are left out. For skipping ahead to a later frame cheaply.
 enum FramePicture {
-    PICTURE_DRAWN,  // the default
+    PICTURE_DRAWN,
     PICTURE_SKIPPED,
 };
-void setFramePicture(FramePicture picture);
+
+// Draws one frame into the window for `time` on the demo clock (seconds since
+// the first frame) and the music's notes as this frame's poll found them, and
+// steps the show's state to the next frame. Always returns 0: only the closing
+// fade ends the demo (through show->fadeFinished).
+int drawFrame(ShowState* show, double time, const FrameNotes& notes, FramePicture picture);

@@ -2,6 +2,7 @@
 #include "demo/demo.h"
 #include "demo/demo_objects.h"
 #include "demo/logo/logo.h"
+#include "demo/music_cues.h"
 #include "demo/post/post.h"
 #include "demo/scroll/scroll.h"
 #include "demo/show_timeline.h"
@@ -9,13 +10,10 @@
 #include "demo/transition_overlay.h"
 #include "gfx/gl_entry_points.h"
 #include "gfx/render_target.h"
-#include "synth/music.h"
 
 #include <GL/gl.h>
 
 namespace {
-
-FramePicture framePicture = PICTURE_DRAWN;
 
 void drawOverlayShape(const OverlayShape& shape) {
     if (!shape.depthTest) glDisable(GL_DEPTH_TEST);
@@ -49,27 +47,21 @@ void drawTransitionOverlay(double t) {
 }
 
 // The picture in sceneTarget reaches the window through the old-screen pass.
-void presentScene(float t) {
+void presentScene(const PostState& post, float t) {
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
     gl.glUseProgram(fxProgram);
     glPushMatrix();
     bindTexture(sceneTarget, 1);
-    drawFxPass(t);
+    drawFxPass(post, t);
     glPopMatrix();
     gl.glUseProgram(0);
 }
 
-// Each note change acts in exactly the one frame that saw it.
-void acknowledgeMusicCues() {
-    for (int track = 0; track < NOTE_TRACKS; ++track) noteSeen[track] = 1;
-}
-
 }  // namespace
 
-int drawFrame() {
-    const double t = demoTime;
+int drawFrame(ShowState* show, double t, const FrameNotes& notes, FramePicture picture) {
     const float time = static_cast<float>(t);
-    const bool drawn = framePicture == PICTURE_DRAWN;
+    const bool drawn = picture == PICTURE_DRAWN;
     if (drawn) {
         glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
@@ -85,8 +77,8 @@ int drawFrame() {
         // the near plane, where no depth the cubes leave can hold it back.
         if (drawn) drawCubeLogo(cubeLogo, t);
     } else {
-        advanceSponge(time);
-        if (drawn) drawSpongeRays(time);
+        advanceSponge(&show->sponge, &show->spongeRandom, time, notes);
+        if (drawn) drawSpongeRays(show->sponge, time);
     }
     // Drawn in skipped frames too: they are cheap, and what they leave outside
     // the sponge's band lasts (the banner is blended over the stripe below the
@@ -96,18 +88,11 @@ int drawFrame() {
     drawScrollText(scrollText, t);
     bind(sceneTarget, false);
 
-    advanceFadeAndFlash(time);
-    if (drawn) presentScene(time);
-    advanceLens();
-    advanceDistortion();
-    acknowledgeMusicCues();
+    if (updateFadeAndFlash(&show->post.screen, time, show->quitRequested, t - show->quitTime)) {
+        show->fadeFinished = true;
+    }
+    if (drawn) presentScene(show->post, time);
+    settleLens(&show->post.screen, t);
+    stepDistortion(&show->post.distortion, cueHeard(DISTORTION_CUE, notes));
     return 0;
-}
-
-void setFramePicture(FramePicture picture) { framePicture = picture; }
-
-void resetShow() {
-    resetPost();
-    resetSponge();
-    framePicture = PICTURE_DRAWN;
 }

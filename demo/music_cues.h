@@ -1,7 +1,9 @@
 // The music cues: which notes of which track the picture follows, and what
 // each cues. A cue is heard in the one frame in which its track's note changed
-// (the track's noteSeen entry is 0) to one of its notes.
+// to one of its notes.
 #pragma once
+
+#include "synth/frame_notes.h"
 
 #include <cstdint>
 
@@ -24,11 +26,11 @@ inline constexpr MusicCue DISTORTION_CUE = {LEAD_TRACK, 3, {58, 60, 62}};
 
 inline constexpr MusicCue MUSIC_CUES[] = {SPONGE_TWIST_CUE, SPONGE_LEVEL_CUE, DISTORTION_CUE};
 
-// Whether this frame brings the cue, from the music's trackNote and noteSeen.
-inline bool cueHeard(const MusicCue& cue, const int32_t* trackNote, const uint8_t* noteSeen) {
-    if (noteSeen[cue.track] != 0) return false;
+// Whether this frame brings the cue.
+inline bool cueHeard(const MusicCue& cue, const FrameNotes& notes) {
+    if (!notes.changed[cue.track]) return false;
     for (int i = 0; i < cue.noteCount; ++i) {
-        if (trackNote[cue.track] == cue.notes[i]) return true;
+        if (notes.note[cue.track] == cue.notes[i]) return true;
     }
     return false;
 }

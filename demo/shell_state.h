@@ -1,5 +1,5 @@
 // The state the application shell shares with the show: the display
-// settings, the demo clock, the quit state and the start-up progress hook.
+// settings and the start-up progress hook.
 // The shell fills it, the show reads it. All of it lives on the main thread.
 #pragma once
 
@@ -14,12 +14,6 @@ struct DisplayConfig {
 
 // Filled once before the window exists.
 extern DisplayConfig displayConfig;
-
-extern double clockStart;    // counter reading of the first frame, in seconds; 0 until then
-extern double demoTime;      // seconds since the first frame
-extern bool quitRequested;   // the quit message has been seen
-extern double quitTime;      // demoTime when the (latest) quit message was seen
-extern bool fadeFinished;    // the closing fade is complete: the loop ends after this frame
 
 // The start-up progress hook handed to the demo.
 struct LoadProgress {

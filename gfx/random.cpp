@@ -17,9 +17,6 @@ int32_t inRange(uint32_t* state, int32_t lo, int32_t hi) {
     return static_cast<int32_t>(lo + draw % span);
 }
 
-// The sponge's generator: starts at 0 and is never reseeded.
-uint32_t sharedState = 0;
-
 }  // namespace
 
 Random* clear(Random* random) {
@@ -44,5 +41,3 @@ float nextUnit(Random* random) {
     std::memcpy(&oneToTwo, &bits, sizeof oneToTwo);
     return oneToTwo - 1.0f;
 }
-
-int32_t sharedRandomInRange(int32_t lo, int32_t hi) { return inRange(&sharedState, lo, hi); }

@@ -17,6 +17,3 @@ int32_t nextInt(uint32_t* state);
 int32_t nextInRange(Random* random, int32_t lo, int32_t hi);
 // A float in [0, 1) from the top 23 bits of the advanced state.
 float nextUnit(Random* random);
-
-// nextInRange on the one shared generator (state 0 at start, never reseeded).
-int32_t sharedRandomInRange(int32_t lo, int32_t hi);

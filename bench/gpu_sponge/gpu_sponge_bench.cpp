@@ -2,7 +2,7 @@
 //                          [--twist X Y] [--device N] [--fragment FILE]
 //                          [--dump FILE.ppm]
 //
-// Times the sponge pass as the demo draws it (drawSponge into sceneTarget, four
+// Times the sponge pass as the demo draws it (advanceSponge and drawSpongeRays into sceneTarget, four
 // levels of holes, full wobble, the twist at rest unless --twist holds it) on whatever OpenGL driver EGL offers,
 // with no window: an EGL device (the way to a headless NVIDIA GPU), else Mesa's
 // surfaceless platform, else the default display. Each frame is waited for
@@ -202,12 +202,14 @@ void dumpPicture(const char* path, int width, int height) {
 
 // The sponge as it looks for most of the demo: all levels cut, the wobble at
 // full strength; a twist on its target holds there for the coming frame.
-void holdSpongeState(const Options& options) {
-    spongeCues.spongeIterations = 4;
-    spongeCues.boxIterations = 4;
-    spongeCues.displace1 = 0.4f;
-    spongeCues.twistX = spongeCues.twistTargetX = options.twistX;
-    spongeCues.twistY = spongeCues.twistTargetY = options.twistY;
+SpongeCues heldSponge(const Options& options) {
+    SpongeCues cues = initialSpongeCues();
+    cues.spongeIterations = 4;
+    cues.boxIterations = 4;
+    cues.displace1 = 0.4f;
+    cues.twistX = cues.twistTargetX = options.twistX;
+    cues.twistY = cues.twistTargetY = options.twistY;
+    return cues;
 }
 
 struct FrameTime {
@@ -222,10 +224,12 @@ double processorMilliseconds() {
 }
 
 FrameTime timeFrame(const Options& options) {
-    holdSpongeState(options);
+    SpongeCues cues = heldSponge(options);
+    Random random = {};
     const auto start = std::chrono::steady_clock::now();
     const double processorStart = processorMilliseconds();
-    drawSponge(options.time);
+    advanceSponge(&cues, &random, options.time, FrameNotes());
+    drawSpongeRays(cues, options.time);
     glFinish();
     return FrameTime{std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count(),
                      processorMilliseconds() - processorStart};

@@ -22,17 +22,12 @@ struct PostState {
 
 inline constexpr PostState POST_AT_START = {POST_PROCESS_AT_START, DISTORTION_AT_REST};
 
-extern PostState postState;
-
-// Puts the pass's state back as at the start of a run.
-void resetPost();
-
 // Before drawing: the closing fade while quitting, then the flash around the
 // switch to the sponge. Returns 1 when the fade finished with this frame.
 int updateFadeAndFlash(PostProcessState* state, float t, bool quitting, double secondsSinceQuit);
 
 // After drawing: the lens settles during the first 0.74 s, for the next frame.
-void settleLens(PostProcessState* state, double demoTime);
+void settleLens(PostProcessState* state, double time);
 
 struct FxQuadCorner {
     float s, t;  // texture coordinate in the scene
@@ -55,22 +50,10 @@ enum { FX_UNIFORM_COUNT = 10 };
 void fxUniforms(const PostProcessState& state, const DistortionState& strengths, float t, int width, int height,
                 FxUniform uniforms[FX_UNIFORM_COUNT]);
 
-// Draws sceneTarget into the window with the "Fx" program for clock t (demoTime
-// as a float), running the closing fade: advanceFadeAndFlash, drawFxPass,
-// advanceLens.
-void drawPostProcess(float t);
-
-// The steps of drawPostProcess; a frame that is skipped (drawn into no
-// picture) runs the first and the last.
-// Before drawing: the closing fade while quitting, then the flash; sets
-// fadeFinished when the fade ends with this frame.
-void advanceFadeAndFlash(float t);
-// The pass with the values the state holds. Leaves the depth test on, no
-// program current and no texture bound.
-void drawFxPass(float t);
-// After drawing: the lens settles, for the next frame.
-void advanceLens();
-
-// One frame of the distortion, kicked when this frame brings its cue
-// (DISTORTION_CUE).
-void advanceDistortion();
+// Draws sceneTarget into the window with the "Fx" program and the values the
+// state holds, for the clock as a float. Before it a frame runs the closing
+// fade and the flash (updateFadeAndFlash), after it the lens settles
+// (settleLens); a frame that is skipped (drawn into no picture) runs only
+// those two. Leaves the depth test on, no program current and no texture
+// bound.
+void drawFxPass(const PostState& post, float t);

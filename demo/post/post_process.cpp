@@ -1,24 +1,12 @@
 #include "demo/post/post.h"
 
 #include "demo/demo_objects.h"
-#include "demo/music_cues.h"
 #include "demo/shell_state.h"
 #include "gfx/gl_entry_points.h"
 #include "gfx/render_target.h"
 #include "gfx/shader_program.h"
-#include "synth/music.h"
 
-void drawPostProcess(float t) {
-    advanceFadeAndFlash(t);
-    drawFxPass(t);
-    advanceLens();
-}
-
-void advanceFadeAndFlash(float t) {
-    if (updateFadeAndFlash(&postState.screen, t, quitRequested, demoTime - quitTime)) fadeFinished = true;
-}
-
-void drawFxPass(float t) {
+void drawFxPass(const PostState& post, float t) {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glDisable(GL_DEPTH_TEST);
     gl.glUseProgram(fxProgram);
@@ -26,7 +14,7 @@ void drawFxPass(float t) {
     bindTexture(sceneTarget, 1);
 
     FxUniform uniforms[FX_UNIFORM_COUNT];
-    fxUniforms(postState.screen, postState.distortion, t, displayConfig.width, displayConfig.height, uniforms);
+    fxUniforms(post.screen, post.distortion, t, displayConfig.width, displayConfig.height, uniforms);
     for (const FxUniform& uniform : uniforms) {
         if (uniform.isInt) {
             setUniformInt(fxProgram, uniform.name, uniform.intValue);
@@ -36,7 +24,7 @@ void drawFxPass(float t) {
     }
 
     FxQuadCorner corners[4];
-    fxQuadCorners(postState.screen.fade, corners);
+    fxQuadCorners(post.screen.fade, corners);
     glPushMatrix();
     glLoadIdentity();
     glTranslatef(0.0f, 0.0f, -1.0f);
@@ -52,7 +40,3 @@ void drawFxPass(float t) {
     bindTexture(sceneTarget, 0);
     glEnable(GL_DEPTH_TEST);
 }
-
-void advanceLens() { settleLens(&postState.screen, demoTime); }
-
-void advanceDistortion() { stepDistortion(&postState.distortion, cueHeard(DISTORTION_CUE, trackNote, noteSeen)); }

@@ -2,10 +2,6 @@
 
 #include "demo/show_timeline.h"
 
-PostState postState = POST_AT_START;
-
-void resetPost() { postState = POST_AT_START; }
-
 namespace {
 
 // The brightness around the scene switch, compared in single precision as the
@@ -46,8 +42,8 @@ int updateFadeAndFlash(PostProcessState* state, float t, bool quitting, double s
     return finished;
 }
 
-void settleLens(PostProcessState* state, double demoTime) {
-    const float settled = static_cast<float>(demoTime) * LENS_SPEED;
+void settleLens(PostProcessState* state, double time) {
+    const float settled = static_cast<float>(time) * LENS_SPEED;
     state->deformValue = settled < LENS_START ? LENS_START - settled : LENS_REST;
 }
 

@@ -3,19 +3,10 @@
 
 #include "demo/sponge/sponge_cues.h"
 
-// The cue values of the whole run, changed only by advanceSponge.
-extern SpongeCues spongeCues;
-
-// Puts the cues back as at the start of a run.
-void resetSponge();
-
-// One sponge frame into the bound target: advanceSponge, then drawSpongeRays.
-void drawSponge(float t);
-
-// Updates the music-cued values once; a frame that is skipped (drawn into no
-// picture) does only this.
-void advanceSponge(float t);
+// Updates the music-cued values once, drawing from `random`; a frame that is
+// skipped (drawn into no picture) does only this.
+void advanceSponge(SpongeCues* cues, Random* random, float t, const FrameNotes& notes);
 
 // Draws the full-viewport rectangle with the "Fract" program and the values
 // advanceSponge left. Leaves the depth test on and no program current.
-void drawSpongeRays(float t);
+void drawSpongeRays(const SpongeCues& cues, float t);

@@ -23,21 +23,21 @@ void setCameraVectors(SpongeCues* cues, float t) {
     for (int i = 0; i < 16; ++i) cues->fpar[i] = vectors[i];
 }
 
-void applyTwistCue(SpongeCues* cues, bool heard, RandomDraw draw) {
+void applyTwistCue(SpongeCues* cues, bool heard, Random* random, RandomDraw draw) {
     if (!heard) return;
-    const int32_t first = draw(DRAW_LOW, DRAW_HIGH);
-    const int32_t second = draw(DRAW_LOW, DRAW_HIGH);
+    const int32_t first = draw(random, DRAW_LOW, DRAW_HIGH);
+    const int32_t second = draw(random, DRAW_LOW, DRAW_HIGH);
     cues->twistTargetX = TWIST_PER_DRAW * static_cast<float>(first);
     cues->twistTargetY = TWIST_PER_DRAW * static_cast<float>(second);
 }
 
-void applyLevelCue(SpongeCues* cues, bool heard, RandomDraw draw) {
+void applyLevelCue(SpongeCues* cues, bool heard, Random* random, RandomDraw draw) {
     if (!heard) return;
     if (cues->boxIterations < MAX_LEVELS) ++cues->boxIterations;
     if (cues->spongeIterations < MAX_LEVELS) ++cues->spongeIterations;
-    // Thrown away, but it moves the shared generator on, and so every later
-    // twist target with it.
-    draw(DRAW_LOW, DRAW_HIGH);
+    // Thrown away, but it moves the generator on, and so every later twist
+    // target with it.
+    draw(random, DRAW_LOW, DRAW_HIGH);
 }
 
 // Out to the target at a fixed pace, one frame of rest on it, then back to 0
@@ -62,10 +62,10 @@ SpongeCues initialSpongeCues() {
     return cues;
 }
 
-void stepSpongeCues(SpongeCues* cues, float t, const int32_t* trackNote, const uint8_t* noteSeen, RandomDraw draw) {
+void stepSpongeCues(SpongeCues* cues, float t, const FrameNotes& notes, Random* random, RandomDraw draw) {
     setCameraVectors(cues, t);
-    applyTwistCue(cues, cueHeard(SPONGE_TWIST_CUE, trackNote, noteSeen), draw);
-    applyLevelCue(cues, cueHeard(SPONGE_LEVEL_CUE, trackNote, noteSeen), draw);
+    applyTwistCue(cues, cueHeard(SPONGE_TWIST_CUE, notes), random, draw);
+    applyLevelCue(cues, cueHeard(SPONGE_LEVEL_CUE, notes), random, draw);
     swingTowards(&cues->twistX, &cues->twistTargetX);
     swingTowards(&cues->twistY, &cues->twistTargetY);
     if (cues->displace1 < FULL_DISPLACEMENT) cues->displace1 += DISPLACEMENT_PER_FRAME;

@@ -3,6 +3,9 @@
 // more level of holes, and the surface wobble fades in.
 #pragma once
 
+#include "gfx/random.h"
+#include "synth/frame_notes.h"
+
 #include <cstdint>
 
 struct SpongeCues {
@@ -15,14 +18,14 @@ struct SpongeCues {
     float fpar[16];                    // four camera vectors for the vertex program
 };
 
-// A draw from a generator in lo..hi; the demo passes sharedRandomInRange.
-typedef int32_t (*RandomDraw)(int32_t lo, int32_t hi);
+// A draw in lo..hi from a generator; the demo passes nextInRange.
+typedef int32_t (*RandomDraw)(Random* random, int32_t lo, int32_t hi);
 
 // The values at program start: the plain box, no twist.
 SpongeCues initialSpongeCues();
 
 // One frame of the cue values at demo time t, in this order: the camera
 // vectors, the twist cue, the level cue (demo/music_cues.h), the swing of both
-// twists, the wobble ramp.
-void stepSpongeCues(SpongeCues* cues, float t, const int32_t* trackNote, const uint8_t* noteSeen, RandomDraw draw);
+// twists, the wobble ramp. The cues draw from `random`.
+void stepSpongeCues(SpongeCues* cues, float t, const FrameNotes& notes, Random* random, RandomDraw draw);
 

@@ -18,11 +18,7 @@ void setCaptureFrame(int64_t frame) { currentFrame = frame; }
 
 int64_t captureCounterAt(int64_t frame) { return fixedRateCounterAt(framesPerSecond, frame); }
 
-double captureDemoTime(int64_t frame) {
-    const double frequency = static_cast<double>(ticksPerSecond());
-    return static_cast<double>(captureCounterAt(frame)) / frequency -
-           static_cast<double>(captureCounterAt(0)) / frequency;
-}
+double captureDemoTime(int64_t frame) { return fixedRateDemoTime(framesPerSecond, frame); }
 
 int64_t soundFramesBetween(int64_t fromCounter, int64_t toCounter) {
     return fixedRateSoundFrames(framesPerSecond, fromCounter, toCounter);

@@ -26,6 +26,9 @@ int64_t fixedRateFrequency(int framesPerSecond);
 // The counter reading of frame n.
 int64_t fixedRateCounterAt(int framesPerSecond, int64_t frame);
 
+// Frame n's demoTime, as the main loop works it out from the counter.
+double fixedRateDemoTime(int framesPerSecond, int64_t frame);
+
 // Sound frames (44.1 kHz) played between two counter readings, from <= to:
 // the elapsed time times 44100, rounded down.
 int64_t fixedRateSoundFrames(int framesPerSecond, int64_t fromCounter, int64_t toCounter);

@@ -1,9 +1,10 @@
 #include "tools/capture/capture_run.h"
 
-#include "app/main_loop.h"
-#include "demo/demo.h"
+#include "app/show_player.h"
 #include "platform/capture/capture_backend.h"
 #include "platform/platform.h"
+#include "synth/music.h"
+#include "synth/song_render.h"
 #include "tools/frame_pixels/frame_pixels.h"
 #include "tools/output_place/interruption.h"
 #include "tools/progress_bar/progress_bar.h"
@@ -43,6 +44,12 @@ int runCapture(const CaptureOptions& options, const CapturePlan& plan, WindowCon
     ProgressBar progress;
     startProgress(&progress, stderr, expectedFrames(plan, options.framesPerSecond));
     *result = CaptureResult();
+    // The music starts through the virtual wave device, which keeps the
+    // sound for the WAV; the notes come from the song it renders.
+    ShowPlayer player;
+    startShowPlayer(&player, options.framesPerSecond, noteTrace);
+    player.musicStarts = startMusic;
+    setShowQuitFrame(&player, plan.quitFrame);
 
     for (int64_t frame = 0;; ++frame) {
         if (interruptedBySignal) {
@@ -52,10 +59,7 @@ int runCapture(const CaptureOptions& options, const CapturePlan& plan, WindowCon
         }
         setCaptureFrame(frame);
         const bool drawn = isDrawnFrame(plan, frame);
-        setFramePicture(drawn ? PICTURE_DRAWN : PICTURE_SKIPPED);
-        // The pass drains the queue after the clock: the quit's time is this frame's.
-        if (frame == plan.quitFrame) platformRequestQuit();
-        const int last = runLoopPass(DemoHooks{startDemo, drawFrame});
+        const int last = playShowFrame(&player, drawn ? PICTURE_DRAWN : PICTURE_SKIPPED);
 
         if (drawn) {
             readFramePixels(&pixels);
@@ -76,7 +80,7 @@ int runCapture(const CaptureOptions& options, const CapturePlan& plan, WindowCon
         }
         char label[32];
         std::snprintf(label, sizeof label, "frame %" PRId64, frame);
-        showProgress(&progress, frame + 1, label, demoTime);
+        showProgress(&progress, frame + 1, label, captureDemoTime(frame));
         result->lastFrame = frame;
         if (last) {
             result->fadeFinished = true;

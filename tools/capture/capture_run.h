@@ -1,5 +1,6 @@
-// The capture's frames: the demo's own main-loop pass, frame after frame on
-// the virtual clock, each drawn frame read back before the swap.
+// The capture's frames: the show player (app/show_player.h) frame after frame,
+// the virtual clock kept on the same frame for the wave device, each drawn
+// frame read back before the swap.
 #pragma once
 
 #include "app/app_window.h"

@@ -4,7 +4,6 @@
 #include "app/app_window.h"
 #include "demo/demo.h"
 #include "platform/capture/capture_backend.h"
-#include "synth/music.h"
 #include "tools/capture/capture_options.h"
 #include "tools/capture/capture_outputs.h"
 #include "tools/capture/capture_plan.h"
@@ -139,7 +138,6 @@ int main(int argc, char** argv) {
     }
     handleSignals();
 
-    clearMusicNotes();
     displayConfig = DisplayConfig{options.width, options.height, 0,
                                   static_cast<float>(static_cast<double>(options.width) / options.height)};
     WindowContext window = {};

@@ -14,7 +14,6 @@
 #include "gfx/shader_program.h"
 #include "gfx/textures.h"
 #include "resources/resource_ids.h"
-#include "synth/music.h"
 #include "tests/gl/frame/start_faults.h"
 #include "tests/gl/support/gl_test_window.h"
 
@@ -34,15 +33,13 @@ protected:
     void SetUp() override {
         GlTest::SetUp();
         if (HasFatalFailure()) return;
-        demoTime = quitTime = 0.0;
-        quitRequested = fadeFinished = false;
-        clearMusicNotes();
-        resetShow();
+        resetShowState(&show);
         displayConfig = DisplayConfig{glWindow.width, glWindow.height, 0, glWindow.width / float(glWindow.height)};
         if (started) {
             ASSERT_EQ(startDemo(LoadProgress{nullptr, nullptr}, &displayConfig), 1);
         }
     }
+    ShowState show;
 };
 
 struct Fx {
@@ -209,8 +206,7 @@ TEST_F(Frame, TheRenderTargetsAreOfTheirSizes) {
 // height (-0.2 and 0.13625 units), black bars below (but for the scroll
 // text's rows) and above 0.15 units.
 TEST_F(Frame, AtTwentyTheLetterboxLinesAndBarsLieWhereTheyMust) {
-    demoTime = 20.0;
-    drawFrame();
+    drawFrame(&show, 20.0, FrameNotes(), PICTURE_DRAWN);
     bind(sceneTarget, true);
     const Picture scene = readPixels(0, 0, displayConfig.width, displayConfig.height);
     const int H = scene.height;
@@ -243,8 +239,7 @@ TEST_F(Frame, AtTwentyTheBannerLiesAcrossTheTopBar) {
     for (int i = width * height - 1; i >= 0; --i)
         if (lit(&image.rgba[i * 4], image.rgba[i * 4 + 3])) firstRow = i / width;
 
-    demoTime = 20.0;
-    drawFrame();
+    drawFrame(&show, 20.0, FrameNotes(), PICTURE_DRAWN);
     bind(sceneTarget, true);
     const Picture scene = readPixels(0, 0, displayConfig.width, displayConfig.height);
     int top = -1;  // the scene's highest lit row (its rows count up from the bottom)
@@ -325,10 +320,9 @@ TEST_F(Frame, EachMomentOfTheShowChangesThePictureWhenItComes) {
     };
     for (const auto& row : rows) {
         for (int after = 0; after < 2; ++after) {
-            demoTime = row.moment + (after ? 0.5 : -0.5) / 60.0;
-            quitRequested = row.quitAt >= 0.0;
-            quitTime = quitRequested ? row.quitAt : 0.0;
-            drawFrame();
+            show.quitRequested = row.quitAt >= 0.0;
+            show.quitTime = show.quitRequested ? row.quitAt : 0.0;
+            drawFrame(&show, row.moment + (after ? 0.5 : -0.5) / 60.0, FrameNotes(), PICTURE_DRAWN);
             glReadBuffer(GL_BACK);
             const Picture window = readPixels(0, 0, displayConfig.width, displayConfig.height);
             bind(sceneTarget, true);
@@ -356,35 +350,21 @@ TEST_F(Frame, TheSongsCueNotesTwistTheSpongeAddALevelOrKickTheDistortion) {
     };
     auto newTarget = [](float before, float after) { return after != before && after != 0.0f; };
     for (const auto& n : notes) {
-        resetShow();
-        setFramePicture(PICTURE_SKIPPED);
-        for (uint8_t& seen : noteSeen) seen = 1;
-        trackNote[n.track] = n.note, noteSeen[n.track] = 0;
-        demoTime = 20.0;
+        resetShowState(&show);
+        FrameNotes notes = {};
+        notes.note[n.track] = n.note;
         for (int frame = 0; frame < 2; ++frame) {
-            const SpongeCues sponge = spongeCues;
-            const float master = postState.distortion.master;
-            drawFrame();
+            notes.changed[n.track] = frame == 0;
+            const SpongeCues sponge = show.sponge;
+            const float master = show.post.distortion.master;
+            drawFrame(&show, 20.0, notes, PICTURE_SKIPPED);
             SCOPED_TRACE(testing::Message() << "track " << n.track << ", note " << n.note << ", frame " << frame);
-            EXPECT_EQ(newTarget(sponge.twistTargetX, spongeCues.twistTargetX) ||
-                          newTarget(sponge.twistTargetY, spongeCues.twistTargetY),
+            EXPECT_EQ(newTarget(sponge.twistTargetX, show.sponge.twistTargetX) ||
+                          newTarget(sponge.twistTargetY, show.sponge.twistTargetY),
                       n.twists && frame == 0);
-            EXPECT_EQ(spongeCues.spongeIterations - sponge.spongeIterations, n.addsLevel && frame == 0);
-            EXPECT_EQ(postState.distortion.master > master, n.kicks && frame == 0);
+            EXPECT_EQ(show.sponge.spongeIterations - sponge.spongeIterations, n.addsLevel && frame == 0);
+            EXPECT_EQ(show.post.distortion.master > master, n.kicks && frame == 0);
         }
-    }
-}
-
-// Every note change acts in exactly the one frame that saw it, drawn or skipped.
-TEST_F(Frame, EveryFrameAcknowledgesEveryCue) {
-    trackNote[DISTORTION_CUE.track] = DISTORTION_CUE.notes[0];
-    demoTime = 20.0;
-    for (FramePicture picture : {PICTURE_DRAWN, PICTURE_SKIPPED}) {
-        for (uint8_t& seen : noteSeen) seen = 0;
-        setFramePicture(picture);
-        drawFrame();
-        for (int track = 0; track < NOTE_TRACKS; ++track) EXPECT_EQ(noteSeen[track], 1) << track << ", " << picture;
-        demoTime += 0.02;
     }
 }
 
@@ -446,16 +426,16 @@ TEST_F(FxPass, ProgramMatchesTheFormulaWithWideFringes) {
 // drawFxPass sends by name (the first frame's strong lens, settled only after
 // the pass; the distortion, here kicked; the fringes at the show's 100).
 TEST_F(FxPass, TheFramesPassMatchesTheFormula) {
-    postState.distortion = DistortionState{1.02f, {0.53f, 0.56f, 0.6f}, 0.0f};
-    demoTime = 0.0;
-    const float lensBefore = postState.screen.deformValue, t = static_cast<float>(demoTime);
+    PostState post = POST_AT_START;
+    post.distortion = DistortionState{1.02f, {0.53f, 0.56f, 0.6f}, 0.0f};
+    const float t = 0.0f;
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
-    drawPostProcess(t);
+    drawFxPass(post, t);
     glReadBuffer(GL_BACK);
     const Picture window = readPixels(0, 0, displayConfig.width, displayConfig.height);
-    const FadeValues fade = postState.screen.fade;
-    const DistortionState& d = postState.distortion;
-    const Fx in = {float(window.width), float(window.height), t, fade.flash, 100.0f, lensBefore,
+    const FadeValues fade = post.screen.fade;
+    const DistortionState& d = post.distortion;
+    const Fx in = {float(window.width), float(window.height), t, fade.flash, 100.0f, post.screen.deformValue,
                    {d.master * d.values[0], d.master * d.values[1], d.master * d.values[2]}, &picture};
         expectFormula(window, window.width, window.height, in, 4, [&](int px, int py, float* s, float* r) {
         const double xEye = ((px + 0.5) / window.width * 2.0 - 1.0) * HALF_HEIGHT * displayConfig.aspect;

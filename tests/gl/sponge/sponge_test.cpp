@@ -60,13 +60,13 @@ protected:
     }
     // One pass over a marker colour it never writes; the rectangle's pixels.
     std::vector<uint8_t> draw(float t, int levels, int x, int y, int w, int h) {
-        resetSponge();
-        spongeCues.spongeIterations = levels;
+        SpongeCues cues = initialSpongeCues();
+        cues.spongeIterations = levels;
         glEnable(GL_SCISSOR_TEST);
         glScissor(x, y, w, h);
         glClearColor(1.0f, 0.0f, 1.0f, 1.0f);
         glClear(GL_COLOR_BUFFER_BIT);
-        drawSpongeRays(t);
+        drawSpongeRays(cues, t);
         glDisable(GL_SCISSOR_TEST);
         return readPixels(x, y, w, h).rgba;
     }

@@ -7,25 +7,23 @@ DemoStandIns demoStandIns;
 
 namespace {
 
-FadeValues fade = {1.0f, 1.0f, 0.0f};
-
 int startStandIn(const LoadProgress&, DisplayConfig*) {
     ++demoStandIns.startDemoCalls;
     return demoStandIns.startDemoFails ? 0 : 1;
 }
 
-int drawStandInFrame() {
-    demoStandIns.frameTimes.push_back(demoTime);
+int drawStandInFrame(ShowState* show, double time, const FrameNotes&, FramePicture) {
+    demoStandIns.frameTimes.push_back(time);
     demoStandIns.frameMusicStarted.push_back(musicStarted);
-    if (quitRequested && stepClosingFade(&fade, demoTime - quitTime)) fadeFinished = true;
+    demoStandIns.quitTime = show->quitTime;
+    if (show->quitRequested && stepClosingFade(&show->post.screen.fade, time - show->quitTime)) {
+        show->fadeFinished = true;
+    }
     return 0;
 }
 
 }  // namespace
 
-void resetDemoStandIns() {
-    demoStandIns = DemoStandIns();
-    fade = FadeValues{1.0f, 1.0f, 0.0f};
-}
+void resetDemoStandIns() { demoStandIns = DemoStandIns(); }
 
 const DemoHooks standInDemo = {startStandIn, drawStandInFrame};

@@ -10,8 +10,9 @@
 struct DemoStandIns {
     bool startDemoFails = false;
     int startDemoCalls = 0;
-    std::vector<double> frameTimes;       // demoTime of each drawFrame
+    std::vector<double> frameTimes;       // the clock of each drawFrame
     std::vector<bool> frameMusicStarted;  // musicStarted as each frame saw it
+    double quitTime = 0.0;                // the quit time the last frame saw
 };
 
 extern DemoStandIns demoStandIns;

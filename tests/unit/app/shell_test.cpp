@@ -20,8 +20,7 @@ protected:
         resetFakePlatform();
         resetDemoStandIns();
         displayConfig = DisplayConfig();
-        clockStart = demoTime = quitTime = 0.0;
-        quitRequested = fadeFinished = musicStarted = false;
+        musicStarted = false;
         fake.calls.clear();
     }
 
@@ -50,7 +49,7 @@ TEST_F(Shell, MainLoopStartsTheMusicPastItsMomentRunsUntilTheFadeEndsAndSwapsEve
     EXPECT_FALSE(frames.frameMusicStarted[start]) << "not at the moment exactly";
     EXPECT_TRUE(frames.frameMusicStarted[start + 1]) << "in the first pass past it, though a quit came before";
     EXPECT_EQ(fake.threadsStarted, 1);
-    EXPECT_NEAR(quitTime, MUSIC_START - 0.2, 1e-9);
+    EXPECT_NEAR(frames.quitTime, MUSIC_START - 0.2, 1e-9);
     EXPECT_EQ(fake.swaps, static_cast<int>(frames.frameTimes.size()));
     EXPECT_EQ(fake.calls.back(), "swapBuffers");
 }

@@ -19,12 +19,4 @@ TEST(Random, FirstDrawsFromStateZeroAreThePinnedOnes) {
     EXPECT_EQ(nextInRange(&random, -100000, 100000), -100000 + 2437) << "a span wider than the draws";
 }
 
-// The shared generator starts at 0, as the program does; no other test of
-// this process draws from it.
-TEST(Random, SharedGeneratorStartsAtZero) {
-    Random reference;
-    clear(&reference);
-    for (int i = 0; i < 10; ++i) EXPECT_EQ(sharedRandomInRange(0, 1000), nextInRange(&reference, 0, 1000));
-}
-
 }  // namespace

@@ -8,11 +8,11 @@
 
 namespace {
 
-// Stands in for the shared generator: hands out the values given, in order.
+// Stands in for the generator: hands out the values given, in order.
 std::vector<int32_t> scripted;
 size_t draws = 0;
 
-int32_t scriptedDraw(int32_t lo, int32_t hi) {
+int32_t scriptedDraw(Random*, int32_t lo, int32_t hi) {
     EXPECT_TRUE(lo == 0 && hi == 1000);
     return draws < scripted.size() ? scripted[draws++] : (++draws, 0);
 }
@@ -20,14 +20,12 @@ int32_t scriptedDraw(int32_t lo, int32_t hi) {
 const int32_t TWIST = SPONGE_TWIST_CUE.notes[0], LEVEL = SPONGE_LEVEL_CUE.notes[0];
 
 // One frame, with fresh notes on the twist's and the level's tracks (0: none);
-// every other track's note is acknowledged.
+// every other track's note is unchanged.
 void frame(SpongeCues* cues, int32_t twistNote = 0, int32_t levelNote = 0) {
-    int32_t notes[16] = {};
-    uint8_t noteSeen[16];
-    for (uint8_t& flag : noteSeen) flag = 1;
-    notes[SPONGE_TWIST_CUE.track] = twistNote, notes[SPONGE_LEVEL_CUE.track] = levelNote;
-    noteSeen[SPONGE_TWIST_CUE.track] = noteSeen[SPONGE_LEVEL_CUE.track] = 0;
-    stepSpongeCues(cues, 30.0f, notes, noteSeen, scriptedDraw);
+    FrameNotes notes = {};
+    notes.note[SPONGE_TWIST_CUE.track] = twistNote, notes.note[SPONGE_LEVEL_CUE.track] = levelNote;
+    notes.changed[SPONGE_TWIST_CUE.track] = notes.changed[SPONGE_LEVEL_CUE.track] = 1;
+    stepSpongeCues(cues, 30.0f, notes, nullptr, scriptedDraw);
 }
 
 // The twist cue retargets both twists to minus a thousandth of two draws; the
