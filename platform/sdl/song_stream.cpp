@@ -3,16 +3,13 @@
 // takes them at the start of each device buffer: no lock is held across it,
 // and it allocates nothing.
 #include "platform/common/song_stream_copy.h"
-#include "platform/common/wave_format.h"
+#include "platform/sdl/song_device.h"
 
 #include <SDL.h>
 
 namespace {
 
-// As the wave output's: 11.6 ms a device buffer, so that the position handed
-// to the studio's clock and note events is close to what is heard.
-const int DEVICE_BUFFER_FRAMES = 512;
-const int CHANNELS = SONG_WAVE_FORMAT.channels;
+const int CHANNELS = SONG_DEVICE_CHANNELS;
 // Wider than any frame, so that "no seek pending" is no frame a caller can ask for.
 const int64_t NO_SEEK = INT64_MIN;
 
@@ -47,17 +44,7 @@ void fillDeviceBuffer(void*, Uint8* bytes, int byteCount) {
 
 int openSongStream() {
     if (stream.device) return 1;
-    if (!SDL_WasInit(SDL_INIT_AUDIO) && SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return 0;
-
-    SDL_AudioSpec want;
-    SDL_zero(want);
-    want.freq = SONG_WAVE_FORMAT.framesPerSecond;
-    want.format = AUDIO_F32SYS;
-    want.channels = CHANNELS;
-    want.samples = DEVICE_BUFFER_FRAMES;
-    want.callback = fillDeviceBuffer;
-    // No changes allowed: SDL converts for hardware that wants another format.
-    stream.device = SDL_OpenAudioDevice(nullptr, 0, &want, nullptr, 0);
+    stream.device = openSongDevice(fillDeviceBuffer);
     if (stream.device) SDL_PauseAudioDevice(stream.device, 0);
     return stream.device != 0 ? 1 : 0;
 }

@@ -8,18 +8,17 @@
 // so a slow render delays the sound instead of replacing it with zeros. The
 // frames of the buffer the device has taken are the playback position: nothing
 // here looks at the wall clock, and the note events follow what is heard.
-#include "platform/common/wave_format.h"
 #include "platform/platform.h"
+#include "platform/sdl/song_device.h"
 
-#include <SDL.h>
 
 namespace {
 
-// 512 frames at 44.1 kHz: the device asks for 11.6 ms of sound at a time. Small,
-// so that the position handed to the note poll is close to what is heard, and
-// still a comfortable slice for a callback that only copies.
-const int DEVICE_BUFFER_FRAMES = 512;
-const int CHANNELS = SONG_WAVE_FORMAT.channels;
+// The device asks for 11.6 ms of sound at a time. Small, so that the position
+// handed to the note poll is close to what is heard, and still a comfortable
+// slice for a callback that only copies.
+const int DEVICE_BUFFER_FRAMES = SONG_DEVICE_BUFFER_FRAMES;
+const int CHANNELS = SONG_DEVICE_CHANNELS;
 
 // The song starts once this much of it is finished (186 ms): a render thread
 // that has only just started may stall a moment more (page faults, a busy
@@ -80,19 +79,7 @@ void fillDeviceBuffer(void*, Uint8* stream, int byteCount) {
 }  // namespace
 
 int platformOpenWaveOutput() {
-    if (wave.device) return 1;
-    if (!SDL_WasInit(SDL_INIT_AUDIO) && SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return 0;
-
-    SDL_AudioSpec want;
-    SDL_zero(want);
-    want.freq = SONG_WAVE_FORMAT.framesPerSecond;
-    want.format = AUDIO_F32SYS;
-    want.channels = CHANNELS;
-    want.samples = DEVICE_BUFFER_FRAMES;
-    want.callback = fillDeviceBuffer;
-    // No changes allowed: when the hardware wants another format, SDL converts,
-    // and the callback still sees exactly this one.
-    wave.device = SDL_OpenAudioDevice(nullptr, 0, &want, nullptr, 0);
+    if (!wave.device) wave.device = openSongDevice(fillDeviceBuffer);
     return wave.device != 0 ? 1 : 0;
 }
 

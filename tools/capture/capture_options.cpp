@@ -119,15 +119,8 @@ bool readOption(int code, const char* text, CaptureOptions* options, std::string
             return true;
         case OPTION_SIZE:
             return readPixelSize(text, "--size", &options->width, &options->height, error);
-        case OPTION_FPS: {
-            long rate = 0;
-            const std::string refusal = "' is not a whole number of frames per second from 1 to 1000";
-            if (!readWholeNumber(text, 1, CAPTURE_HIGHEST_FRAME_RATE, &rate)) {
-                return fail(std::string("--fps: '") + text + refusal, error);
-            }
-            options->framesPerSecond = static_cast<int>(rate);
-            return true;
-        }
+        case OPTION_FPS:
+            return readFrameRate(text, CAPTURE_HIGHEST_FRAME_RATE, &options->framesPerSecond, error);
         case OPTION_AT:
             return readStills(text, options, error);
         case OPTION_FROM:

@@ -41,3 +41,14 @@ bool readPixelSize(const char* text, const char* option, int* width, int* height
     *height = static_cast<int>(h);
     return true;
 }
+
+bool readFrameRate(const char* text, int highest, int* framesPerSecond, std::string* error) {
+    long rate = 0;
+    if (!readWholeNumber(text, 1, highest, &rate)) {
+        *error = std::string("--fps: '") + text + "' is not a whole number of frames per second from 1 to " +
+                 std::to_string(highest);
+        return false;
+    }
+    *framesPerSecond = static_cast<int>(rate);
+    return true;
+}

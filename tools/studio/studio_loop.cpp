@@ -187,7 +187,7 @@ void drawOverlayOf(Studio* studio) {
     if (studio->overlayShown) drawOverlay(studio->overlay, info, studio->options.width, studio->options.height);
 }
 
-// The watched files, now and then: a rebuilt shader redraws the frame shown.
+// The watched files, now and then. Returns whether a shader was rebuilt.
 bool lookAtSources(Studio* studio) {
     bool redraw = updateLiveShaders(&studio->liveShaders) > 0;
     if (studio->liveSongWatched) {
@@ -236,7 +236,9 @@ int runStudio(Studio* studio) {
         }
         if (passStart - lastWatch >= WATCH_SECONDS) {
             lastWatch = passStart;
-            if (lookAtSources(studio)) requests.seek = true;
+            // Playing, the next frame draws with a rebuilt program anyway;
+            // standing still, the frame shown is drawn again with it.
+            if (lookAtSources(studio) && studio->transport.paused) requests.seek = true;
         }
         takeLiveSong(studio);
 

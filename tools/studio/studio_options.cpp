@@ -36,7 +36,7 @@ const option OPTIONS[] = {
     {nullptr, 0, nullptr, 0},
 };
 
-const long HIGHEST_FRAME_RATE = 1000;
+const int HIGHEST_FRAME_RATE = 1000;
 
 bool readOption(int code, const char* text, StudioOptions* options, std::string* error) {
     switch (code) {
@@ -51,15 +51,8 @@ bool readOption(int code, const char* text, StudioOptions* options, std::string*
             return true;
         case OPTION_SIZE:
             return readPixelSize(text, "--size", &options->width, &options->height, error);
-        case OPTION_FPS: {
-            long rate = 0;
-            if (!readWholeNumber(text, 1, HIGHEST_FRAME_RATE, &rate)) {
-                *error = std::string("--fps: '") + text + "' is not a whole number of frames per second from 1 to 1000";
-                return false;
-            }
-            options->framesPerSecond = static_cast<int>(rate);
-            return true;
-        }
+        case OPTION_FPS:
+            return readFrameRate(text, HIGHEST_FRAME_RATE, &options->framesPerSecond, error);
         default:
             return false;
     }

@@ -8,9 +8,7 @@ source "$(dirname "$0")/studio.sh"
 work=$(mktemp -d)
 trap 'kill -9 "${STUDIO_PID:-0}" 2>/dev/null || true; rm -rf "$work"' EXIT
 cd "$work"
-mkdir -p src/resources src/synth
-cp -r "$QUORVEL_SOURCE_DIR/resources/shaders" src/resources/
-cp -r "$QUORVEL_SOURCE_DIR/synth/song" src/synth/
+copy_sources src
 shader=src/resources/shaders/old_screen.frag
 cp "$shader" original.frag
 

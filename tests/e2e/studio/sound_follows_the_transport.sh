@@ -11,9 +11,7 @@ work=$(mktemp -d)
 trap 'kill -9 "${STUDIO_PID:-0}" 2>/dev/null || true; rm -rf "$work"' EXIT
 cd "$work"
 
-mkdir -p src/resources src/synth
-cp -r "$QUORVEL_SOURCE_DIR/resources/shaders" src/resources/
-cp -r "$QUORVEL_SOURCE_DIR/synth/song" src/synth/
+copy_sources src
 song=src/synth/song/quorvel_song.txt
 IFS="|" read -r line text start edit < <("${sound[@]}" plan "$song")
 sed "${line}s/.*/$text/" "$song" >edited.txt

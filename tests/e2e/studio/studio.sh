@@ -19,6 +19,13 @@ keys() {
   xdotool key --clearmodifiers --delay 20 "$@"
 }
 
+# copy_sources DIR: what the studio watches, copied from the source tree into DIR.
+copy_sources() {
+  mkdir -p "$1/resources" "$1/synth"
+  cp -r "$QUORVEL_SOURCE_DIR/resources/shaders" "$1/resources/"
+  cp -r "$QUORVEL_SOURCE_DIR/synth/song" "$1/synth/"
+}
+
 studio_alive() { kill -0 "$STUDIO_PID" 2>/dev/null; }
 
 # still_of SECONDS: the name the studio gives the still of that moment.
