@@ -13,8 +13,7 @@ int64_t counterAt(const ShowPlayer& player, int64_t frame) {
 // The sound frames of the song heard in a frame: as a wave device that began
 // playing it in the music's first frame counts them, stopping at its end.
 uint32_t songPositionAt(const ShowPlayer& player, int64_t frame) {
-    const int64_t played = fixedRateSoundFrames(player.framesPerSecond, counterAt(player, player.musicStartFrame),
-                                                counterAt(player, frame));
+    const int64_t played = showSongFrame(player, frame);
     return played < SONG_FRAMES ? static_cast<uint32_t>(played) : static_cast<uint32_t>(SONG_FRAMES);
 }
 
@@ -61,6 +60,13 @@ void startShowPlayer(ShowPlayer* player, int framesPerSecond, NoteTrace trace) {
 
 double showFrameTime(const ShowPlayer& player, int64_t frame) {
     return fixedRateDemoTime(player.framesPerSecond, frame);
+}
+
+int64_t showSongFrame(const ShowPlayer& player, int64_t frame) {
+    const int64_t start = counterAt(player, player.musicStartFrame);
+    const int64_t at = counterAt(player, frame);
+    return at >= start ? fixedRateSoundFrames(player.framesPerSecond, start, at)
+                       : -fixedRateSoundFrames(player.framesPerSecond, at, start);
 }
 
 int playShowFrame(ShowPlayer* player, FramePicture picture) { return stepFrame(player, picture, false); }

@@ -40,6 +40,11 @@ void startShowPlayer(ShowPlayer* player, int framesPerSecond, NoteTrace trace);
 // The demo clock of a frame.
 double showFrameTime(const ShowPlayer& player, int64_t frame);
 
+// Where in the song a frame is: the sound frames from the music's first frame
+// to it, negative before that frame (the song still to come) and past the
+// song's end after it. The frame's song position is this, within the song.
+int64_t showSongFrame(const ShowPlayer& player, int64_t frame);
+
 // Plays frame nextFrame, its picture drawn into the window or skipped, and
 // moves on by one. Returns 1 when the closing fade finished with it.
 int playShowFrame(ShowPlayer* player, FramePicture picture);

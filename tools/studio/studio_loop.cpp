@@ -1,4 +1,3 @@
-#include "platform/common/fixed_rate_clock.h"
 #include "platform/platform.h"
 #include "synth/song_render.h"
 #include "tools/studio/overlay/overlay_values.h"
@@ -210,14 +209,7 @@ bool lookAtSources(Studio* studio) {
 }  // namespace
 
 int32_t songFrameOf(const ShowPlayer& player, int64_t frame) {
-    const int fps = player.framesPerSecond;
-    const int64_t start = player.musicStartFrame;
-    if (frame < start) {
-        return -static_cast<int32_t>(
-            fixedRateSoundFrames(fps, fixedRateCounterAt(fps, frame), fixedRateCounterAt(fps, start)));
-    }
-    const int64_t played = fixedRateSoundFrames(fps, fixedRateCounterAt(fps, start), fixedRateCounterAt(fps, frame));
-    return static_cast<int32_t>(std::min<int64_t>(played, SONG_FRAMES));
+    return static_cast<int32_t>(std::min<int64_t>(showSongFrame(player, frame), SONG_FRAMES));
 }
 
 int runStudio(Studio* studio) {
