@@ -51,7 +51,7 @@ void startSong(Studio* studio) {
     } else {
         std::fprintf(stderr, "quorvel-studio: %s cannot be read: the built-in song plays\n", songPath.c_str());
     }
-    studio->sound = !studio->realTime ? false : openSongStream() == 1;
+    studio->sound = studio->realTime && openSongStream() == 1;
 }
 
 }  // namespace
