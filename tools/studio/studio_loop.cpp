@@ -167,8 +167,6 @@ void saveStillOfFrame(Studio* studio) {
 void drawOverlayOf(Studio* studio) {
     const Transport& transport = studio->transport;
     const ShowPlayer& player = studio->player;
-    const std::string shaderError = liveShaderError(studio->liveShaders);
-    const std::string& error = studio->songError.empty() ? shaderError : studio->songError;
     OverlayInfo info = {};
     info.seconds = showFrameTime(player, transport.frame);
     info.songFrame = player.songPosition;
@@ -181,7 +179,7 @@ void drawOverlayOf(Studio* studio) {
     info.frameTimes = &studio->frameTimes;
     info.soundLeadSeconds = studio->sound ? static_cast<double>(songStreamLead()) / SAMPLE_RATE : 0.0;
     info.underruns = studio->sound ? static_cast<int>(songStreamUnderruns()) : 0;
-    info.error = error.c_str();
+    info.error = studio->songError.empty() ? liveShaderError(studio->liveShaders) : studio->songError.c_str();
     followOverlayNotes(&studio->overlay, info);
     if (studio->overlayShown) drawOverlay(studio->overlay, info, studio->options.width, studio->options.height);
 }

@@ -134,10 +134,12 @@ int updateLiveShaders(LiveShaders* live) {
     return live->rebuilds - before;
 }
 
-std::string liveShaderError(const LiveShaders& live) {
-    if (live.lastFailed >= 0 && !live.files[live.lastFailed].error.empty()) return live.files[live.lastFailed].error;
-    for (const LiveShaderFile& file : live.files) {
-        if (!file.error.empty()) return file.error;
+const char* liveShaderError(const LiveShaders& live) {
+    if (live.lastFailed >= 0 && !live.files[live.lastFailed].error.empty()) {
+        return live.files[live.lastFailed].error.c_str();
     }
-    return std::string();
+    for (const LiveShaderFile& file : live.files) {
+        if (!file.error.empty()) return file.error.c_str();
+    }
+    return "";
 }

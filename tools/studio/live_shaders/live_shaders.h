@@ -41,5 +41,6 @@ int startLiveShaders(LiveShaders* live, const std::string& sourceFolder);
 int updateLiveShaders(LiveShaders* live);
 
 // The newest failure that still stands ("FILE:LINE: message", maybe more
-// lines), for the overlay; empty when every program builds.
-std::string liveShaderError(const LiveShaders& live);
+// lines), for the overlay, drawn every frame: no copy is made; empty when
+// every program builds. Valid until the next updateLiveShaders.
+const char* liveShaderError(const LiveShaders& live);
